@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Lumora's one entry for newcomers and CI:
+#   ./dev.sh run    install what is missing, build, start Lumora in the sample pictures
+#   ./dev.sh test   install what is missing, build, run every test through ctest
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(g++ cmake make pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev libgtest-dev
+          xvfb xauth xdotool imagemagick fonts-dejavu-core clang libclang-rt-14-dev)
+BUILD=build
+
+install_missing() {
+    local missing=()
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$BUILD" -j"$(nproc)"
+}
+
+case "${1:-}" in
+    test)
+        install_missing
+        build
+        cd "$BUILD" && ctest --output-on-failure -j"$(nproc)"
+        ;;
+    run)
+        install_missing
+        build
+        cmake --build "$BUILD" --target samples
+        exec scripts/run-lumora.sh "$BUILD"
+        ;;
+    *)
+        echo "usage: $0 run|test" >&2
+        exit 2
+        ;;
+esac

@@ -1,0 +1,7 @@
+#include "about/UnitAbout.h"
+
+TfrmAbout* frmAbout = nullptr;
+
+TfrmAbout::TfrmAbout(QWidget* parent) : TForm("frmAbout", "About Lumora", parent)
+{
+}

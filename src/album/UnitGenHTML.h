@@ -1,0 +1,11 @@
+#pragma once
+// The HTML album window.
+
+#include "toolkit/Form.h"
+
+class TfrmGenHTML : public TForm {
+public:
+    explicit TfrmGenHTML(QWidget* parent = nullptr);
+};
+
+extern TfrmGenHTML* frmGenHTML;

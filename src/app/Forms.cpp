@@ -1,0 +1,39 @@
+#include "app/Forms.h"
+
+#include "about/UnitAbout.h"
+#include "album/UnitGenHTML.h"
+#include "app/UnitMain.h"
+#include "options/UnitOption.h"
+#include "viewer/UnitShow.h"
+#include "viewer/UnitSlide.h"
+
+void CreateForms()
+{
+    // The album window reads the settings while it is made, so the main window,
+    // which loads them, comes first.
+    frmMain = new TfrmMain();
+    frmShow = new TfrmShow();
+    frmAbout = new TfrmAbout();
+    frmSlide = new TfrmSlide();
+    frmOption = new TfrmOption();
+    frmGenHTML = new TfrmGenHTML();
+}
+
+namespace {
+template <class T>
+void Release(T*& form)
+{
+    delete form;
+    form = nullptr;
+}
+} // namespace
+
+void DestroyForms()
+{
+    Release(frmGenHTML);
+    Release(frmOption);
+    Release(frmSlide);
+    Release(frmAbout);
+    Release(frmShow);
+    Release(frmMain);
+}

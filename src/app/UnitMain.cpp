@@ -1,0 +1,9 @@
+#include "app/UnitMain.h"
+
+TfrmMain* frmMain = nullptr;
+
+TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName("frmMain");
+    setWindowTitle("Lumora");
+}

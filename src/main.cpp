@@ -1,0 +1,23 @@
+// Lumora: a desktop picture browser.
+
+#include "app/Forms.h"
+#include "app/UnitMain.h"
+#include "toolkit/Application.h"
+#include "toolkit/Errors.h"
+
+int main(int argc, char** argv)
+{
+    TApplication app(argc, argv);
+    try {
+        CreateForms();
+    } catch (...) {
+        // A window that cannot be made leaves nothing to run.
+        ShowHandlerException(std::current_exception());
+        DestroyForms();
+        return 1;
+    }
+    frmMain->showMaximized();
+    const int status = app.exec();
+    DestroyForms();
+    return status;
+}

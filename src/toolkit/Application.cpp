@@ -1,0 +1,19 @@
+#include "toolkit/Application.h"
+
+#include "toolkit/Errors.h"
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    // No display name: Qt would append it to every window caption.
+    setApplicationName("lumora");
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ShowHandlerException(std::current_exception());
+        return true;
+    }
+}

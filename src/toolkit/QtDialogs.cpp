@@ -1,0 +1,79 @@
+#include "toolkit/QtDialogs.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace {
+
+QString AppTitle()
+{
+    return "Lumora";
+}
+
+// "JPG(*.jpg)|*.jpg|All File(*.*)|*.*" becomes Qt's "JPG(*.jpg) (*.jpg);;All File(*.*) (*.*)".
+QString QtFilter(const std::string& filter)
+{
+    const QStringList parts = QString::fromStdString(filter).split('|');
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        entries << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+    return entries.join(";;");
+}
+
+} // namespace
+
+void TQtDialogs::ShowMessage(const std::string& text, TMessageKind kind)
+{
+    const QString body = QString::fromStdString(text);
+    QWidget* parent = QApplication::activeWindow();
+    switch (kind) {
+    case TMessageKind::Plain:
+        QMessageBox::information(parent, AppTitle(), body);
+        break;
+    case TMessageKind::Information:
+        QMessageBox::information(parent, "Information", body);
+        break;
+    case TMessageKind::Error:
+        QMessageBox::critical(parent, "Error", body);
+        break;
+    }
+}
+
+bool TQtDialogs::AskYesNo(const std::string& text)
+{
+    return QMessageBox::question(QApplication::activeWindow(), "Confirm", QString::fromStdString(text),
+                                 QMessageBox::Yes | QMessageBox::No)
+           == QMessageBox::Yes;
+}
+
+std::vector<std::string> TQtDialogs::OpenFiles(const TOpenFileRequest& request)
+{
+    QWidget* parent = QApplication::activeWindow();
+    const QString title = QString::fromStdString(request.title);
+    const QString folder = QFile::decodeName(request.initialFolder.c_str());
+    const QString filter = QtFilter(request.filter);
+    QStringList chosen;
+    if (request.multiSelect) {
+        chosen = QFileDialog::getOpenFileNames(parent, title, folder, filter);
+    } else {
+        const QString one = QFileDialog::getOpenFileName(parent, title, folder, filter);
+        if (!one.isEmpty())
+            chosen << one;
+    }
+    std::vector<std::string> files;
+    for (const QString& name : chosen)
+        files.push_back(QFile::encodeName(name).toStdString());
+    return files;
+}
+
+std::optional<TColor> TQtDialogs::PickColor(TColor initial)
+{
+    const QColor c = QColorDialog::getColor(ColorToQColor(initial), QApplication::activeWindow());
+    if (!c.isValid())
+        return std::nullopt;
+    return QColorToColor(c);
+}
