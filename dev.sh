@@ -37,7 +37,11 @@ case "${1:-}" in
         install_missing
         build
         cmake --build "$BUILD" --target samples
-        exec scripts/run-lumora.sh "$BUILD"
+        if [ -n "${DISPLAY:-}" ]; then
+            cd "$BUILD/samples" && exec ../lumora
+        fi
+        # No display: show it on a virtual one, keep a picture of the screen, close it.
+        exec scripts/xvfb-session.sh "$BUILD/lumora" "$BUILD/samples" "$BUILD/lumora.png"
         ;;
     *)
         echo "usage: $0 run|test" >&2

@@ -5,6 +5,8 @@
 #include "toolkit/Application.h"
 #include "toolkit/Errors.h"
 
+#include <QScreen>
+
 int main(int argc, char** argv)
 {
     TApplication app(argc, argv);
@@ -16,6 +18,9 @@ int main(int argc, char** argv)
         DestroyForms();
         return 1;
     }
+    // Without a window manager nothing maximises the window, so it is given the
+    // whole screen first.
+    frmMain->setGeometry(frmMain->screen()->availableGeometry());
     frmMain->showMaximized();
     const int status = app.exec();
     DestroyForms();

@@ -1,9 +1,232 @@
 #include "app/UnitMain.h"
 
+#include "about/UnitAbout.h"
+#include "app/Artwork.h"
+#include "app/WorkArea.h"
+#include "browse/DirectoryOutline.h"
+#include "browse/FileListBox.h"
+#include "browse/SelectionList.h"
+#include "options/UnitOption.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
 TfrmMain* frmMain = nullptr;
+
+namespace {
+const char* const kCredits[] = {"Lumora picture browser", "Browse, view, show and publish your pictures."};
+}
 
 TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("frmMain");
     setWindowTitle("Lumora");
+    setWindowIcon(AppIcon());
+    setFont(QFont("MS Sans Serif", 8));
+
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    CreateToolBar();
+    CreateWorkArea();
+    auto* column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(ToolBar1);
+    column->addWidget(GroupBox1);
+    column->addStretch(1);
+    CreateMenus();
+    CreateStatusBar();
+    CreateTray();
+    resize(1024, 768);
+    FormCreate();
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::FormCreate()
+{
+    ListView1->SetUpReportView();
+    ListView1->AddColumn("Path", 200, Qt::AlignLeft);
+    ListView1->AddColumn("File Name", 150, Qt::AlignRight);
+    ListView1->AddColumn("Byte", 150, Qt::AlignRight);
+    LoadSettings();
+    ViewMode = 1;
+    SortColumn = 0;
+    SavedPathCount = 0;
+    HideWorkButtons();
+    ApplySelectShowLayout();
+    StartTray();
+    SetStatusText(2, kCredits[0]);
+    SetStatusText(3, kCredits[1]);
+}
+
+std::string TfrmMain::StatusText(int panel) const
+{
+    return QFile::encodeName(statusPanels_.at(static_cast<std::size_t>(panel))->text()).toStdString();
+}
+
+void TfrmMain::SetStatusText(int panel, const std::string& text)
+{
+    statusPanels_.at(static_cast<std::size_t>(panel))->setText(QFile::decodeName(text.c_str()));
+}
+
+void TfrmMain::HideWorkButtons()
+{
+    for (QToolButton* b : {sbRemove, sbRemoveAll, sbSlideShow, sbThumb, sbImageTool, sbGenHTML})
+        b->hide();
+}
+
+void TfrmMain::ShowWorkButtons()
+{
+    for (QToolButton* b : {sbRemove, sbRemoveAll, sbSlideShow, sbThumb, sbImageTool, sbGenHTML})
+        b->show();
+}
+
+void TfrmMain::ApplySelectShowLayout()
+{
+    ViewMode = 1;
+    for (QWidget* w : std::initializer_list<QWidget*>{sbAdd, sbAddAll, sbRemove, sbRemoveAll, sbThumb, FileListBox1,
+                                                      ListView1, Splitter2, Splitter3})
+        w->show();
+    GroupBox1->setFixedHeight(305);
+    GroupBox1->SetControlWidth(CDirectoryOutline1, 240);
+    GroupBox1->SetChain({CDirectoryOutline1, Splitter1, FileListBox1, Splitter2, ListView1, Splitter3});
+    BuildThumbBoard();
+}
+
+void TfrmMain::ApplyDirectoryShowLayout()
+{
+    ViewMode = 2;
+    for (QWidget* w : std::initializer_list<QWidget*>{sbAdd, sbAddAll, sbRemove, sbRemoveAll, sbThumb, FileListBox1,
+                                                      ListView1, Splitter2, Splitter3})
+        w->hide();
+    GroupBox1->setFixedHeight(660);
+    GroupBox1->SetControlWidth(CDirectoryOutline1, 177);
+    GroupBox1->SetChain({CDirectoryOutline1, Splitter1});
+    BuildThumbBoard();
+}
+
+void TfrmMain::BuildThumbBoard()
+{
+}
+
+void TfrmMain::LoadSettings()
+{
+}
+
+void TfrmMain::RecordSavedPath(const std::string&)
+{
+}
+
+void TfrmMain::SelectShowClick()
+{
+    ApplySelectShowLayout();
+}
+
+void TfrmMain::DirectoryShowClick()
+{
+    ApplyDirectoryShowLayout();
+}
+
+void TfrmMain::SavePathClick()
+{
+}
+
+void TfrmMain::CleanPathClick()
+{
+}
+
+void TfrmMain::DefaultClick()
+{
+}
+
+void TfrmMain::PropertiesClick()
+{
+    frmOption->ShowModal();
+}
+
+void TfrmMain::AboutLumoraClick()
+{
+    frmAbout->ShowModal();
+}
+
+void TfrmMain::ExitClick()
+{
+    close();
+}
+
+void TfrmMain::popExitClick()
+{
+    close();
+}
+
+void TfrmMain::sbThumbClick()
+{
+    BuildThumbBoard();
+}
+
+void TfrmMain::sbSlideShowClick()
+{
+}
+
+void TfrmMain::sbImageToolClick()
+{
+}
+
+void TfrmMain::sbGenHTMLClick()
+{
+}
+
+// Tray
+
+void TfrmMain::StartTray()
+{
+    if (ShowTray != "True" || !QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    TrayIcon1->show();
+    trayFrame_ = 0;
+    TrayIcon1->setIcon(ImageList1[0]);
+    trayTimer_->start();
+    update();
+}
+
+bool TfrmMain::TrayAnimating() const
+{
+    return trayTimer_->isActive();
+}
+
+void TfrmMain::TrayIcon1Animate()
+{
+    trayFrame_ = (trayFrame_ + 1) % static_cast<int>(ImageList1.size());
+    TrayIcon1->setIcon(ImageList1[static_cast<std::size_t>(trayFrame_)]);
+}
+
+void TfrmMain::popRestoreClick()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TfrmMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // While the tray icon is there it stands in for the task-bar entry of a minimised window.
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && TrayIcon1->isVisible())
+        QTimer::singleShot(0, this, &QWidget::hide);
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    TrayIcon1->hide();
+    // Closing the main window ends the program, whatever other windows are open.
+    QCoreApplication::quit();
 }

@@ -1,0 +1,123 @@
+#include "app/Artwork.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace {
+
+constexpr int kSize = 32;
+
+// A small framed photo: sky, sun and a hill.
+void DrawPhoto(QPainter& p, QRectF r, const QColor& sun)
+{
+    p.setPen(QPen(QColor(60, 60, 60), 1.5));
+    p.setBrush(QColor(170, 210, 250));
+    p.drawRect(r);
+    p.setPen(Qt::NoPen);
+    p.setBrush(sun);
+    p.drawEllipse(QPointF(r.left() + r.width() * 0.72, r.top() + r.height() * 0.3), r.width() * 0.12,
+                  r.width() * 0.12);
+    QPainterPath hill;
+    hill.moveTo(r.bottomLeft());
+    hill.quadTo(QPointF(r.left() + r.width() * 0.35, r.top() + r.height() * 0.25), r.bottomRight());
+    hill.closeSubpath();
+    p.setBrush(QColor(70, 150, 70));
+    p.drawPath(hill);
+}
+
+void DrawBadge(QPainter& p, const QString& sign, const QColor& colour)
+{
+    const QRectF badge(kSize - 17, kSize - 17, 16, 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawEllipse(badge);
+    p.setPen(QPen(Qt::white, 2.5, Qt::SolidLine, Qt::RoundCap));
+    const QPointF c = badge.center();
+    if (sign == "+" || sign == "x") {
+        const double a = 4.5;
+        if (sign == "+") {
+            p.drawLine(QPointF(c.x() - a, c.y()), QPointF(c.x() + a, c.y()));
+            p.drawLine(QPointF(c.x(), c.y() - a), QPointF(c.x(), c.y() + a));
+        } else {
+            p.drawLine(QPointF(c.x() - a * 0.8, c.y() - a * 0.8), QPointF(c.x() + a * 0.8, c.y() + a * 0.8));
+            p.drawLine(QPointF(c.x() - a * 0.8, c.y() + a * 0.8), QPointF(c.x() + a * 0.8, c.y() - a * 0.8));
+        }
+    } else {
+        p.drawLine(QPointF(c.x() - 4.5, c.y()), QPointF(c.x() + 4.5, c.y()));
+    }
+}
+
+QPixmap Canvas()
+{
+    QPixmap pixmap(kSize, kSize);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+const QColor kSun(250, 200, 40);
+
+} // namespace
+
+QIcon ToolIcon(const QString& buttonName)
+{
+    QPixmap pixmap = Canvas();
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor green(40, 150, 60);
+    const QColor red(200, 50, 50);
+    if (buttonName == "sbAdd" || buttonName == "sbRemove") {
+        DrawPhoto(p, QRectF(2, 5, 22, 18), kSun);
+        DrawBadge(p, buttonName == "sbAdd" ? "+" : "-", buttonName == "sbAdd" ? green : red);
+    } else if (buttonName == "sbAddAll" || buttonName == "sbRemoveAll") {
+        DrawPhoto(p, QRectF(8, 2, 20, 15), kSun);
+        DrawPhoto(p, QRectF(2, 8, 20, 15), kSun);
+        DrawBadge(p, buttonName == "sbAddAll" ? "+" : "x", buttonName == "sbAddAll" ? green : red);
+    } else if (buttonName == "sbThumb") {
+        for (int row = 0; row < 2; ++row)
+            for (int col = 0; col < 2; ++col)
+                DrawPhoto(p, QRectF(2 + col * 15, 4 + row * 13, 13, 11), kSun);
+    } else if (buttonName == "sbSlideShow") {
+        DrawPhoto(p, QRectF(2, 3, 28, 21), kSun);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 30, 30, 200));
+        p.drawPolygon(QPolygonF({QPointF(12, 8), QPointF(22, 13.5), QPointF(12, 19)}));
+    } else if (buttonName == "sbImageTool") {
+        DrawPhoto(p, QRectF(2, 6, 22, 18), kSun);
+        p.setPen(QPen(QColor(120, 70, 20), 4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(29, 3), QPointF(17, 19));
+        p.setPen(QPen(QColor(40, 40, 40), 4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(17, 19), QPointF(15, 22));
+    } else if (buttonName == "sbGenHTML") {
+        p.setPen(QPen(QColor(40, 90, 170), 2));
+        p.setBrush(QColor(220, 235, 250));
+        p.drawEllipse(QRectF(3, 3, 26, 26));
+        p.drawLine(QPointF(3, 16), QPointF(29, 16));
+        p.drawEllipse(QRectF(10, 3, 12, 26));
+    }
+    return QIcon(pixmap);
+}
+
+QIcon AppIcon()
+{
+    QPixmap pixmap = Canvas();
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    DrawPhoto(p, QRectF(2, 5, 28, 22), kSun);
+    return QIcon(pixmap);
+}
+
+std::vector<QIcon> TrayFrames()
+{
+    // The sun rises and sets over the hill.
+    const QColor suns[] = {QColor(250, 200, 40), QColor(250, 150, 40), QColor(240, 90, 40), QColor(250, 150, 40)};
+    std::vector<QIcon> frames;
+    for (const QColor& sun : suns) {
+        QPixmap pixmap = Canvas();
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        DrawPhoto(p, QRectF(2, 5, 28, 22), sun);
+        frames.emplace_back(pixmap);
+    }
+    return frames;
+}

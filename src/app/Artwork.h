@@ -1,0 +1,15 @@
+#pragma once
+// Lumora's pictures for buttons, the window and the tray, drawn at start-up.
+
+#include <QIcon>
+
+#include <vector>
+
+// The picture of a tool button, by the button's name ("sbAdd", "sbThumb", ...).
+QIcon ToolIcon(const QString& buttonName);
+
+// The window icon.
+QIcon AppIcon();
+
+// The frames the tray icon cycles through.
+std::vector<QIcon> TrayFrames();

@@ -1,0 +1,98 @@
+#include "browse/DirectoryOutline.h"
+
+#include "toolkit/Platform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QTimer>
+
+TCDirectoryOutline::TCDirectoryOutline(QWidget* parent) : QTreeView(parent), model_(new QFileSystemModel(this))
+{
+    model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    model_->setReadOnly(true);
+    model_->setRootPath(QDir::rootPath());
+    setModel(model_);
+    for (int column = 1; column < model_->columnCount(); ++column)
+        hideColumn(column);
+    header()->hide();
+    setUniformRowHeights(true);
+    directory_ = NormalizeFolder(QFile::encodeName(QDir::currentPath()).toStdString());
+    // The model reads and sorts folders in the background, which moves rows about;
+    // the current folder is brought back into view until the user takes over.
+    const auto follow = [this] {
+        if (following_)
+            QTimer::singleShot(0, this, &TCDirectoryOutline::ShowCurrent);
+    };
+    connect(model_, &QFileSystemModel::directoryLoaded, this, follow);
+    connect(model_, &QFileSystemModel::layoutChanged, this, follow);
+    ShowCurrent();
+}
+
+std::string TCDirectoryOutline::Directory() const
+{
+    return directory_;
+}
+
+void TCDirectoryOutline::SetDirectory(const std::string& folder)
+{
+    const QFileInfo info(QFile::decodeName(folder.c_str()));
+    if (!info.isDir())
+        return;
+    const std::string target =
+        NormalizeFolder(QFile::encodeName(QDir::cleanPath(info.absoluteFilePath())).toStdString());
+    if (target == directory_)
+        return;
+    directory_ = target;
+    following_ = true;
+    ShowCurrent();
+    emit changed();
+}
+
+void TCDirectoryOutline::SetDrive(const std::string& drive)
+{
+    SetDirectory(drive);
+}
+
+void TCDirectoryOutline::ShowCurrent()
+{
+    const QModelIndex index = model_->index(QFile::decodeName(directory_.c_str()));
+    if (!index.isValid())
+        return;
+    moving_ = true;
+    for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
+        expand(up);
+    setCurrentIndex(index);
+    scrollTo(index, QAbstractItemView::PositionAtCenter);
+    moving_ = false;
+}
+
+void TCDirectoryOutline::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTreeView::currentChanged(current, previous);
+    if (moving_ || !current.isValid())
+        return;
+    SetDirectory(QFile::encodeName(model_->filePath(current)).toStdString());
+}
+
+bool TCDirectoryOutline::viewportEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::Wheel:
+        following_ = false;
+        break;
+    default:
+        break;
+    }
+    return QTreeView::viewportEvent(event);
+}
+
+void TCDirectoryOutline::keyPressEvent(QKeyEvent* event)
+{
+    following_ = false;
+    QTreeView::keyPressEvent(event);
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The folder tree: the whole file system, folders only, with one current folder.
+// It reports every change of that folder, whoever made it.
+
+#include <QTreeView>
+
+#include <string>
+
+class QFileSystemModel;
+
+class TCDirectoryOutline : public QTreeView {
+    Q_OBJECT
+public:
+    explicit TCDirectoryOutline(QWidget* parent = nullptr);
+
+    // The current folder: no trailing separator except for the root.
+    std::string Directory() const;
+    // Makes folder current and reports the change; a folder that does not exist
+    // leaves the tree where it is.
+    void SetDirectory(const std::string& folder);
+    // Goes to the drive's own folder.
+    void SetDrive(const std::string& drive);
+
+signals:
+    void changed();
+
+protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    bool viewportEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void ShowCurrent();
+
+    QFileSystemModel* model_;
+    std::string directory_;
+    bool moving_ = false;
+    bool following_ = true;  // keep the current folder in view while the model settles
+};

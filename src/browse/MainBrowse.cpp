@@ -1,0 +1,36 @@
+// The main window's folder browser: drive box, folder tree and file list.
+
+#include "app/UnitMain.h"
+#include "browse/DirectoryOutline.h"
+#include "browse/DriveComboBox.h"
+#include "browse/FileListBox.h"
+#include "browse/FolderListing.h"
+#include "browse/SelectionList.h"
+
+#include <QFile>
+
+void TfrmMain::DriveComboBox1Change()
+{
+    const std::string drive = DriveComboBox1->Drive();
+    FileListBox1->SetDrive(drive);
+    CDirectoryOutline1->SetDrive(drive);
+}
+
+void TfrmMain::CDirectoryOutline1Change()
+{
+    FileListBox1->SetDirectory(CDirectoryOutline1->Directory());
+    if (ViewMode == 1) {
+        SetStatusText(0, FolderCountText(FileListBox1->Count()));
+        setWindowTitle(QFile::decodeName(FolderCaption(CDirectoryOutline1->Directory()).c_str()));
+        return;
+    }
+    ListView1->Clear();
+    for (int i = 0; i < FileListBox1->Count(); ++i)
+        AddPictureRow(FileListBox1->Directory(), FileListBox1->Entry(i));
+    BuildThumbBoard();
+}
+
+void TfrmMain::FileListBox1DblClick()
+{
+    sbAddClick();
+}

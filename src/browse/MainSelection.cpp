@@ -1,0 +1,93 @@
+// The main window's selection list: adding, removing, sorting and picking pictures.
+
+#include "app/UnitMain.h"
+#include "browse/FileListBox.h"
+#include "browse/SelectionList.h"
+#include "browse/SizeText.h"
+#include "toolkit/Platform.h"
+#include "viewer/UnitShow.h"
+
+#include <QFile>
+
+bool TfrmMain::AddPictureRow(const std::string& folder, const std::string& name)
+{
+    QFile file(QFile::decodeName((folder + PathDelim + name).c_str()));
+    // A file that went away or cannot be read gets no row; the others go on.
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 size = file.size();
+    file.close();
+    ListView1->AddRow({folder, name, SizeText(size)});
+    WorkRow = ListView1->RowCount() - 1;
+    return true;
+}
+
+void TfrmMain::ShowSelectedCount()
+{
+    SetStatusText(1, SelectedCountText(ListView1->RowCount()));
+}
+
+void TfrmMain::sbAddClick()
+{
+    bool added = false;
+    for (int i = 0; i < FileListBox1->Count(); ++i)
+        if (FileListBox1->Selected(i) && AddPictureRow(FileListBox1->Directory(), FileListBox1->Entry(i)))
+            added = true;
+    if (added) {
+        ShowWorkButtons();
+        RecordSavedPath(FileListBox1->Directory());
+    }
+    ShowSelectedCount();
+}
+
+void TfrmMain::sbAddAllClick()
+{
+    if (FileListBox1->Count() == 0)
+        return;
+    for (int i = 0; i < FileListBox1->Count(); ++i)
+        AddPictureRow(FileListBox1->Directory(), FileListBox1->Entry(i));
+    ShowWorkButtons();
+    RecordSavedPath(FileListBox1->Directory());
+    ShowSelectedCount();
+}
+
+void TfrmMain::sbRemoveClick()
+{
+    const std::vector<int> selected = ListView1->SelectedRows();
+    for (auto it = selected.rbegin(); it != selected.rend(); ++it)
+        ListView1->DeleteRow(*it);
+    if (ListView1->RowCount() == 0)
+        HideWorkButtons();
+    BuildThumbBoard();
+    ShowSelectedCount();
+}
+
+void TfrmMain::sbRemoveAllClick()
+{
+    ListView1->Clear();
+    HideWorkButtons();
+    ShowSelectedCount();
+}
+
+void TfrmMain::ListView1ColumnClick(int column)
+{
+    SortColumn = column;
+    ListView1->SortBy(SortColumn);
+}
+
+void TfrmMain::ListView1Click()
+{
+    const std::vector<int> selected = ListView1->SelectedRows();
+    if (!selected.empty())
+        CurrentFile = RowFullPath(ListView1->Row(selected.front()));
+}
+
+void TfrmMain::ListView1DblClick()
+{
+    const std::vector<int> selected = ListView1->SelectedRows();
+    if (selected.empty())
+        return;
+    CurrentFile = RowFullPath(ListView1->Row(selected.front()));
+    CurrentIndex = selected.front();
+    frmShow->Show();
+}

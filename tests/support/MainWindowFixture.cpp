@@ -1,0 +1,37 @@
+#include "support/MainWindowFixture.h"
+
+#include "app/Forms.h"
+#include "app/UnitMain.h"
+#include "browse/DirectoryOutline.h"
+#include "browse/FileListBox.h"
+#include "browse/SelectionList.h"
+
+void MainWindowTest::SetUp()
+{
+    CreateForms();
+}
+
+void MainWindowTest::TearDown()
+{
+    DestroyForms();
+}
+
+void MainWindowTest::GoToFolder(const std::string& folder)
+{
+    frmMain->CDirectoryOutline1->SetDirectory(folder);
+}
+
+void MainWindowTest::SelectFiles(std::initializer_list<int> entries)
+{
+    frmMain->FileListBox1->clearSelection();
+    for (int i : entries)
+        frmMain->FileListBox1->item(i)->setSelected(true);
+}
+
+std::vector<std::string> MainWindowTest::RowNames() const
+{
+    std::vector<std::string> names;
+    for (const TSelectionRow& row : frmMain->ListView1->Rows())
+        names.push_back(row.name);
+    return names;
+}
