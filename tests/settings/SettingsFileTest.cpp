@@ -54,22 +54,6 @@ TEST(SettingsFile, DefaultFileIsWrittenByteForByte)
     EXPECT_EQ(ReadBytes(here), DefaultFile(PlatformDefaultSettings()));
 }
 
-TEST(SettingsFile, KeyDigitsStandInTheirColumns)
-{
-    TAllTools tools;
-    const std::string text = SettingsText(DefaultSettings(WindowsDefaultSettings()), tools);
-    int lines = 0;
-    for (std::size_t begin = 0, end; (end = text.find('\n', begin)) != std::string::npos; begin = end + 1) {
-        const std::string line = text.substr(begin, end - begin);
-        ++lines;
-        if (line[0] == '3')
-            EXPECT_EQ(line.find('='), 22u) << line;
-        if (line[0] == '4')
-            EXPECT_EQ(line.find('='), 37u) << line;
-    }
-    EXPECT_EQ(lines, 24);
-}
-
 TEST(SettingsFile, DefaultFileReadsBackAsAFirstStart)
 {
     TTempDir dir;
