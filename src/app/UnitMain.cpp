@@ -4,9 +4,12 @@
 #include "app/Artwork.h"
 #include "app/WorkArea.h"
 #include "browse/DirectoryOutline.h"
+#include "browse/DriveComboBox.h"
 #include "browse/FileListBox.h"
 #include "browse/SelectionList.h"
 #include "options/UnitOption.h"
+#include "settings/SavedPaths.h"
+#include "text/AllTools.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -18,6 +21,7 @@
 #include <QVBoxLayout>
 
 TfrmMain* frmMain = nullptr;
+TAllTools* const MainTools = new TAllTools();
 
 namespace {
 const char* const kCredits[] = {"Lumora picture browser", "Browse, view, show and publish your pictures."};
@@ -62,6 +66,7 @@ void TfrmMain::FormCreate()
     HideWorkButtons();
     ApplySelectShowLayout();
     StartTray();
+    SavedPathCount = CountSavedPaths(SavedPathList());
     SetStatusText(2, kCredits[0]);
     SetStatusText(3, kCredits[1]);
 }
@@ -116,12 +121,9 @@ void TfrmMain::BuildThumbBoard()
 {
 }
 
-void TfrmMain::LoadSettings()
+std::vector<QWidget*> TfrmMain::BrowsingControls() const
 {
-}
-
-void TfrmMain::RecordSavedPath(const std::string&)
-{
+    return {DriveComboBox1, CDirectoryOutline1, FileListBox1, ListView1};
 }
 
 void TfrmMain::SelectShowClick()
@@ -132,18 +134,6 @@ void TfrmMain::SelectShowClick()
 void TfrmMain::DirectoryShowClick()
 {
     ApplyDirectoryShowLayout();
-}
-
-void TfrmMain::SavePathClick()
-{
-}
-
-void TfrmMain::CleanPathClick()
-{
-}
-
-void TfrmMain::DefaultClick()
-{
 }
 
 void TfrmMain::PropertiesClick()

@@ -2,6 +2,9 @@
 // The main window: tool bar, folder browser, file list, selection list, status bar
 // and tray icon, and the state the other windows share (MainState).
 
+#include "settings/SettingsFile.h"
+#include "toolkit/Color.h"
+
 #include <QIcon>
 #include <QMainWindow>
 
@@ -29,6 +32,7 @@ public:
     ~TfrmMain() override;
 
     // MainState
+    QAction* NewPathEntry = nullptr;  // the saved-path entry the settings reader made last
     std::int32_t SortColumn = 0;      // selection-list column last clicked; 0 = Path
     std::int32_t ViewMode = 1;        // 1 = Select Show, 2 = Directory Show
     std::int32_t SavedPathCount = 0;  // next saved-path slot, 0-10 (10 stands for 0)
@@ -46,6 +50,8 @@ public:
     std::string HtmlThumbPercentHeight;
     std::string HtmlThumbPercentWidth;
     std::int32_t HtmlThumbMode = 0;
+    // The viewer's backdrop colour, kept in the settings file's third colour line.
+    TColor ViewerBackdrop = clInfoBk;
 
     // Tool bar
     QWidget* ToolBar1 = nullptr;
@@ -102,11 +108,24 @@ public:
     // Appends the row of file name in folder; false when its size cannot be read.
     bool AddPictureRow(const std::string& folder, const std::string& name);
     void BuildThumbBoard();
+    // The four controls that share the browsing colours: drive box, folder tree,
+    // file list, selection list.
+    std::vector<QWidget*> BrowsingControls() const;
+
+    // Settings file
     void LoadSettings();
+    void WriteDefaultSettings();
+    void SaveSettings();
+    void ReadSettings();
+    void ResetSettings();
+    // Saved paths: the Path menu's entries in menu order, and their captions.
+    const std::vector<QAction*>& SavedPathEntries() const;
+    std::string EntryCaption(const QAction* entry) const;
     void RecordSavedPath(const std::string& folder);
 
     // Handlers
     void FormCreate();
+    void FormClick(QObject* Sender);
     void DriveComboBox1Change();
     void CDirectoryOutline1Change();
     void FileListBox1DblClick();
@@ -149,10 +168,20 @@ private:
     QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption, void (TfrmMain::*handler)());
     QAction* AddSeparator(QMenu* menu, const char* name);
 
+    void SetEntryCaption(QAction* entry, const std::string& caption);
+    std::vector<TSavedPathEntry> SavedPathList() const;
+    TSettings CurrentSettings() const;
+    QAction* AddSavedPathEntry(const std::string& name, const std::string& caption);
+
     std::vector<QLabel*> statusPanels_;
+    std::vector<QAction*> savedPathEntries_;
     std::vector<QIcon> ImageList1;
     int trayFrame_ = 0;
     QTimer* trayTimer_ = nullptr;
 };
 
 extern TfrmMain* frmMain;
+
+class TAllTools;
+// The main window unit's own text tools.
+extern TAllTools* const MainTools;

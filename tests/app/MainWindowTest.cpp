@@ -163,7 +163,8 @@ TEST_F(MainWindow, SixWindowsExistWithTheirCaptions)
 
 TEST_F(MainWindow, TrayStaysAwayWithoutTrueOrWithoutATray)
 {
-    // The offscreen platform has no tray, and the setting is not yet "True" here.
+    // The first start asks for the tray, but the offscreen platform has none.
+    EXPECT_EQ(frmMain->ShowTray, "True");
     EXPECT_FALSE(frmMain->TrayAnimating());
 }
 

@@ -8,7 +8,19 @@
 
 void MainWindowTest::SetUp()
 {
+    setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
     CreateForms();
+}
+
+void MainWindowTest::Restart()
+{
+    DestroyForms();
+    CreateForms();
+}
+
+std::string MainWindowTest::SettingsPath() const
+{
+    return config.File("lumora/InitShow.txt");
 }
 
 void MainWindowTest::TearDown()

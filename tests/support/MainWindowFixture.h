@@ -3,6 +3,7 @@
 // scripted dialogs, and destroyed after each test.
 
 #include "support/ScriptedDialogs.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +11,13 @@
 
 class MainWindowTest : public ::testing::Test {
 protected:
+    // Every test starts the program with a settings folder of its own.
     void SetUp() override;
     void TearDown() override;
+    // Ends the program's windows and starts them again, as a new run would.
+    void Restart();
+    // Where this test's settings file lives.
+    std::string SettingsPath() const;
 
     // Moves the folder tree, as a user would, and lets the window react.
     void GoToFolder(const std::string& folder);
@@ -20,5 +26,6 @@ protected:
     // The File Name texts of the selection list, top to bottom.
     std::vector<std::string> RowNames() const;
 
+    TTempDir config;
     TScriptedDialogs dialogs;
 };
