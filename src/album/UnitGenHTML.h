@@ -9,3 +9,7 @@ public:
 };
 
 extern TfrmGenHTML* frmGenHTML;
+
+class TAllTools;
+// The album window unit's own text tools.
+extern TAllTools* const AlbumTools;

@@ -1,6 +1,9 @@
 #include "options/UnitOption.h"
 
+#include "text/AllTools.h"
+
 TfrmOption* frmOption = nullptr;
+TAllTools* const OptionTools = new TAllTools();
 
 TfrmOption::TfrmOption(QWidget* parent) : TForm("frmOption", "Lumora Option", parent)
 {

@@ -9,3 +9,7 @@ public:
 };
 
 extern TfrmOption* frmOption;
+
+class TAllTools;
+// The options dialog unit's own text tools.
+extern TAllTools* const OptionTools;
