@@ -93,11 +93,15 @@ void TfrmMain::ShowWorkButtons()
         b->show();
 }
 
+std::vector<QWidget*> TfrmMain::SelectShowControls() const
+{
+    return {sbAdd, sbAddAll, sbRemove, sbRemoveAll, sbThumb, FileListBox1, ListView1, Splitter2, Splitter3};
+}
+
 void TfrmMain::ApplySelectShowLayout()
 {
     ViewMode = 1;
-    for (QWidget* w : std::initializer_list<QWidget*>{sbAdd, sbAddAll, sbRemove, sbRemoveAll, sbThumb, FileListBox1,
-                                                      ListView1, Splitter2, Splitter3})
+    for (QWidget* w : SelectShowControls())
         w->show();
     GroupBox1->setFixedHeight(305);
     GroupBox1->SetControlWidth(CDirectoryOutline1, 240);
@@ -108,8 +112,7 @@ void TfrmMain::ApplySelectShowLayout()
 void TfrmMain::ApplyDirectoryShowLayout()
 {
     ViewMode = 2;
-    for (QWidget* w : std::initializer_list<QWidget*>{sbAdd, sbAddAll, sbRemove, sbRemoveAll, sbThumb, FileListBox1,
-                                                      ListView1, Splitter2, Splitter3})
+    for (QWidget* w : SelectShowControls())
         w->hide();
     GroupBox1->setFixedHeight(660);
     GroupBox1->SetControlWidth(CDirectoryOutline1, 177);

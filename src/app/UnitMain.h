@@ -164,6 +164,8 @@ private:
     void CreateTray();
     void StartTray();
     void ShowSelectedCount();
+    // The controls that only the Select Show layout shows.
+    std::vector<QWidget*> SelectShowControls() const;
     QToolButton* AddToolButton(const char* name, const char* hint, void (TfrmMain::*handler)());
     QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption, void (TfrmMain::*handler)());
     QAction* AddSeparator(QMenu* menu, const char* name);

@@ -48,7 +48,6 @@ TSelectionList::TSelectionList(QWidget* parent) : QTableWidget(parent)
     setWordWrap(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(false);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
 }
 
 void TSelectionList::SetUpReportView()
@@ -143,6 +142,14 @@ void TSelectionList::SortBy(int column)
         if (selected[order[i]])
             SelectRow(static_cast<int>(i));
     }
+}
+
+void TSelectionList::changeEvent(QEvent* event)
+{
+    QTableWidget::changeEvent(event);
+    // Rows follow the list's font, which the browsing colours' settings may change.
+    if (event->type() == QEvent::FontChange)
+        verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
 }
 
 void TSelectionList::mouseReleaseEvent(QMouseEvent* event)
