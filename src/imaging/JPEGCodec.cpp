@@ -43,33 +43,6 @@ bool IsCmyk(j_decompress_ptr cinfo)
     return cinfo->jpeg_color_space == JCS_CMYK || cinfo->jpeg_color_space == JCS_YCCK;
 }
 
-bool RunReadHeader(const QByteArray& bytes, int scaleDenominator, TJPEGHeader& header, int& code)
-{
-    jpeg_decompress_struct cinfo{};
-    TJPEGErrorManager err{};
-    TJPEGMemorySource source{};
-    cinfo.err = UseErrorManager(err);
-    if (setjmp(err.jump)) {
-        code = err.pub.msg_code;
-        jpeg_destroy_decompress(&cinfo);
-        return false;
-    }
-    jpeg_create_decompress(&cinfo);
-    UseMemorySource(&cinfo, source, bytes);
-    ReadCheckedHeader(&cinfo);
-    cinfo.scale_num = 1;
-    cinfo.scale_denom = static_cast<unsigned>(scaleDenominator);
-    jpeg_calc_output_dimensions(&cinfo);
-    header.width = static_cast<int>(cinfo.image_width);
-    header.height = static_cast<int>(cinfo.image_height);
-    header.grayscale = cinfo.jpeg_color_space == JCS_GRAYSCALE;
-    header.progressive = jpeg_has_multiple_scans(&cinfo);
-    header.scaledWidth = static_cast<int>(cinfo.output_width);
-    header.scaledHeight = static_cast<int>(cinfo.output_height);
-    jpeg_destroy_decompress(&cinfo);
-    return true;
-}
-
 void SetDecodeParameters(j_decompress_ptr cinfo, const TJPEGDecodeParams& params, TOutputPlan& plan)
 {
     cinfo->scale_num = 1;
@@ -196,13 +169,17 @@ void ReadProgressively(j_decompress_ptr cinfo, TOutputPlan& plan, TBitmap& bitma
     jpeg_finish_output(cinfo);
 }
 
-bool RunDecode(const QByteArray& bytes, const TJPEGDecodeParams& params, TBitmap& bitmap, int& code)
+// Work done on a decompressor whose header has been read.
+using TDecompressWork = void (*)(j_decompress_ptr cinfo, void* context);
+
+// Runs work with libjpeg's errors coming back here: false with the code after the
+// decompressor is destroyed.
+bool RunDecompress(const QByteArray& bytes, TDecompressWork work, void* context, int& code)
 {
     jpeg_decompress_struct cinfo{};
     TJPEGErrorManager err{};
     TJPEGMemorySource source{};
     TJPEGScanLimit limit{};
-    TOutputPlan plan{};
     cinfo.err = UseErrorManager(err);
     if (setjmp(err.jump)) {
         code = err.pub.msg_code;
@@ -213,17 +190,49 @@ bool RunDecode(const QByteArray& bytes, const TJPEGDecodeParams& params, TBitmap
     UseMemorySource(&cinfo, source, bytes);
     UseScanLimit(&cinfo, limit);
     ReadCheckedHeader(&cinfo);
-    SetDecodeParameters(&cinfo, params, plan);
-    if (params.showProgressively && jpeg_has_multiple_scans(&cinfo)) {
-        ReadProgressively(&cinfo, plan, bitmap);
-    } else {
-        jpeg_start_decompress(&cinfo);
-        PrepareOutput(&cinfo, plan, bitmap);
-        ReadRows(&cinfo, plan, bitmap);
-    }
-    jpeg_finish_decompress(&cinfo);
+    work(&cinfo, context);
     jpeg_destroy_decompress(&cinfo);
     return true;
+}
+
+struct THeaderJob {
+    int scaleDenominator;
+    TJPEGHeader* header;
+};
+
+void ReadHeaderWork(j_decompress_ptr cinfo, void* context)
+{
+    const auto* job = static_cast<THeaderJob*>(context);
+    cinfo->scale_num = 1;
+    cinfo->scale_denom = static_cast<unsigned>(job->scaleDenominator);
+    jpeg_calc_output_dimensions(cinfo);
+    TJPEGHeader& header = *job->header;
+    header.width = static_cast<int>(cinfo->image_width);
+    header.height = static_cast<int>(cinfo->image_height);
+    header.grayscale = cinfo->jpeg_color_space == JCS_GRAYSCALE;
+    header.progressive = jpeg_has_multiple_scans(cinfo);
+    header.scaledWidth = static_cast<int>(cinfo->output_width);
+    header.scaledHeight = static_cast<int>(cinfo->output_height);
+}
+
+struct TDecodeJob {
+    const TJPEGDecodeParams* params;
+    TBitmap* bitmap;
+};
+
+void DecodeWork(j_decompress_ptr cinfo, void* context)
+{
+    const auto* job = static_cast<TDecodeJob*>(context);
+    TOutputPlan plan{};
+    SetDecodeParameters(cinfo, *job->params, plan);
+    if (job->params->showProgressively && jpeg_has_multiple_scans(cinfo)) {
+        ReadProgressively(cinfo, plan, *job->bitmap);
+    } else {
+        jpeg_start_decompress(cinfo);
+        PrepareOutput(cinfo, plan, *job->bitmap);
+        ReadRows(cinfo, plan, *job->bitmap);
+    }
+    jpeg_finish_decompress(cinfo);
 }
 
 bool RunEncode(const QImage& image, const TJPEGEncodeParams& params, QByteArray& bytes, int& code)
@@ -265,8 +274,9 @@ bool RunEncode(const QImage& image, const TJPEGEncodeParams& params, QByteArray&
 TJPEGHeader ReadJPEGHeader(const QByteArray& bytes, int scaleDenominator)
 {
     TJPEGHeader header;
+    THeaderJob job{scaleDenominator, &header};
     int code = 0;
-    if (!RunReadHeader(bytes, scaleDenominator, header, code))
+    if (!RunDecompress(bytes, ReadHeaderWork, &job, code))
         throw EJPEG(code);
     return header;
 }
@@ -274,8 +284,9 @@ TJPEGHeader ReadJPEGHeader(const QByteArray& bytes, int scaleDenominator)
 TBitmap DecodeJPEG(const QByteArray& bytes, const TJPEGDecodeParams& params)
 {
     TBitmap bitmap;
+    TDecodeJob job{&params, &bitmap};
     int code = 0;
-    if (!RunDecode(bytes, params, bitmap, code))
+    if (!RunDecompress(bytes, DecodeWork, &job, code))
         throw EJPEG(code);
     return bitmap;
 }
