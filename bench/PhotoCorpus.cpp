@@ -1,0 +1,64 @@
+#include "PhotoCorpus.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+// A small deterministic generator, so every run measures the same pictures.
+class TNoise {
+public:
+    int Next(int amplitude)
+    {
+        state_ = state_ * 6364136223846793005ull + 1442695040888963407ull;
+        return static_cast<int>((state_ >> 33) % static_cast<std::uint64_t>(2 * amplitude + 1)) - amplitude;
+    }
+
+private:
+    std::uint64_t state_ = 42;
+};
+
+std::uint8_t Clamp(double v)
+{
+    return static_cast<std::uint8_t>(std::clamp(v, 0.0, 255.0));
+}
+
+}  // namespace
+
+TBitmap PhotoLikeBitmap(int width, int height)
+{
+    TBitmap bitmap(width, height);
+    TNoise noise;
+    QImage& image = bitmap.Image();
+    for (int y = 0; y < height; ++y) {
+        uchar* row = image.scanLine(y);
+        const double fy = static_cast<double>(y) / height;
+        for (int x = 0; x < width; ++x) {
+            const double fx = static_cast<double>(x) / width;
+            const double horizon = 0.45 + 0.08 * std::sin(fx * 9.0) + 0.03 * std::sin(fx * 37.0);
+            double r, g, b;
+            if (fy < horizon) {  // sky
+                r = 90 + 100 * fy;
+                g = 140 + 80 * fy;
+                b = 230 - 40 * fy;
+            } else {  // hills with grass texture
+                const double t = std::sin(fx * 120.0 + fy * 40.0) * std::sin(fy * 90.0);
+                r = 60 + 40 * t + 50 * fy;
+                g = 110 + 50 * t;
+                b = 40 + 20 * t;
+            }
+            // A house: hard edges.
+            if (fx > 0.6 && fx < 0.75 && fy > horizon - 0.1 && fy < horizon + 0.05) {
+                r = 180;
+                g = 60;
+                b = 50;
+            }
+            const int grain = noise.Next(10);
+            row[x * 3 + 0] = Clamp(b + grain);
+            row[x * 3 + 1] = Clamp(g + grain);
+            row[x * 3 + 2] = Clamp(r + grain);
+        }
+    }
+    return bitmap;
+}

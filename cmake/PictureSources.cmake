@@ -1,0 +1,7 @@
+# The picture code that the sanitized tests, the corpus replay and the fuzzer build
+# again with their own flags: the imaging folder and the toolkit's picture services.
+file(GLOB LUMORA_PICTURE_SOURCES CONFIGURE_DEPENDS ${LUMORA_ROOT}/src/imaging/*.cpp)
+list(APPEND LUMORA_PICTURE_SOURCES
+     ${LUMORA_ROOT}/src/toolkit/Graphic.cpp
+     ${LUMORA_ROOT}/src/toolkit/Bitmap.cpp
+     ${LUMORA_ROOT}/src/toolkit/Picture.cpp)

@@ -1,0 +1,84 @@
+// Fuzz target: arbitrary bytes through the JPEG picture's load, decode and encode.
+// The first byte picks the decoding settings; the rest is the file.
+
+#include "imaging/JPEGImage.h"
+#include "toolkit/Bitmap.h"
+
+#include <QBuffer>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+// Larger pictures are refused or handled the same way; they would only slow the search.
+constexpr std::int64_t kMaxFuzzPixels = 1 << 20;
+
+QByteArray Save(TJPEGImage& jpeg)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    jpeg.SaveToStream(buffer);
+    return bytes;
+}
+
+void Load(TJPEGImage& jpeg, QByteArray& bytes)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    jpeg.LoadFromStream(buffer);
+}
+
+void ApplySettings(TJPEGImage& jpeg, std::uint8_t flags)
+{
+    jpeg.SetScaleDown(static_cast<TJPEGScale>(flags & 3));
+    jpeg.SetGrayMode((flags & 4) != 0);
+    jpeg.SetOutputDepth((flags & 8) != 0 ? TJPEGPixelFormat::jf8Bit : TJPEGPixelFormat::jf24Bit);
+    jpeg.SetSpeedMode((flags & 16) != 0 ? TJPEGPerformance::jpBestSpeed : TJPEGPerformance::jpBestQuality);
+    jpeg.SetShowProgressively((flags & 32) != 0);
+    jpeg.SetBlockSmoothing((flags & 64) == 0);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < 1)
+        return 0;
+    const std::uint8_t flags = data[0];
+    QByteArray bytes(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
+
+    TJPEGImage jpeg;
+    try {
+        Load(jpeg, bytes);
+    } catch (const EJPEG&) {
+        return 0;
+    }
+    if (std::int64_t{jpeg.Width()} * jpeg.Height() > kMaxFuzzPixels)
+        return 0;
+    ApplySettings(jpeg, flags);
+    const int reportedWidth = jpeg.Width();
+    const int reportedHeight = jpeg.Height();
+
+    TBitmap bitmap;
+    try {
+        bitmap.Assign(jpeg);
+    } catch (const EJPEG&) {
+        return 0;
+    }
+    // The size known before decoding is the size decoded.
+    if (bitmap.Width() != reportedWidth || bitmap.Height() != reportedHeight)
+        std::abort();
+
+    // Whatever decoded encodes, and Lumora's own file loads back at the same size.
+    TJPEGImage encoder;
+    encoder.SetWriteProgressive((flags & 128) != 0);
+    encoder.Assign(bitmap);
+    QByteArray encoded = Save(encoder);
+    TJPEGImage reloaded;
+    Load(reloaded, encoded);
+    if (reloaded.Width() != bitmap.Width() || reloaded.Height() != bitmap.Height())
+        std::abort();
+    return 0;
+}

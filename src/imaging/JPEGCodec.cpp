@@ -1,0 +1,305 @@
+#include "imaging/JPEGCodec.h"
+
+#include "imaging/CmykRows.h"
+#include "imaging/JPEGError.h"
+#include "imaging/JPEGManagers.h"
+
+#include <algorithm>
+
+// The functions that run between a setjmp and libjpeg's longjmp hold no object with a
+// destructor: the jump would skip it. C++ objects live in the callers around them.
+
+namespace {
+
+constexpr int kQuantizedColors = 236;
+constexpr int kRowsPerRead = 16;
+
+// How the decoder's rows reach the bitmap.
+struct TOutputPlan {
+    bool cmyk;          // rows come as CMYK and are converted here
+    bool cmykInverted;  // Adobe's inverted CMYK
+    TCmykTarget cmykTarget;
+    JSAMPARRAY cmykRows;  // libjpeg-owned row buffer for CMYK rows
+};
+
+// Refuses a header whose decoded bitmap would exceed kMaxDecodedBytes; libjpeg itself
+// accepts up to 65500 x 65500.
+void CheckDecodedSize(j_decompress_ptr cinfo)
+{
+    const std::int64_t bytesPerPixel = cinfo->jpeg_color_space == JCS_GRAYSCALE ? 1 : 3;
+    const std::int64_t bytes = std::int64_t{cinfo->image_width} * cinfo->image_height * bytesPerPixel;
+    if (bytes > kMaxDecodedBytes)
+        ERREXIT(cinfo, JERR_IMAGE_TOO_BIG);
+}
+
+void ReadCheckedHeader(j_decompress_ptr cinfo)
+{
+    jpeg_read_header(cinfo, TRUE);
+    CheckDecodedSize(cinfo);
+}
+
+bool IsCmyk(j_decompress_ptr cinfo)
+{
+    return cinfo->jpeg_color_space == JCS_CMYK || cinfo->jpeg_color_space == JCS_YCCK;
+}
+
+void SetDecodeParameters(j_decompress_ptr cinfo, const TJPEGDecodeParams& params, TOutputPlan& plan)
+{
+    cinfo->scale_num = 1;
+    cinfo->scale_denom = static_cast<unsigned>(params.scaleDenominator);
+    cinfo->do_block_smoothing = params.blockSmoothing ? TRUE : FALSE;
+    plan.cmyk = IsCmyk(cinfo);
+    if (plan.cmyk) {
+        // libjpeg cannot turn CMYK into RGB, grey or a palette: those are done here.
+        cinfo->out_color_space = JCS_CMYK;
+        plan.cmykInverted = cinfo->saw_Adobe_marker;
+        plan.cmykTarget = params.grayMode  ? TCmykTarget::GreyIndex
+                          : params.eightBit ? TCmykTarget::CubeIndex
+                                            : TCmykTarget::Bgr24;
+    } else {
+        if (params.grayMode)
+            cinfo->out_color_space = JCS_GRAYSCALE;
+        if (params.eightBit || cinfo->out_color_space == JCS_GRAYSCALE) {
+            // Palette indexes do not depend on the byte order of the colour map.
+            if (cinfo->out_color_space != JCS_GRAYSCALE)
+                cinfo->out_color_space = JCS_RGB;
+            cinfo->quantize_colors = TRUE;
+            cinfo->desired_number_of_colors = kQuantizedColors;
+        } else {
+            cinfo->out_color_space = JCS_EXT_BGR;
+        }
+    }
+    if (params.bestSpeed) {
+        cinfo->dct_method = JDCT_IFAST;
+        cinfo->two_pass_quantize = FALSE;
+        cinfo->dither_mode = JDITHER_ORDERED;
+    } else {
+        cinfo->dct_method = JDCT_FLOAT;
+    }
+}
+
+bool IsEightBit(j_decompress_ptr cinfo, const TOutputPlan& plan)
+{
+    return plan.cmyk ? plan.cmykTarget != TCmykTarget::Bgr24 : cinfo->quantize_colors != FALSE;
+}
+
+// Sizes the bitmap for the output and allocates the CMYK row buffer.
+void PrepareOutput(j_decompress_ptr cinfo, TOutputPlan& plan, TBitmap& bitmap)
+{
+    const std::int64_t bytes = std::int64_t{cinfo->output_width} * cinfo->output_height
+                               * (IsEightBit(cinfo, plan) ? 1 : 3);
+    if (bytes > kMaxDecodedBytes)
+        ERREXIT(cinfo, JERR_IMAGE_TOO_BIG);
+    // Not cleared first: every row is written by each output pass.
+    bitmap = TBitmap(QImage(static_cast<int>(cinfo->output_width), static_cast<int>(cinfo->output_height),
+                            IsEightBit(cinfo, plan) ? QImage::Format_Indexed8 : QImage::Format_BGR888));
+    if (bitmap.Empty())
+        ERREXIT1(cinfo, JERR_OUT_OF_MEMORY, 0);
+    if (plan.cmyk)
+        plan.cmykRows = (*cinfo->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE,
+                                                    cinfo->output_width * 4, kRowsPerRead);
+}
+
+// The palette for 8-bit output: libjpeg's colour map, one entry per colour it chose.
+void ApplyPalette(j_decompress_ptr cinfo, const TOutputPlan& plan, TBitmap& bitmap)
+{
+    if (!IsEightBit(cinfo, plan))
+        return;
+    if (plan.cmyk) {
+        bitmap.SetPalette(plan.cmykTarget == TCmykTarget::GreyIndex ? CmykGreyPalette() : CmykCubePalette());
+        return;
+    }
+    QList<QRgb> colors;
+    for (int i = 0; i < cinfo->actual_number_of_colors; ++i) {
+        if (cinfo->out_color_components == 1) {
+            const int v = cinfo->colormap[0][i];
+            colors.append(qRgb(v, v, v));
+        } else {
+            colors.append(qRgb(cinfo->colormap[0][i], cinfo->colormap[1][i], cinfo->colormap[2][i]));
+        }
+    }
+    bitmap.SetPalette(colors);
+}
+
+// One output pass, top to bottom, straight into the bitmap's rows.
+void ReadRows(j_decompress_ptr cinfo, const TOutputPlan& plan, TBitmap& bitmap)
+{
+    ApplyPalette(cinfo, plan, bitmap);
+    uchar* const base = bitmap.Image().bits();
+    const qsizetype stride = bitmap.Image().bytesPerLine();
+    JSAMPROW rows[kRowsPerRead];
+    while (cinfo->output_scanline < cinfo->output_height) {
+        const JDIMENSION first = cinfo->output_scanline;
+        const int wanted = static_cast<int>(std::min<JDIMENSION>(kRowsPerRead, cinfo->output_height - first));
+        for (int i = 0; i < wanted; ++i)
+            rows[i] = plan.cmyk ? plan.cmykRows[i] : base + (first + i) * stride;
+        const JDIMENSION read = jpeg_read_scanlines(cinfo, rows, static_cast<JDIMENSION>(wanted));
+        if (plan.cmyk)
+            for (JDIMENSION i = 0; i < read; ++i)
+                ConvertCmykRow(plan.cmykRows[i], base + (first + i) * stride,
+                               static_cast<int>(cinfo->output_width), plan.cmykInverted, plan.cmykTarget);
+    }
+}
+
+// Scan by scan with quick settings, then the final pass with the chosen ones.
+void ReadProgressively(j_decompress_ptr cinfo, TOutputPlan& plan, TBitmap& bitmap)
+{
+    const J_DCT_METHOD finalDct = cinfo->dct_method;
+    const J_DITHER_MODE finalDither = cinfo->dither_mode;
+    const boolean finalTwoPass = cinfo->two_pass_quantize;
+    cinfo->enable_2pass_quant = cinfo->two_pass_quantize;
+    cinfo->two_pass_quantize = FALSE;
+    cinfo->dither_mode = JDITHER_ORDERED;
+    cinfo->dct_method = JDCT_IFAST;
+    cinfo->buffered_image = TRUE;
+    jpeg_start_decompress(cinfo);
+    PrepareOutput(cinfo, plan, bitmap);
+    while (!jpeg_input_complete(cinfo)) {
+        if (cinfo->input_scan_number > kMaxJPEGScans)
+            ERREXIT(cinfo, kTooManyScansCode);
+        jpeg_start_output(cinfo, cinfo->input_scan_number);
+        ReadRows(cinfo, plan, bitmap);
+        jpeg_finish_output(cinfo);
+    }
+    cinfo->dct_method = finalDct;
+    cinfo->dither_mode = finalDither;
+    cinfo->two_pass_quantize = finalTwoPass;
+    jpeg_start_output(cinfo, cinfo->input_scan_number);
+    ReadRows(cinfo, plan, bitmap);
+    jpeg_finish_output(cinfo);
+}
+
+// Work done on a decompressor whose header has been read.
+using TDecompressWork = void (*)(j_decompress_ptr cinfo, void* context);
+
+// Runs work with libjpeg's errors coming back here: false with the code after the
+// decompressor is destroyed.
+bool RunDecompress(const QByteArray& bytes, TDecompressWork work, void* context, int& code)
+{
+    jpeg_decompress_struct cinfo{};
+    TJPEGErrorManager err{};
+    TJPEGMemorySource source{};
+    TJPEGScanLimit limit{};
+    cinfo.err = UseErrorManager(err);
+    if (setjmp(err.jump)) {
+        code = err.pub.msg_code;
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    jpeg_create_decompress(&cinfo);
+    UseMemorySource(&cinfo, source, bytes);
+    UseScanLimit(&cinfo, limit);
+    ReadCheckedHeader(&cinfo);
+    work(&cinfo, context);
+    jpeg_destroy_decompress(&cinfo);
+    return true;
+}
+
+struct THeaderJob {
+    int scaleDenominator;
+    TJPEGHeader* header;
+};
+
+void ReadHeaderWork(j_decompress_ptr cinfo, void* context)
+{
+    const auto* job = static_cast<THeaderJob*>(context);
+    cinfo->scale_num = 1;
+    cinfo->scale_denom = static_cast<unsigned>(job->scaleDenominator);
+    jpeg_calc_output_dimensions(cinfo);
+    TJPEGHeader& header = *job->header;
+    header.width = static_cast<int>(cinfo->image_width);
+    header.height = static_cast<int>(cinfo->image_height);
+    header.grayscale = cinfo->jpeg_color_space == JCS_GRAYSCALE;
+    header.progressive = jpeg_has_multiple_scans(cinfo);
+    header.scaledWidth = static_cast<int>(cinfo->output_width);
+    header.scaledHeight = static_cast<int>(cinfo->output_height);
+}
+
+struct TDecodeJob {
+    const TJPEGDecodeParams* params;
+    TBitmap* bitmap;
+};
+
+void DecodeWork(j_decompress_ptr cinfo, void* context)
+{
+    const auto* job = static_cast<TDecodeJob*>(context);
+    TOutputPlan plan{};
+    SetDecodeParameters(cinfo, *job->params, plan);
+    if (job->params->showProgressively && jpeg_has_multiple_scans(cinfo)) {
+        ReadProgressively(cinfo, plan, *job->bitmap);
+    } else {
+        jpeg_start_decompress(cinfo);
+        PrepareOutput(cinfo, plan, *job->bitmap);
+        ReadRows(cinfo, plan, *job->bitmap);
+    }
+    jpeg_finish_decompress(cinfo);
+}
+
+bool RunEncode(const QImage& image, const TJPEGEncodeParams& params, QByteArray& bytes, int& code)
+{
+    jpeg_compress_struct cinfo{};
+    TJPEGErrorManager err{};
+    TJPEGMemoryDestination destination{};
+    cinfo.err = UseErrorManager(err);
+    if (setjmp(err.jump)) {
+        code = err.pub.msg_code;
+        jpeg_destroy_compress(&cinfo);
+        return false;
+    }
+    jpeg_create_compress(&cinfo);
+    UseMemoryDestination(&cinfo, destination, bytes);
+    cinfo.image_width = static_cast<JDIMENSION>(image.width());
+    cinfo.image_height = static_cast<JDIMENSION>(image.height());
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_EXT_BGR;
+    jpeg_set_defaults(&cinfo);
+    cinfo.dct_method = JDCT_FLOAT;
+    jpeg_set_quality(&cinfo, params.quality, TRUE);
+    if (params.grayMode)
+        jpeg_set_colorspace(&cinfo, JCS_GRAYSCALE);
+    if (params.progressive)
+        jpeg_simple_progression(&cinfo);
+    jpeg_start_compress(&cinfo, TRUE);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW row = const_cast<JSAMPROW>(image.constScanLine(static_cast<int>(cinfo.next_scanline)));
+        jpeg_write_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    return true;
+}
+
+}  // namespace
+
+TJPEGHeader ReadJPEGHeader(const QByteArray& bytes, int scaleDenominator)
+{
+    TJPEGHeader header;
+    THeaderJob job{scaleDenominator, &header};
+    int code = 0;
+    if (!RunDecompress(bytes, ReadHeaderWork, &job, code))
+        throw EJPEG(code);
+    return header;
+}
+
+TBitmap DecodeJPEG(const QByteArray& bytes, const TJPEGDecodeParams& params)
+{
+    TBitmap bitmap;
+    TDecodeJob job{&params, &bitmap};
+    int code = 0;
+    if (!RunDecompress(bytes, DecodeWork, &job, code))
+        throw EJPEG(code);
+    return bitmap;
+}
+
+QByteArray EncodeJPEG(const TBitmap& bitmap, const TJPEGEncodeParams& params)
+{
+    QByteArray bytes;
+    if (bitmap.Width() == 0 || bitmap.Height() == 0)
+        return bytes;
+    // The compressor reads 24-bit rows; a bitmap already at 24 bits is shared, not copied.
+    const QImage image = bitmap.Image().convertToFormat(QImage::Format_BGR888);
+    int code = 0;
+    if (!RunEncode(image, params, bytes, code))
+        throw EJPEG(code);
+    return bytes;
+}

@@ -1,0 +1,46 @@
+#pragma once
+// TJPEGImage's work with libjpeg: reading a header, decoding into a TBitmap and
+// encoding a TBitmap. Every libjpeg error becomes EJPEG after the codec object is
+// destroyed, so nothing leaks on any error path.
+
+#include "toolkit/Bitmap.h"
+
+#include <QByteArray>
+
+#include <cstdint>
+
+// A picture whose decoded bitmap would take more bytes than this is refused at its header.
+constexpr std::int64_t kMaxDecodedBytes = std::int64_t{1} << 30;
+
+struct TJPEGHeader {
+    int width = 0;
+    int height = 0;
+    bool grayscale = false;    // the file's colour space is greyscale
+    bool progressive = false;  // the file has more than one scan
+    int scaledWidth = 0;       // the decoded size at the scale asked for
+    int scaledHeight = 0;
+};
+
+struct TJPEGDecodeParams {
+    int scaleDenominator = 1;  // 1, 2, 4 or 8
+    bool blockSmoothing = true;
+    bool grayMode = false;     // greyscale output
+    bool eightBit = false;     // 8 bits per pixel with at most 236 colours
+    bool bestSpeed = false;    // fast integer DCT, one-pass ordered dithering
+    bool showProgressively = false;
+};
+
+struct TJPEGEncodeParams {
+    int quality = 90;
+    bool grayMode = false;
+    bool progressive = false;
+};
+
+// Throws EJPEG for anything but a readable JPEG header of an acceptable size.
+TJPEGHeader ReadJPEGHeader(const QByteArray& bytes, int scaleDenominator = 1);
+
+// 24 bits per pixel, or 8 with a palette for 8-bit or greyscale output.
+TBitmap DecodeJPEG(const QByteArray& bytes, const TJPEGDecodeParams& params);
+
+// A bitmap with a side of 0 encodes to no bytes.
+QByteArray EncodeJPEG(const TBitmap& bitmap, const TJPEGEncodeParams& params);

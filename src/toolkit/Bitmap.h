@@ -1,0 +1,58 @@
+#pragma once
+// TBitmap: a picture held as pixels, over QImage. 24 bits per pixel are stored
+// blue, green, red (QImage::Format_BGR888); 8 bits per pixel index a colour table
+// (QImage::Format_Indexed8). A bitmap with a side of 0 is empty and measures 0 x 0.
+
+#include "toolkit/Color.h"
+#include "toolkit/Graphic.h"
+
+#include <QImage>
+#include <QList>
+
+enum class TPixelFormat { pf8bit, pf24bit };
+
+class TBitmap : public TGraphic {
+public:
+    TBitmap() = default;
+    TBitmap(int width, int height, TPixelFormat format = TPixelFormat::pf24bit);
+    // Takes any QImage: indexed images keep their colours in 8 bits, others become 24 bits.
+    explicit TBitmap(const QImage& image);
+    TBitmap(const TBitmap&) = default;
+    TBitmap& operator=(const TBitmap&) = default;
+
+    int Width() const override;
+    int Height() const override;
+    // Resizing keeps the top-left pixels; new pixels are black (colour 0 when 8-bit).
+    void SetWidth(int width) override;
+    void SetHeight(int height) override;
+    void SetSize(int width, int height);
+    bool Empty() const override;
+
+    TPixelFormat PixelFormat() const;
+    // Converting to 8 bits picks the colours; to 24 bits keeps every pixel's colour.
+    void SetPixelFormat(TPixelFormat format);
+
+    // The colour at (x, y), or -1 outside the bitmap.
+    TColor Pixel(int x, int y) const;
+    // Outside the bitmap nothing happens; an 8-bit bitmap takes its nearest colour.
+    void SetPixel(int x, int y, TColor color);
+
+    // The colour table of an 8-bit bitmap; empty at 24 bits.
+    QList<QRgb> Palette() const;
+    void SetPalette(const QList<QRgb>& colors);
+
+    // The pixels, for drawing with a QPainter (24 bits) or fast row access.
+    const QImage& Image() const { return image_; }
+    QImage& Image() { return image_; }
+
+    void Assign(const TGraphic& source) override;
+    void Draw(QPainter& painter, const QRect& rect) const override;
+
+    // Bitmap files only: content of another format fails with EInvalidGraphic.
+    void LoadFromStream(QIODevice& stream) override;
+    void SaveToStream(QIODevice& stream) override;
+
+private:
+    QImage image_;
+    TPixelFormat format_ = TPixelFormat::pf24bit;
+};

@@ -1,0 +1,70 @@
+#include "toolkit/Graphic.h"
+
+#include "toolkit/RunTime.h"
+#include "toolkit/StreamErrors.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+QString FileName(const std::string& fileName)
+{
+    return QFile::decodeName(QByteArray::fromStdString(fileName));
+}
+
+std::string Reason(const QFileDevice& file)
+{
+    return file.errorString().toStdString();
+}
+
+}  // namespace
+
+void TGraphic::Assign(const TGraphic& source)
+{
+    source.AssignTo(*this);
+}
+
+void TGraphic::AssignTo(TGraphic&) const
+{
+    throw EConvertError("Cannot assign a picture of this kind");
+}
+
+void TGraphic::LoadFromFile(const std::string& fileName)
+{
+    QFile file(FileName(fileName));
+    if (!file.open(QIODevice::ReadOnly))
+        throw EFOpenError("Cannot open file \"" + fileName + "\". " + Reason(file));
+    LoadFromStream(file);
+}
+
+void TGraphic::SaveToFile(const std::string& fileName)
+{
+    // The file is replaced only when the whole picture was written.
+    QSaveFile file(FileName(fileName));
+    if (!file.open(QIODevice::WriteOnly))
+        throw EFCreateError("Cannot create file \"" + fileName + "\". " + Reason(file));
+    SaveToStream(file);
+    if (!file.commit())
+        throw EFCreateError("Cannot create file \"" + fileName + "\". " + Reason(file));
+}
+
+QByteArray TGraphic::ReadToEnd(QIODevice& stream)
+{
+    if (stream.isSequential())
+        return stream.readAll();
+    const qint64 size = stream.size() - stream.pos();
+    if (size <= 0)
+        return {};
+    QByteArray bytes(size, Qt::Uninitialized);
+    if (stream.read(bytes.data(), size) != size)
+        throw EReadError();
+    return bytes;
+}
+
+void TGraphic::WriteAll(QIODevice& stream, const QByteArray& bytes)
+{
+    if (stream.write(bytes) != bytes.size())
+        throw EWriteError();
+}

@@ -1,0 +1,204 @@
+#include "support/PictureMakers.h"
+
+#include <QBuffer>
+#include <QFile>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+#include <vector>
+
+#include <jpeglib.h>
+
+namespace {
+
+// libjpeg refuses progressive bit positions above this for 8-bit samples.
+constexpr int kMaxSuccessiveBits = 10;
+
+int Components(TJpegColor color)
+{
+    switch (color) {
+    case TJpegColor::Grey: return 1;
+    case TJpegColor::Rgb: return 3;
+    case TJpegColor::Cmyk:
+    case TJpegColor::Ycck: return 4;
+    }
+    return 3;
+}
+
+// One row of input samples in the order libjpeg is told to expect.
+void FillRow(std::vector<JSAMPLE>& row, int y, int width, int height, const TJpegOptions& options)
+{
+    const int n = Components(options.color);
+    for (int x = 0; x < width; ++x) {
+        const QRgb rgb = TestPatternPixel(x, y, width, height);
+        const int r = qRed(rgb), g = qGreen(rgb), b = qBlue(rgb);
+        JSAMPLE* px = &row[static_cast<std::size_t>(x * n)];
+        if (n == 1) {
+            px[0] = static_cast<JSAMPLE>((r * 77 + g * 150 + b * 29 + 128) >> 8);
+        } else if (n == 3) {
+            px[0] = static_cast<JSAMPLE>(r);
+            px[1] = static_cast<JSAMPLE>(g);
+            px[2] = static_cast<JSAMPLE>(b);
+        } else {
+            const int k = 255 - std::max({r, g, b});
+            const int light = 255 - k;
+            const int ink[4] = {light ? (light - r) * 255 / light : 0, light ? (light - g) * 255 / light : 0,
+                                light ? (light - b) * 255 / light : 0, k};
+            const bool inverted = options.color == TJpegColor::Ycck || options.adobeInverted;
+            for (int c = 0; c < 4; ++c)
+                px[c] = static_cast<JSAMPLE>(inverted ? 255 - ink[c] : ink[c]);
+        }
+    }
+}
+
+// A progression with exactly `count` scans: one DC scan, then each AC coefficient of each
+// component alone, some sent bit by bit through successive approximation.
+std::vector<jpeg_scan_info> ScanScript(int components, int count)
+{
+    std::vector<jpeg_scan_info> script;
+    jpeg_scan_info dc{};
+    dc.comps_in_scan = components;
+    for (int c = 0; c < components; ++c)
+        dc.component_index[c] = c;
+    script.push_back(dc);
+    int extra = count - 1 - 63 * components;
+    if (extra < 0 || extra > 63 * components * kMaxSuccessiveBits)
+        throw std::invalid_argument("impossible number of scans");
+    for (int c = 0; c < components; ++c) {
+        for (int k = 1; k <= 63; ++k) {
+            const int bits = std::min(extra, kMaxSuccessiveBits);
+            extra -= bits;
+            jpeg_scan_info scan{};
+            scan.comps_in_scan = 1;
+            scan.component_index[0] = c;
+            scan.Ss = k;
+            scan.Se = k;
+            scan.Al = bits;
+            script.push_back(scan);
+            for (int ah = bits; ah > 0; --ah) {
+                scan.Ah = ah;
+                scan.Al = ah - 1;
+                script.push_back(scan);
+            }
+        }
+    }
+    return script;
+}
+
+// Rewrites the size in the frame header, walking the marker segments from the start.
+void AnnounceSize(QByteArray& bytes, int width, int height)
+{
+    qsizetype i = 2;
+    while (i + 9 < bytes.size() && static_cast<uchar>(bytes[i]) == 0xFF) {
+        const auto marker = static_cast<uchar>(bytes[i + 1]);
+        const int length = static_cast<uchar>(bytes[i + 2]) << 8 | static_cast<uchar>(bytes[i + 3]);
+        const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+        if (frame) {
+            bytes[i + 5] = static_cast<char>(height >> 8);
+            bytes[i + 6] = static_cast<char>(height);
+            bytes[i + 7] = static_cast<char>(width >> 8);
+            bytes[i + 8] = static_cast<char>(width);
+            return;
+        }
+        i += 2 + length;
+    }
+    throw std::logic_error("no frame header");
+}
+
+}  // namespace
+
+QRgb TestPatternPixel(int x, int y, int width, int height)
+{
+    const int r = width > 1 ? x * 255 / (width - 1) : 128;
+    const int g = height > 1 ? y * 255 / (height - 1) : 128;
+    return qRgb(r, g, 255 - (r + g) / 2);
+}
+
+QByteArray MakeTestJpeg(int width, int height, const TJpegOptions& options)
+{
+    jpeg_compress_struct cinfo{};
+    jpeg_error_mgr err{};
+    cinfo.err = jpeg_std_error(&err);
+    jpeg_create_compress(&cinfo);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &buffer, &size);
+    cinfo.image_width = static_cast<JDIMENSION>(width);
+    cinfo.image_height = static_cast<JDIMENSION>(height);
+    cinfo.input_components = Components(options.color);
+    cinfo.in_color_space = options.color == TJpegColor::Grey  ? JCS_GRAYSCALE
+                           : options.color == TJpegColor::Rgb ? JCS_RGB
+                                                              : JCS_CMYK;
+    jpeg_set_defaults(&cinfo);
+    if (options.color == TJpegColor::Ycck)
+        jpeg_set_colorspace(&cinfo, JCS_YCCK);
+    if (options.color == TJpegColor::Cmyk && !options.adobeInverted)
+        cinfo.write_Adobe_marker = FALSE;
+    jpeg_set_quality(&cinfo, options.quality, TRUE);
+    cinfo.restart_in_rows = options.restartRows;
+    cinfo.arith_code = options.arithmetic ? TRUE : FALSE;
+    std::vector<jpeg_scan_info> script;
+    if (options.scans > 0) {
+        script = ScanScript(cinfo.num_components, options.scans);
+        cinfo.scan_info = script.data();
+        cinfo.num_scans = static_cast<int>(script.size());
+    } else if (options.progressive) {
+        jpeg_simple_progression(&cinfo);
+    }
+    jpeg_start_compress(&cinfo, TRUE);
+    std::vector<JSAMPLE> row(static_cast<std::size_t>(width * cinfo.input_components));
+    while (cinfo.next_scanline < cinfo.image_height) {
+        FillRow(row, static_cast<int>(cinfo.next_scanline), width, height, options);
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&cinfo, rows, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    QByteArray bytes(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(size));
+    std::free(buffer);
+    if (options.announcedWidth > 0 || options.announcedHeight > 0)
+        AnnounceSize(bytes, options.announcedWidth > 0 ? options.announcedWidth : width,
+                     options.announcedHeight > 0 ? options.announcedHeight : height);
+    if (options.truncateTo > 0)
+        bytes.truncate(static_cast<qsizetype>(options.truncateTo));
+    return bytes;
+}
+
+void WriteTestJpeg(const std::string& path, int width, int height, const TJpegOptions& options)
+{
+    WriteFileBytes(path, MakeTestJpeg(width, height, options));
+}
+
+QImage TestPatternImage(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB888);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, TestPatternPixel(x, y, width, height));
+    return image;
+}
+
+QByteArray MakeTestBmp(int width, int height)
+{
+    const QImage image = TestPatternImage(width, height);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "BMP"))
+        throw std::runtime_error("cannot make a BMP");
+    return bytes;
+}
+
+void WriteTestBmp(const std::string& path, int width, int height)
+{
+    WriteFileBytes(path, MakeTestBmp(width, height));
+}
+
+void WriteFileBytes(const std::string& path, const QByteArray& bytes)
+{
+    QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write " + path);
+}

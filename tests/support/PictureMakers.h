@@ -1,0 +1,52 @@
+#pragma once
+// Test pictures written with libjpeg directly (not through Lumora's codec) and with
+// Qt's BMP writer, so tests and fuzz seeds do not depend on the code they check.
+//
+//   WriteTestJpeg(dir.File("a.jpg"), 1024, 768);
+//   WriteTestJpeg(dir.File("p.jpg"), 64, 48, {.progressive = true});
+//   WriteTestJpeg(dir.File("t.jpg"), 64, 48, {.truncateTo = 600});
+//   WriteTestBmp(dir.File("b.bmp"), 32, 16);
+
+#include <QByteArray>
+#include <QImage>
+#include <QRgb>
+
+#include <cstddef>
+#include <string>
+
+enum class TJpegColor {
+    Rgb,   // 3 components, YCbCr in the file
+    Grey,  // 1 component
+    Cmyk,  // 4 components
+    Ycck,  // 4 components, Adobe's YCCK transform
+};
+
+struct TJpegOptions {
+    TJpegColor color = TJpegColor::Rgb;
+    bool progressive = false;   // libjpeg's simple progression
+    int scans = 0;              // > 0: a progressive file with exactly this many scans
+                                // (at least 1 + 63 x components)
+    bool adobeInverted = true;  // Cmyk: Adobe marker and inverted ink values, as print
+                                // software writes them; false: plain values, no marker
+    int quality = 90;
+    int restartRows = 0;        // restart markers every so many MCU rows
+    bool arithmetic = false;    // arithmetic instead of Huffman coding
+    std::size_t truncateTo = 0; // keep only the first bytes (0: the whole file)
+    int announcedWidth = 0;     // rewrite the frame header's size (0: the real one)
+    int announcedHeight = 0;
+};
+
+// The pattern every test picture shows: smooth gradients, so lossy decodes stay close.
+QRgb TestPatternPixel(int x, int y, int width, int height);
+// The pattern as a 24-bit image.
+QImage TestPatternImage(int width, int height);
+
+QByteArray MakeTestJpeg(int width, int height, const TJpegOptions& options = {});
+void WriteTestJpeg(const std::string& path, int width, int height, const TJpegOptions& options = {});
+
+// A 24-bit BMP of the test pattern.
+QByteArray MakeTestBmp(int width, int height);
+void WriteTestBmp(const std::string& path, int width, int height);
+
+// Writes bytes to a file; throws std::runtime_error when it cannot.
+void WriteFileBytes(const std::string& path, const QByteArray& bytes);

@@ -1,0 +1,126 @@
+// TPicture chooses the graphic class by the file's extension, without regard to case,
+// and never by guessing from the content.
+
+#include "imaging/JPEGImage.h"
+#include "support/PictureMakers.h"
+#include "support/TempDir.h"
+#include "toolkit/Bitmap.h"
+#include "toolkit/Picture.h"
+#include "toolkit/StreamErrors.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+
+namespace {
+
+enum class TContent { Jpeg, Bmp, Png };
+enum class TOutcome { JpegImage, Bitmap, JpegError, BitmapError, UnknownExtension };
+
+QByteArray Content(TContent content)
+{
+    switch (content) {
+    case TContent::Jpeg: return MakeTestJpeg(30, 20);
+    case TContent::Bmp: return MakeTestBmp(30, 20);
+    case TContent::Png: {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        TestPatternImage(30, 20).save(&buffer, "PNG");
+        return bytes;
+    }
+    }
+    return {};
+}
+
+TEST(PictureLoad, ChoosesTheGraphicClassByExtension)
+{
+    RegisterJPEGImage();
+    struct Case {
+        const char* name;
+        TContent content;
+        TOutcome outcome;
+    };
+    const Case cases[] = {
+        {"a.jpg", TContent::Jpeg, TOutcome::JpegImage},
+        {"b.JPG", TContent::Jpeg, TOutcome::JpegImage},
+        {"c.JpEg", TContent::Jpeg, TOutcome::JpegImage},
+        {"d.bmp", TContent::Bmp, TOutcome::Bitmap},
+        {"e.BMP", TContent::Bmp, TOutcome::Bitmap},
+        {"bitmap-inside.jpg", TContent::Bmp, TOutcome::JpegError},
+        {"jpeg-inside.bmp", TContent::Jpeg, TOutcome::BitmapError},
+        {"png-inside.bmp", TContent::Png, TOutcome::BitmapError},
+        {"f.png", TContent::Png, TOutcome::UnknownExtension},
+        {"no-extension", TContent::Jpeg, TOutcome::UnknownExtension},
+        {"dotted.jpg/inside", TContent::Jpeg, TOutcome::UnknownExtension},
+    };
+    TTempDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = dir.Write(c.name, Content(c.content).toStdString());
+        TPicture picture;
+        try {
+            picture.LoadFromFile(path);
+            if (c.outcome == TOutcome::JpegImage)
+                EXPECT_NE(dynamic_cast<TJPEGImage*>(picture.Graphic()), nullptr);
+            else if (c.outcome == TOutcome::Bitmap)
+                EXPECT_NE(dynamic_cast<TBitmap*>(picture.Graphic()), nullptr);
+            else
+                ADD_FAILURE() << "loaded";
+            EXPECT_EQ(picture.Width(), 30);
+            EXPECT_EQ(picture.Height(), 20);
+        } catch (const EJPEG&) {
+            EXPECT_EQ(c.outcome, TOutcome::JpegError);
+        } catch (const EInvalidGraphic& e) {
+            if (c.outcome == TOutcome::UnknownExtension) {
+                const std::string name = c.name;
+                const auto dot = name.rfind('.');
+                const std::string extension =
+                    dot == std::string::npos || name.find('/', dot) != std::string::npos ? "" : name.substr(dot + 1);
+                EXPECT_EQ(std::string(e.what()), "Unknown picture file extension (." + extension + ")");
+            } else {
+                EXPECT_EQ(c.outcome, TOutcome::BitmapError);
+            }
+        }
+    }
+}
+
+TEST(PictureLoad, RegistersJpegOnceWithItsDescription)
+{
+    RegisterJPEGImage();
+    RegisterJPEGImage();
+    EXPECT_EQ(TPicture::FileFormatDescription("JPG"), "JPEG Image File");
+    EXPECT_EQ(TPicture::FileFormatDescription("jpeg"), "JPEG Image File");
+    EXPECT_EQ(TPicture::FileFormatDescription("gif"), "");
+}
+
+TEST(PictureLoad, AFailedLoadKeepsThePictureHeld)
+{
+    RegisterJPEGImage();
+    TTempDir dir;
+    TPicture picture;
+    picture.LoadFromFile(dir.Write("good.jpg", MakeTestJpeg(30, 20).toStdString()));
+    EXPECT_THROW(picture.LoadFromFile(dir.File("missing.jpg")), EFOpenError);
+    EXPECT_THROW(picture.LoadFromFile(dir.Write("bad.jpg", "junk")), EJPEG);
+    EXPECT_EQ(picture.Width(), 30);
+}
+
+TEST(PictureDraw, StretchesTheGraphicIntoTheRectangle)
+{
+    RegisterJPEGImage();
+    TTempDir dir;
+    TPicture picture;
+    picture.LoadFromFile(dir.Write("p.bmp", MakeTestBmp(30, 20).toStdString()));
+    QImage canvas(60, 40, QImage::Format_RGB32);
+    canvas.fill(Qt::black);
+    {
+        QPainter painter(&canvas);
+        picture.Draw(painter, QRect(0, 0, 60, 40));
+    }
+    EXPECT_EQ(canvas.pixel(0, 0), TestPatternPixel(0, 0, 30, 20));
+    EXPECT_EQ(canvas.pixel(59, 39), TestPatternPixel(29, 19, 30, 20));
+}
+
+}  // namespace
