@@ -2,6 +2,7 @@
 
 #include "app/Forms.h"
 #include "app/UnitMain.h"
+#include "imaging/JPEGImage.h"
 #include "toolkit/Application.h"
 #include "toolkit/Errors.h"
 
@@ -10,6 +11,7 @@
 int main(int argc, char** argv)
 {
     TApplication app(argc, argv);
+    RegisterJPEGImage();
     try {
         CreateForms();
     } catch (...) {
