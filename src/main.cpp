@@ -1,6 +1,6 @@
 // Lumora: a desktop picture browser.
 
-#include "app/Forms.h"
+#include "Forms.h"
 #include "app/UnitMain.h"
 #include "imaging/JPEGImage.h"
 #include "toolkit/Application.h"

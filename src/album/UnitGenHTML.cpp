@@ -3,7 +3,7 @@
 #include "text/AllTools.h"
 
 TfrmGenHTML* frmGenHTML = nullptr;
-TAllTools* const AlbumTools = new TAllTools();
+TAllTools AlbumTools;
 
 TfrmGenHTML::TfrmGenHTML(QWidget* parent) : TForm("frmGenHTML", "Generate HTML", parent)
 {

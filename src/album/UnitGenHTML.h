@@ -12,4 +12,4 @@ extern TfrmGenHTML* frmGenHTML;
 
 class TAllTools;
 // The album window unit's own text tools.
-extern TAllTools* const AlbumTools;
+extern TAllTools AlbumTools;

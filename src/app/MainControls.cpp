@@ -1,13 +1,14 @@
 // The main window's controls, made once when the window is created.
 
 #include "app/Artwork.h"
+#include "app/MainLayout.h"
 #include "app/UnitMain.h"
 #include "app/WorkArea.h"
 #include "browse/DirectoryOutline.h"
 #include "browse/DriveComboBox.h"
 #include "browse/FileListBox.h"
 #include "browse/SelectionList.h"
-#include "toolkit/Color.h"
+#include "toolkit/ControlColor.h"
 #include "toolkit/Errors.h"
 #include "toolkit/Platform.h"
 
@@ -26,6 +27,12 @@ namespace {
 constexpr int kToolBarHeight = 45;
 constexpr int kButtonWidth = 50;
 constexpr int kButtonHeight = 40;
+// Left of the buttons, the drive box sits over a blank of this width.
+constexpr int kDriveSpaceWidth = 257;
+constexpr int kDriveBoxWidth = 177;
+constexpr int kButtonGroupGap = 80;
+// The status panels' widths, in TStatusPanel order.
+constexpr int kStatusPanelWidths[] = {200, 200, 250, 400};
 
 QWidget* Spacer(QWidget* parent, int width)
 {
@@ -72,20 +79,20 @@ void TfrmMain::CreateToolBar()
     bar->setContentsMargins(0, 0, 0, 0);
     bar->setSpacing(0);
 
-    QWidget* driveSpace = Spacer(ToolBar1, 257);
+    QWidget* driveSpace = Spacer(ToolBar1, kDriveSpaceWidth);
     bar->addWidget(driveSpace);
     DriveComboBox1 = new TDriveComboBox(driveSpace);
     DriveComboBox1->setObjectName("DriveComboBox1");
-    DriveComboBox1->setGeometry(8, (kToolBarHeight - 26) / 2, 177, 26);
+    DriveComboBox1->setGeometry(8, (kToolBarHeight - 26) / 2, kDriveBoxWidth, 26);
     StyleBrowsingControl(DriveComboBox1, "Select Drive.");
     DriveComboBox1->setAccessibleName("Select Drive.");
 
     sbAdd = AddToolButton("sbAdd", "Add Picture", &TfrmMain::sbAddClick);
     sbAddAll = AddToolButton("sbAddAll", "Add All Pictures", &TfrmMain::sbAddAllClick);
-    bar->addWidget(Spacer(ToolBar1, 80));
+    bar->addWidget(Spacer(ToolBar1, kButtonGroupGap));
     sbRemove = AddToolButton("sbRemove", "Remove Picture", &TfrmMain::sbRemoveClick);
     sbRemoveAll = AddToolButton("sbRemoveAll", "Remove All Pictures", &TfrmMain::sbRemoveAllClick);
-    bar->addWidget(Spacer(ToolBar1, 80));
+    bar->addWidget(Spacer(ToolBar1, kButtonGroupGap));
     sbThumb = AddToolButton("sbThumb", "Show Thumb", &TfrmMain::sbThumbClick);
     sbSlideShow = AddToolButton("sbSlideShow", "Slide Show", &TfrmMain::sbSlideShowClick);
     sbImageTool = AddToolButton("sbImageTool", "Image Tool", &TfrmMain::sbImageToolClick);
@@ -114,9 +121,9 @@ void TfrmMain::CreateWorkArea()
     StyleBrowsingControl(ListView1, "Double click to show picture.");
     Splitter3 = new TSplitter("Splitter3", GroupBox1);
 
-    GroupBox1->SetControlWidth(CDirectoryOutline1, 240);
-    GroupBox1->SetControlWidth(FileListBox1, 186);
-    GroupBox1->SetControlWidth(ListView1, 530);
+    GroupBox1->SetControlWidth(CDirectoryOutline1, kSelectShowSizes.treeWidth);
+    GroupBox1->SetControlWidth(FileListBox1, kFileListWidth);
+    GroupBox1->SetControlWidth(ListView1, kSelectionListWidth);
     DriveComboBox1->SetDrives(DriveList(), FileListBox1->Directory());
 
     Connect(DriveComboBox1, &TDriveComboBox::changed, this, &TfrmMain::DriveComboBox1Change);
@@ -183,7 +190,7 @@ void TfrmMain::CreateStatusBar()
     QStatusBar* bar = statusBar();
     bar->setObjectName("StatusBar1");
     bar->setSizeGripEnabled(false);
-    for (int width : {200, 200, 250, 400}) {
+    for (int width : kStatusPanelWidths) {
         auto* panel = new QLabel(bar);
         panel->setObjectName(QString("Panel%1").arg(statusPanels_.size()));
         panel->setFixedWidth(width);

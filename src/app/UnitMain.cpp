@@ -1,15 +1,15 @@
 #include "app/UnitMain.h"
 
-#include "about/UnitAbout.h"
 #include "app/Artwork.h"
+#include "app/MainLayout.h"
 #include "app/WorkArea.h"
 #include "browse/DirectoryOutline.h"
 #include "browse/DriveComboBox.h"
 #include "browse/FileListBox.h"
 #include "browse/SelectionList.h"
-#include "options/UnitOption.h"
 #include "settings/SavedPaths.h"
 #include "text/AllTools.h"
+#include "toolkit/Form.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -21,7 +21,7 @@
 #include <QVBoxLayout>
 
 TfrmMain* frmMain = nullptr;
-TAllTools* const MainTools = new TAllTools();
+TAllTools MainTools;
 
 namespace {
 const char* const kCredits[] = {"Lumora picture browser", "Browse, view, show and publish your pictures."};
@@ -60,15 +60,15 @@ void TfrmMain::FormCreate()
     ListView1->AddColumn("File Name", 150, Qt::AlignRight);
     ListView1->AddColumn("Byte", 150, Qt::AlignRight);
     LoadSettings();
-    ViewMode = 1;
+    ViewMode = kSelectShow;
     SortColumn = 0;
     SavedPathCount = 0;
     HideWorkButtons();
     ApplySelectShowLayout();
     StartTray();
     SavedPathCount = CountSavedPaths(SavedPathList());
-    SetStatusText(2, kCredits[0]);
-    SetStatusText(3, kCredits[1]);
+    SetStatusText(kCreditPanel, kCredits[0]);
+    SetStatusText(kMottoPanel, kCredits[1]);
 }
 
 std::string TfrmMain::StatusText(int panel) const
@@ -100,22 +100,22 @@ std::vector<QWidget*> TfrmMain::SelectShowControls() const
 
 void TfrmMain::ApplySelectShowLayout()
 {
-    ViewMode = 1;
+    ViewMode = kSelectShow;
     for (QWidget* w : SelectShowControls())
         w->show();
-    GroupBox1->setFixedHeight(305);
-    GroupBox1->SetControlWidth(CDirectoryOutline1, 240);
+    GroupBox1->setFixedHeight(kSelectShowSizes.workAreaHeight);
+    GroupBox1->SetControlWidth(CDirectoryOutline1, kSelectShowSizes.treeWidth);
     GroupBox1->SetChain({CDirectoryOutline1, Splitter1, FileListBox1, Splitter2, ListView1, Splitter3});
     BuildThumbBoard();
 }
 
 void TfrmMain::ApplyDirectoryShowLayout()
 {
-    ViewMode = 2;
+    ViewMode = kDirectoryShow;
     for (QWidget* w : SelectShowControls())
         w->hide();
-    GroupBox1->setFixedHeight(660);
-    GroupBox1->SetControlWidth(CDirectoryOutline1, 177);
+    GroupBox1->setFixedHeight(kDirectoryShowSizes.workAreaHeight);
+    GroupBox1->SetControlWidth(CDirectoryOutline1, kDirectoryShowSizes.treeWidth);
     GroupBox1->SetChain({CDirectoryOutline1, Splitter1});
     BuildThumbBoard();
 }
@@ -141,12 +141,12 @@ void TfrmMain::DirectoryShowClick()
 
 void TfrmMain::PropertiesClick()
 {
-    frmOption->ShowModal();
+    Forms.Option->ShowModal();
 }
 
 void TfrmMain::AboutLumoraClick()
 {
-    frmAbout->ShowModal();
+    Forms.About->ShowModal();
 }
 
 void TfrmMain::ExitClick()

@@ -2,8 +2,7 @@
 // The main window: tool bar, folder browser, file list, selection list, status bar
 // and tray icon, and the state the other windows share (MainState).
 
-#include "settings/SettingsFile.h"
-#include "toolkit/Color.h"
+#include "app/MainState.h"
 
 #include <QIcon>
 #include <QMainWindow>
@@ -19,39 +18,39 @@ class QSystemTrayIcon;
 class QTimer;
 class QToolButton;
 class TCDirectoryOutline;
+class TForm;
 class TDriveComboBox;
 class TFileListBox;
 class TSelectionList;
 class TSplitter;
 class TWorkArea;
 
-class TfrmMain : public QMainWindow {
+// The status bar's panels.
+enum TStatusPanel : int {
+    kFolderCountPanel = 0,    // "Total N File(s)."
+    kSelectedCountPanel = 1,  // "Selected N File(s)."
+    kCreditPanel = 2,
+    kMottoPanel = 3,
+};
+
+// The windows the main window opens. They are made after it, so they are handed over
+// once all six exist; the main window knows them only as windows.
+struct TSecondaryForms {
+    TForm* Show = nullptr;
+    TForm* About = nullptr;
+    TForm* Slide = nullptr;
+    TForm* Option = nullptr;
+    TForm* GenHTML = nullptr;
+};
+
+// The main window holds MainState (TMainState) for the other windows.
+class TfrmMain : public QMainWindow, public TMainState {
     Q_OBJECT
 public:
     explicit TfrmMain(QWidget* parent = nullptr);
     ~TfrmMain() override;
 
-    // MainState
-    QAction* NewPathEntry = nullptr;  // the saved-path entry the settings reader made last
-    std::int32_t SortColumn = 0;      // selection-list column last clicked; 0 = Path
-    std::int32_t ViewMode = 1;        // 1 = Select Show, 2 = Directory Show
-    std::int32_t SavedPathCount = 0;  // next saved-path slot, 0-10 (10 stands for 0)
-    int WorkRow = -1;                 // row last added to the selection list
-    std::string CurrentFile;
-    std::int32_t CurrentIndex = 0;
-    std::string ImageToolPath;
-    std::string ImageTool;
-    std::string SlideDelay;
-    std::string SlideShowPath;
-    std::string ShowTray;
-    std::string HtmlGetFilePath;
-    std::string HtmlThumbPixelsHeight;
-    std::string HtmlThumbPixelsWidth;
-    std::string HtmlThumbPercentHeight;
-    std::string HtmlThumbPercentWidth;
-    std::int32_t HtmlThumbMode = 0;
-    // The viewer's backdrop colour, kept in the settings file's third colour line.
-    TColor ViewerBackdrop = clInfoBk;
+    TSecondaryForms Forms;
 
     // Tool bar
     QWidget* ToolBar1 = nullptr;
@@ -95,7 +94,7 @@ public:
     QAction* N4 = nullptr;
     QAction* popExit = nullptr;
 
-    // Status bar panels: 0 folder count, 1 selection count, 2 and 3 credits.
+    // The text of a status bar panel (TStatusPanel).
     std::string StatusText(int panel) const;
     void SetStatusText(int panel, const std::string& text);
     // Whether the tray icon is animating its frames.
@@ -172,7 +171,8 @@ private:
 
     void SetEntryCaption(QAction* entry, const std::string& caption);
     std::vector<TSavedPathEntry> SavedPathList() const;
-    TSettings CurrentSettings() const;
+    // What the settings file takes from the browsing controls and the Path menu.
+    TBrowseSettings BrowseSettings() const;
     QAction* AddSavedPathEntry(const std::string& name, const std::string& caption);
 
     std::vector<QLabel*> statusPanels_;
@@ -186,4 +186,4 @@ extern TfrmMain* frmMain;
 
 class TAllTools;
 // The main window unit's own text tools.
-extern TAllTools* const MainTools;
+extern TAllTools MainTools;

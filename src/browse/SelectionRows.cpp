@@ -1,9 +1,20 @@
 #include "browse/SelectionRows.h"
 
+#include "browse/SizeText.h"
 #include "toolkit/Platform.h"
 #include "toolkit/RunTime.h"
 
+#include <QFile>
+
 #include <algorithm>
+
+std::optional<TSelectionRow> PictureRow(const std::string& folder, const std::string& name)
+{
+    QFile file(QFile::decodeName((folder + PathDelim + name).c_str()));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return TSelectionRow{folder, name, SizeText(file.size())};
+}
 
 std::string RowFullPath(const TSelectionRow& row)
 {

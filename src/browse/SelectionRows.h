@@ -3,6 +3,7 @@
 // a header click puts them in.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,10 @@ struct TSelectionRow {
     std::string byte;  // the size text
     bool operator==(const TSelectionRow&) const = default;
 };
+
+// The row for file name in folder, with the file's size text; nothing when the file
+// cannot be opened to read its size (it went away, or may not be read).
+std::optional<TSelectionRow> PictureRow(const std::string& folder, const std::string& name);
 
 // Path + PathDelim + File Name: the one rule that turns a row into a file.
 std::string RowFullPath(const TSelectionRow& row);

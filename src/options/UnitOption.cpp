@@ -3,7 +3,7 @@
 #include "text/AllTools.h"
 
 TfrmOption* frmOption = nullptr;
-TAllTools* const OptionTools = new TAllTools();
+TAllTools OptionTools;
 
 TfrmOption::TfrmOption(QWidget* parent) : TForm("frmOption", "Lumora Option", parent)
 {

@@ -12,4 +12,4 @@ extern TfrmOption* frmOption;
 
 class TAllTools;
 // The options dialog unit's own text tools.
-extern TAllTools* const OptionTools;
+extern TAllTools OptionTools;

@@ -8,9 +8,10 @@ std::string SavedPathCaption(int slot, const std::string& folder)
     return "&" + IntToStr(slot) + "." + folder;
 }
 
-int SavedPathSlot(std::int32_t savedPathCount)
+TSavedPathRecord RecordInSlot(std::int32_t savedPathCount, const std::string& folder)
 {
-    return savedPathCount < 10 ? savedPathCount : 0;
+    const int slot = savedPathCount < kSavedPathSlots ? savedPathCount : 0;
+    return {slot, SavedPathCaption(slot, folder), slot + 1};
 }
 
 namespace {
@@ -27,7 +28,7 @@ bool IsReadEmpty(const std::string& caption)
 std::int32_t CountSavedPaths(const std::vector<TSavedPathEntry>& entries)
 {
     std::int32_t count = 0;
-    while (count <= 9 && static_cast<std::size_t>(count) < entries.size()
+    while (count < kSavedPathSlots && static_cast<std::size_t>(count) < entries.size()
            && !IsReadEmpty(entries[static_cast<std::size_t>(count)].caption))
         ++count;
     return count;

@@ -14,9 +14,15 @@ class TAllTools;
 // The caption of slot 0-9 holding folder; an empty folder gives the cleaned caption "&k.".
 std::string SavedPathCaption(int slot, const std::string& folder);
 
-// The slot the next recorded folder goes into; SavedPathCount then becomes slot + 1
-// (10 after slot 9, which the next record takes as slot 0).
-int SavedPathSlot(std::int32_t savedPathCount);
+// Where recording a folder puts it, given SavedPathCount: the slot (SavedPathCount, or 0
+// once it has reached 10), the slot's new caption, and SavedPathCount afterwards (slot + 1,
+// so 10 after slot 9, which the next record takes as slot 0).
+struct TSavedPathRecord {
+    int slot;
+    std::string caption;
+    std::int32_t nextCount;
+};
+TSavedPathRecord RecordInSlot(std::int32_t savedPathCount, const std::string& folder);
 
 // SavedPathCount at start-up: the first slot whose caption is the empty form "&k.0",
 // 10 when all ten are in use, or the number of entries when fewer than ten are present

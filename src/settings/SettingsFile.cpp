@@ -30,8 +30,6 @@ const TSettingLine kSettingLines[] = {
     {"4 [HTML Thumb Percent Height]       6=", &TSettings::HtmlThumbPercentHeight, nullptr},
 };
 
-constexpr int kSavedPathSlots = 10;
-
 const TSettingLine* FindSettingLine(char section, char key)
 {
     for (const TSettingLine& line : kSettingLines) {
@@ -53,24 +51,30 @@ void AddLine(std::string& out, std::string_view prefix, const std::string& value
     out += '\n';
 }
 
+// The state being read into.
+struct TReading {
+    TSettings& values;
+    TBrowseSettings& browse;
+    TColorsRead read;
+};
+
 // Section 1. False when reading stops.
-bool ApplyColor(std::int32_t key, const std::string& value, TSettings& into, TColorsRead& read)
+bool ApplyColor(std::int32_t key, const std::string& value, TReading& into)
 {
     switch (key) {
     case 1:
-        into.BrowseColor = StrToInt(value);
-        read.BrowseColor = true;
+        into.browse.BrowseColor = StrToInt(value);
+        into.read.BrowseColor = true;
         return true;
     case 2:
-        into.BrowseFontColor = StrToInt(value);
-        read.BrowseFontColor = true;
+        into.browse.BrowseFontColor = StrToInt(value);
+        into.read.BrowseFontColor = true;
         return true;
     case 3:
         // Line 3 was once accepted whatever it held; a value that is not a colour
         // leaves the backdrop alone and reading goes on.
         try {
-            into.BackdropColor = StrToInt(value);
-            read.BackdropColor = true;
+            into.values.ViewerBackdrop = StrToInt(value);
         } catch (const EConvertError&) {
         }
         return true;
@@ -80,7 +84,7 @@ bool ApplyColor(std::int32_t key, const std::string& value, TSettings& into, TCo
 }
 
 // One line. False when reading stops at it.
-bool ApplyLine(const std::string& line, TSettings& into, TColorsRead& read, TAllTools& tools)
+bool ApplyLine(const std::string& line, TReading& into, TAllTools& tools)
 {
     try {
         const std::int32_t section = StrToInt(tools.Mid(line, 1, 1));
@@ -91,18 +95,18 @@ bool ApplyLine(const std::string& line, TSettings& into, TColorsRead& read, TAll
         const std::string keyChar = tools.Mid(line, p - 1, 1);  // no "=": a range error
         const std::int32_t key = StrToInt(keyChar);
         if (section == 1)
-            return ApplyColor(key, value, into, read);
+            return ApplyColor(key, value, into);
         if (section == 2) {
-            into.SavedPaths.push_back({"mPath" + keyChar, "&" + keyChar + "." + value});
+            into.browse.SavedPaths.push_back({"mPath" + keyChar, "&" + keyChar + "." + value});
             return true;
         }
         const TSettingLine* setting = FindSettingLine(static_cast<char>('0' + section), keyChar[0]);
         if (!setting)
             return false;
         if (setting->text)
-            into.*setting->text = value;
+            into.values.*setting->text = value;
         else
-            into.*setting->number = StrToInt(value);
+            into.values.*setting->number = StrToInt(value);
         return true;
     } catch (const ERangeError&) {
         return false;
@@ -116,9 +120,6 @@ bool ApplyLine(const std::string& line, TSettings& into, TColorsRead& read, TAll
 TSettings DefaultSettings(const TDefaultSettings& places)
 {
     TSettings s;
-    s.BrowseColor = clInfoBk;
-    s.BrowseFontColor = clBlue;
-    s.BackdropColor = clInfoBk;
     s.ShowTray = "True";
     s.SlideShowPath = "True";
     s.SlideDelay = "3";
@@ -133,42 +134,44 @@ TSettings DefaultSettings(const TDefaultSettings& places)
     return s;
 }
 
-std::string SettingsText(const TSettings& settings, TAllTools& tools)
+std::string SettingsText(const TSettings& values, const TBrowseSettings& browse, TAllTools& tools)
 {
     std::string out;
-    AddLine(out, "1 [Color] 1=", IntToStr(settings.BrowseColor));
-    AddLine(out, "1 [Color] 2=", IntToStr(settings.BrowseFontColor));
-    AddLine(out, "1 [Color] 3=", IntToStr(settings.BackdropColor));
+    AddLine(out, "1 [Color] 1=", IntToStr(browse.BrowseColor));
+    AddLine(out, "1 [Color] 2=", IntToStr(browse.BrowseFontColor));
+    AddLine(out, "1 [Color] 3=", IntToStr(values.ViewerBackdrop));
     for (int k = 0; k < kSavedPathSlots; ++k) {
         const std::string prefix = "2 [Menu] " + IntToStr(k) + "=";
-        const bool present = static_cast<std::size_t>(k) < settings.SavedPaths.size();
-        AddLine(out, prefix, present ? tools.Mid(settings.SavedPaths[k].caption, 4, 0) : std::string());
+        const bool present = static_cast<std::size_t>(k) < browse.SavedPaths.size();
+        AddLine(out, prefix, present ? tools.Mid(browse.SavedPaths[k].caption, 4, 0) : std::string());
     }
     for (const TSettingLine& line : kSettingLines)
-        AddLine(out, line.prefix, line.text ? settings.*line.text : IntToStr(settings.*line.number));
+        AddLine(out, line.prefix, line.text ? values.*line.text : IntToStr(values.*line.number));
     return out;
 }
 
-TColorsRead ParseSettings(std::string_view text, TSettings& into, TAllTools& tools)
+TColorsRead ParseSettings(std::string_view text, TSettings& values, TBrowseSettings& browse, TAllTools& tools)
 {
-    TColorsRead read;
+    TReading into{values, browse, {}};
     std::size_t begin = 0;
     for (std::size_t end; (end = text.find('\n', begin)) != std::string_view::npos; begin = end + 1) {
-        if (!ApplyLine(std::string(text.substr(begin, end - begin)), into, read, tools))
+        if (!ApplyLine(std::string(text.substr(begin, end - begin)), into, tools))
             break;
     }
-    return read;
+    return into.read;
 }
 
-std::optional<TColorsRead> LoadSettingsFile(const std::string& path, TSettings& into, TAllTools& tools)
+std::optional<TColorsRead> LoadSettingsFile(const std::string& path, TSettings& values, TBrowseSettings& browse,
+                                            TAllTools& tools)
 {
     const std::optional<std::string> text = ReadTextFile(path);
     if (!text)
         return std::nullopt;
-    return ParseSettings(*text, into, tools);
+    return ParseSettings(*text, values, browse, tools);
 }
 
-bool SaveSettingsFile(const std::string& path, const TSettings& settings, TAllTools& tools)
+bool SaveSettingsFile(const std::string& path, const TSettings& values, const TBrowseSettings& browse,
+                      TAllTools& tools)
 {
-    return WriteTextFileAtomic(path, SettingsText(settings, tools));
+    return WriteTextFileAtomic(path, SettingsText(values, browse, tools));
 }

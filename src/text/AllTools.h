@@ -14,6 +14,7 @@
 class TAllTools {
 public:
     TAllTools() = default;
+    virtual ~TAllTools() = default;
 
     // Texts are taken by value: a caller may pass one of the members (Work, Tail),
     // which the call itself overwrites.

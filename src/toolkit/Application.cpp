@@ -6,6 +6,12 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     // No display name: Qt would append it to every window caption.
     setApplicationName("lumora");
+    SetDialogs(&dialogs_);
+}
+
+TApplication::~TApplication()
+{
+    SetDialogs(nullptr);
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

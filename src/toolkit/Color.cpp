@@ -1,15 +1,14 @@
 #include "toolkit/Color.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QPalette>
-#include <QWidget>
 
 namespace {
 
 // Windows system colour indices and the palette role that plays the same part.
 QColor SystemColorToQColor(int index)
 {
-    const QPalette pal = QApplication::palette();
+    const QPalette pal = QGuiApplication::palette();
     switch (index) {
     case 0: return pal.color(QPalette::Base);             // scroll bar
     case 1: return pal.color(QPalette::Window);           // desktop
@@ -45,16 +44,6 @@ QColor SystemColorToQColor(int index)
     }
 }
 
-const char* const kBackgroundProperty = "lumoraColor";
-const char* const kFontProperty = "lumoraFontColor";
-
-void ApplyPalette(QWidget* control, QPalette::ColorRole role, TColor color)
-{
-    QPalette pal = control->palette();
-    pal.setColor(role, ColorToQColor(color));
-    control->setPalette(pal);
-}
-
 } // namespace
 
 QColor ColorToQColor(TColor c)
@@ -68,32 +57,4 @@ QColor ColorToQColor(TColor c)
 TColor QColorToColor(const QColor& c)
 {
     return RGBToColor(c.red(), c.green(), c.blue());
-}
-
-void SetControlColor(QWidget* control, TColor color)
-{
-    control->setProperty(kBackgroundProperty, color);
-    control->setAutoFillBackground(true);
-    ApplyPalette(control, QPalette::Base, color);
-    ApplyPalette(control, QPalette::Window, color);
-}
-
-void SetControlFontColor(QWidget* control, TColor color)
-{
-    control->setProperty(kFontProperty, color);
-    ApplyPalette(control, QPalette::Text, color);
-    ApplyPalette(control, QPalette::WindowText, color);
-    ApplyPalette(control, QPalette::ButtonText, color);
-}
-
-TColor ControlColor(const QWidget* control, TColor fallback)
-{
-    const QVariant v = control->property(kBackgroundProperty);
-    return v.isValid() ? v.toInt() : fallback;
-}
-
-TColor ControlFontColor(const QWidget* control, TColor fallback)
-{
-    const QVariant v = control->property(kFontProperty);
-    return v.isValid() ? v.toInt() : fallback;
 }

@@ -5,8 +5,6 @@
 #include <QColor>
 #include <cstdint>
 
-class QWidget;
-
 using TColor = std::int32_t;
 
 constexpr TColor SystemColor(int index)
@@ -43,10 +41,3 @@ QColor ColorToQColor(TColor c);
 
 // The literal TColor of a QColor (alpha dropped).
 TColor QColorToColor(const QColor& c);
-
-// Background and font colour of a control. The control keeps the TColor it was
-// given, so the number is written back unchanged even for system colours.
-void SetControlColor(QWidget* control, TColor color);
-void SetControlFontColor(QWidget* control, TColor color);
-TColor ControlColor(const QWidget* control, TColor fallback);
-TColor ControlFontColor(const QWidget* control, TColor fallback);

@@ -34,8 +34,9 @@ public:
     virtual std::optional<TColor> PickColor(TColor initial) = 0;
 };
 
-// The dialogs in force: the Qt ones unless a test installed its own.
+// The dialogs in force: the application installs the Qt ones, tests their own. Throws
+// std::logic_error while none are installed.
 TDialogs& Dialogs();
 
-// Installs dialogs (not owned); nullptr goes back to the Qt dialogs.
-void SetDialogs(TDialogs* dialogs);
+// Installs dialogs (not owned) and returns the ones they replace, to put back later.
+TDialogs* SetDialogs(TDialogs* dialogs);

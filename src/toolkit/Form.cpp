@@ -1,5 +1,11 @@
 #include "toolkit/Form.h"
 
+#include <utility>
+
+namespace {
+TModalRunner g_runner;
+}
+
 TForm::TForm(const char* name, const QString& caption, QWidget* parent)
     : QDialog(parent, Qt::Window)
 {
@@ -16,5 +22,10 @@ void TForm::Show()
 
 int TForm::ShowModal()
 {
-    return exec();
+    return g_runner ? g_runner(*this) : exec();
+}
+
+TModalRunner SetModalRunner(TModalRunner runner)
+{
+    return std::exchange(g_runner, std::move(runner));
 }

@@ -10,6 +10,7 @@
 #include "viewer/UnitSlide.h"
 
 #include "support/MainWindowFixture.h"
+#include "support/ScriptedModal.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -159,6 +160,23 @@ TEST_F(MainWindow, SixWindowsExistWithTheirCaptions)
     EXPECT_NE(frmAbout, nullptr);
     EXPECT_NE(frmSlide, nullptr);
     EXPECT_FALSE(frmShow->isVisible());
+}
+
+TEST_F(MainWindow, PropertiesAndAboutShowTheirWindowsModally)
+{
+    const struct {
+        QAction* item;
+        TForm* window;
+    } cases[] = {{frmMain->Properties, frmOption}, {frmMain->AboutLumora, frmAbout}};
+    for (const auto& c : cases) {
+        TScriptedModal modal;
+        bool shownDuringStep = false;
+        modal.steps.push_back([&](TForm& form) { shownDuringStep = form.isVisible(); });
+        c.item->trigger();
+        EXPECT_EQ(modal.shown, std::vector<std::string>{c.window->objectName().toStdString()});
+        EXPECT_TRUE(shownDuringStep) << modal.shown.front();
+        EXPECT_FALSE(c.window->isVisible()) << modal.shown.front();
+    }
 }
 
 TEST_F(MainWindow, TrayStaysAwayWithoutTrueOrWithoutATray)

@@ -1,5 +1,7 @@
 #include "browse/SelectionRows.h"
 
+#include "support/TempDir.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -38,6 +40,23 @@ TEST(SelectionRows, FullPathJoinsFolderAndName)
 {
     EXPECT_EQ(RowFullPath({"/pics", "a.jpg", "1KB"}), "/pics/a.jpg");
     EXPECT_EQ(SelectedCountText(3), "Selected 3 File(s).");
+}
+
+TEST(SelectionRows, APictureRowHoldsTheFilesSizeOrIsNotMadeWithoutOne)
+{
+    TTempDir dir;
+    dir.WriteSized("small.jpg", 1023);
+    dir.WriteSized("big.jpg", 1535);
+    const struct {
+        const char* name;
+        std::optional<TSelectionRow> expected;
+    } cases[] = {
+        {"small.jpg", TSelectionRow{dir.Path(), "small.jpg", "1023B"}},
+        {"big.jpg", TSelectionRow{dir.Path(), "big.jpg", "1KB"}},
+        {"gone.jpg", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PictureRow(dir.Path(), c.name), c.expected) << c.name;
 }
 
 } // namespace

@@ -1,8 +1,9 @@
-#include "app/Forms.h"
+#include "Forms.h"
 #include "app/UnitMain.h"
 #include "browse/FileListBox.h"
 #include "settings/SettingsFile.h"
 #include "text/AllTools.h"
+#include "toolkit/ControlColor.h"
 #include "toolkit/Platform.h"
 #include "toolkit/TextFile.h"
 
@@ -34,7 +35,7 @@ void ExpectBrowsingColors(TColor background, TColor font)
 TEST_F(Settings, FirstStartWritesTheDefaultFileAndReadsItBack)
 {
     TAllTools tools;
-    EXPECT_EQ(ReadBytes(SettingsPath()), ToCrLf(SettingsText(DefaultSettings(PlatformDefaultSettings()), tools)));
+    EXPECT_EQ(ReadBytes(SettingsPath()), ToCrLf(SettingsText(DefaultSettings(PlatformDefaultSettings()), TBrowseSettings{}, tools)));
     ExpectBrowsingColors(-2147483624, 16711680);
     const std::vector<std::string> empty = {"&0.0", "&1.0", "&2.0", "&3.0", "&4.0",
                                             "&5.0", "&6.0", "&7.0", "&8.0", "&9.0"};
@@ -146,6 +147,17 @@ TEST_F(Settings, DefaultDeletesTheFileAndClosesOnlyWhenThereIsOne)
     // The next start writes the defaults again.
     Restart();
     EXPECT_TRUE(QFile::exists(QString::fromStdString(SettingsPath())));
+}
+
+TEST_F(Settings, DefaultSaysSoAndKeepsRunningWhenTheFileCannotBeDeleted)
+{
+    frmMain->show();
+    // A folder in the file's place cannot be deleted as a file, not even by the super-user.
+    QFile::remove(QString::fromStdString(SettingsPath()));
+    config.Write("lumora/InitShow.txt/kept", "x");
+    frmMain->Default->trigger();
+    EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{"Cannot delete the settings file " + SettingsPath() + "."});
+    EXPECT_TRUE(frmMain->isVisible());
 }
 
 } // namespace

@@ -12,18 +12,20 @@ namespace {
 // The ten entries a default settings file gives: "&0.0" ... "&9.0".
 std::vector<TSavedPathEntry> FirstStartEntries()
 {
-    TSettings read;
+    TSettings values;
+    TBrowseSettings read;
     TAllTools tools;
-    ParseSettings(SettingsText(DefaultSettings(WindowsDefaultSettings()), tools), read, tools);
+    ParseSettings(SettingsText(DefaultSettings(WindowsDefaultSettings()), TBrowseSettings{}, tools), values, read,
+                  tools);
     return read.SavedPaths;
 }
 
-// What the main window does when pictures are added from folder.
+// Records folder as the main window does when pictures are added from it.
 void Record(std::vector<TSavedPathEntry>& entries, std::int32_t& count, const std::string& folder)
 {
-    const int slot = SavedPathSlot(count);
-    entries.at(static_cast<std::size_t>(slot)).caption = SavedPathCaption(slot, folder);
-    count = slot + 1;
+    const TSavedPathRecord record = RecordInSlot(count, folder);
+    entries.at(static_cast<std::size_t>(record.slot)).caption = record.caption;
+    count = record.nextCount;
 }
 
 std::vector<std::string> Folders(const std::vector<TSavedPathEntry>& entries)
@@ -76,10 +78,9 @@ TEST(SavedPaths, CleanEmptiesTheSlotsButKeepsTheCount)
     EXPECT_EQ(entries[3].caption, "&3.");
     EXPECT_EQ(Folders(entries), std::vector<std::string>(10, "0"));
 
-    TSettings settings = DefaultSettings(WindowsDefaultSettings());
-    settings.SavedPaths = entries;
+    const TBrowseSettings browse{clInfoBk, clBlue, entries};
     TAllTools tools;
-    const std::string text = SettingsText(settings, tools);
+    const std::string text = SettingsText(DefaultSettings(WindowsDefaultSettings()), browse, tools);
     for (int k = 0; k < 10; ++k)
         EXPECT_NE(text.find("2 [Menu] " + std::to_string(k) + "=0\n"), std::string::npos) << k;
 

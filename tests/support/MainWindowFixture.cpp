@@ -1,6 +1,6 @@
 #include "support/MainWindowFixture.h"
 
-#include "app/Forms.h"
+#include "Forms.h"
 #include "app/UnitMain.h"
 #include "browse/DirectoryOutline.h"
 #include "browse/FileListBox.h"

@@ -1,13 +1,12 @@
 #include "support/ScriptedDialogs.h"
 
-TScriptedDialogs::TScriptedDialogs()
+TScriptedDialogs::TScriptedDialogs() : previous_(SetDialogs(this))
 {
-    SetDialogs(this);
 }
 
 TScriptedDialogs::~TScriptedDialogs()
 {
-    SetDialogs(nullptr);
+    SetDialogs(previous_);
 }
 
 void TScriptedDialogs::ShowMessage(const std::string& text, TMessageKind kind)

@@ -1,6 +1,6 @@
 #pragma once
 // Dialogs for tests: every text is recorded and answers come from queues. While an
-// instance lives it is the program's dialogs.
+// instance lives it is the program's dialogs; the ones before it come back after it.
 
 #include "toolkit/Dialogs.h"
 
@@ -31,4 +31,7 @@ public:
     std::deque<std::optional<TColor>> colorAnswers;      // empty: cancelled
     std::vector<TOpenFileRequest> openRequests;
     std::vector<TColor> colorRequests;
+
+private:
+    TDialogs* previous_;
 };

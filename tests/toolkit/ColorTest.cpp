@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QPalette>
-#include <QWidget>
 
 namespace {
 
@@ -29,7 +28,7 @@ TEST(Color, LiteralColoursAreBlueGreenRed)
 
 TEST(Color, SystemColoursFollowThePalette)
 {
-    const QPalette pal = QApplication::palette();
+    const QPalette pal = QGuiApplication::palette();
     struct Case {
         TColor color;
         QColor expected;
@@ -45,18 +44,6 @@ TEST(Color, SystemColoursFollowThePalette)
     EXPECT_EQ(clInfoBk, -2147483624);
     EXPECT_TRUE(IsSystemColor(clInfoBk));
     EXPECT_FALSE(IsSystemColor(clBlue));
-}
-
-TEST(Color, ControlsGiveBackTheNumberTheyWereGiven)
-{
-    QWidget w;
-    EXPECT_EQ(ControlColor(&w, clWindow), clWindow);
-    SetControlColor(&w, clInfoBk);
-    SetControlFontColor(&w, clBlue);
-    EXPECT_EQ(ControlColor(&w, clWindow), clInfoBk);
-    EXPECT_EQ(ControlFontColor(&w, clBlack), clBlue);
-    EXPECT_EQ(w.palette().color(QPalette::Base), ColorToQColor(clInfoBk));
-    EXPECT_EQ(w.palette().color(QPalette::Text), QColor(0, 0, 255));
 }
 
 } // namespace

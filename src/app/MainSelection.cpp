@@ -3,28 +3,23 @@
 #include "app/UnitMain.h"
 #include "browse/FileListBox.h"
 #include "browse/SelectionList.h"
-#include "browse/SizeText.h"
-#include "toolkit/Platform.h"
-#include "viewer/UnitShow.h"
-
-#include <QFile>
+#include "browse/SelectionRows.h"
+#include "toolkit/Form.h"
 
 bool TfrmMain::AddPictureRow(const std::string& folder, const std::string& name)
 {
-    QFile file(QFile::decodeName((folder + PathDelim + name).c_str()));
     // A file that went away or cannot be read gets no row; the others go on.
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<TSelectionRow> row = PictureRow(folder, name);
+    if (!row)
         return false;
-    const qint64 size = file.size();
-    file.close();
-    ListView1->AddRow({folder, name, SizeText(size)});
+    ListView1->AddRow(*row);
     WorkRow = ListView1->RowCount() - 1;
     return true;
 }
 
 void TfrmMain::ShowSelectedCount()
 {
-    SetStatusText(1, SelectedCountText(ListView1->RowCount()));
+    SetStatusText(kSelectedCountPanel, SelectedCountText(ListView1->RowCount()));
 }
 
 void TfrmMain::sbAddClick()
@@ -89,5 +84,5 @@ void TfrmMain::ListView1DblClick()
         return;
     CurrentFile = RowFullPath(ListView1->Row(selected.front()));
     CurrentIndex = selected.front();
-    frmShow->Show();
+    Forms.Show->Show();
 }

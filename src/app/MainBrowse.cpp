@@ -19,8 +19,8 @@ void TfrmMain::DriveComboBox1Change()
 void TfrmMain::CDirectoryOutline1Change()
 {
     FileListBox1->SetDirectory(CDirectoryOutline1->Directory());
-    if (ViewMode == 1) {
-        SetStatusText(0, FolderCountText(FileListBox1->Count()));
+    if (ViewMode == kSelectShow) {
+        SetStatusText(kFolderCountPanel, FolderCountText(FileListBox1->Count()));
         setWindowTitle(QFile::decodeName(FolderCaption(CDirectoryOutline1->Directory()).c_str()));
         return;
     }

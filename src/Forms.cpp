@@ -1,4 +1,4 @@
-#include "app/Forms.h"
+#include "Forms.h"
 
 #include "about/UnitAbout.h"
 #include "album/UnitGenHTML.h"
@@ -17,6 +17,7 @@ void CreateForms()
     frmSlide = new TfrmSlide();
     frmOption = new TfrmOption();
     frmGenHTML = new TfrmGenHTML();
+    frmMain->Forms = {frmShow, frmAbout, frmSlide, frmOption, frmGenHTML};
 }
 
 namespace {

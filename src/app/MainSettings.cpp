@@ -5,6 +5,7 @@
 #include "browse/FileListBox.h"
 #include "settings/SavedPaths.h"
 #include "text/AllTools.h"
+#include "toolkit/ControlColor.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Errors.h"
 #include "toolkit/Platform.h"
@@ -36,74 +37,49 @@ void TfrmMain::LoadSettings()
 
 void TfrmMain::WriteDefaultSettings()
 {
-    if (!SaveSettingsFile(SettingsFilePath(), DefaultSettings(PlatformDefaultSettings()), *MainTools))
+    if (!SaveSettingsFile(SettingsFilePath(), DefaultSettings(PlatformDefaultSettings()), TBrowseSettings{}, MainTools))
         Dialogs().ShowMessage(kCannotOpen);
 }
 
-TSettings TfrmMain::CurrentSettings() const
+TBrowseSettings TfrmMain::BrowseSettings() const
 {
-    TSettings s;
-    s.BrowseColor = ControlColor(FileListBox1, clInfoBk);
-    s.BrowseFontColor = ControlFontColor(FileListBox1, clBlue);
-    s.BackdropColor = ViewerBackdrop;
-    s.SavedPaths = SavedPathList();
-    s.ShowTray = ShowTray;
-    s.SlideShowPath = SlideShowPath;
-    s.SlideDelay = SlideDelay;
-    s.ImageTool = ImageTool;
-    s.ImageToolPath = ImageToolPath;
-    s.HtmlGetFilePath = HtmlGetFilePath;
-    s.HtmlThumbMode = HtmlThumbMode;
-    s.HtmlThumbPixelsWidth = HtmlThumbPixelsWidth;
-    s.HtmlThumbPixelsHeight = HtmlThumbPixelsHeight;
-    s.HtmlThumbPercentWidth = HtmlThumbPercentWidth;
-    s.HtmlThumbPercentHeight = HtmlThumbPercentHeight;
-    return s;
+    return {ControlColor(FileListBox1, clInfoBk), ControlFontColor(FileListBox1, clBlue), SavedPathList()};
 }
 
 void TfrmMain::SaveSettings()
 {
-    if (!SaveSettingsFile(SettingsFilePath(), CurrentSettings(), *MainTools))
+    if (!SaveSettingsFile(SettingsFilePath(), *this, BrowseSettings(), MainTools))
         Dialogs().ShowMessage(kCannotOpen);
 }
 
 void TfrmMain::ReadSettings()
 {
-    TSettings s = CurrentSettings();
-    s.SavedPaths.clear();
-    const std::optional<TColorsRead> read = LoadSettingsFile(SettingsFilePath(), s, *MainTools);
+    TBrowseSettings browse;
+    const std::optional<TColorsRead> read = LoadSettingsFile(SettingsFilePath(), *this, browse, MainTools);
     if (!read) {
         Dialogs().ShowMessage(kCannotOpen);
         return;
     }
     for (QWidget* control : BrowsingControls()) {
         if (read->BrowseColor)
-            SetControlColor(control, s.BrowseColor);
+            SetControlColor(control, browse.BrowseColor);
         if (read->BrowseFontColor)
-            SetControlFontColor(control, s.BrowseFontColor);
+            SetControlFontColor(control, browse.BrowseFontColor);
     }
-    if (read->BackdropColor)
-        ViewerBackdrop = s.BackdropColor;
-    for (const TSavedPathEntry& entry : s.SavedPaths)
+    for (const TSavedPathEntry& entry : browse.SavedPaths)
         NewPathEntry = AddSavedPathEntry(entry.name, entry.caption);
-    ShowTray = s.ShowTray;
-    SlideShowPath = s.SlideShowPath;
-    SlideDelay = s.SlideDelay;
-    ImageTool = s.ImageTool;
-    ImageToolPath = s.ImageToolPath;
-    HtmlGetFilePath = s.HtmlGetFilePath;
-    HtmlThumbMode = s.HtmlThumbMode;
-    HtmlThumbPixelsWidth = s.HtmlThumbPixelsWidth;
-    HtmlThumbPixelsHeight = s.HtmlThumbPixelsHeight;
-    HtmlThumbPercentWidth = s.HtmlThumbPercentWidth;
-    HtmlThumbPercentHeight = s.HtmlThumbPercentHeight;
 }
 
 void TfrmMain::ResetSettings()
 {
     if (!SettingsFileExists())
         return;
-    QFile::remove(QFile::decodeName(SettingsFilePath().c_str()));
+    const std::string path = SettingsFilePath();
+    // Ending the program as if the file were gone would have the next start read it again.
+    if (!QFile::remove(QFile::decodeName(path.c_str()))) {
+        Dialogs().ShowMessage("Cannot delete the settings file " + path + ".");
+        return;
+    }
     Dialogs().ShowMessage("Please re-execute programs.", TMessageKind::Information);
     close();
 }
@@ -153,11 +129,11 @@ std::vector<TSavedPathEntry> TfrmMain::SavedPathList() const
 
 void TfrmMain::RecordSavedPath(const std::string& folder)
 {
-    const int slot = SavedPathSlot(SavedPathCount);
+    const TSavedPathRecord record = RecordInSlot(SavedPathCount, folder);
     // A hand-edited file may have left out some entries; their slots hold nothing.
-    if (static_cast<std::size_t>(slot) < savedPathEntries_.size())
-        SetEntryCaption(savedPathEntries_[static_cast<std::size_t>(slot)], SavedPathCaption(slot, folder));
-    SavedPathCount = slot + 1;
+    if (static_cast<std::size_t>(record.slot) < savedPathEntries_.size())
+        SetEntryCaption(savedPathEntries_[static_cast<std::size_t>(record.slot)], record.caption);
+    SavedPathCount = record.nextCount;
 }
 
 void TfrmMain::SavePathClick()
@@ -167,7 +143,7 @@ void TfrmMain::SavePathClick()
 
 void TfrmMain::CleanPathClick()
 {
-    for (std::size_t k = 0; k < savedPathEntries_.size() && k < 10; ++k)
+    for (std::size_t k = 0; k < savedPathEntries_.size() && k < static_cast<std::size_t>(kSavedPathSlots); ++k)
         SetEntryCaption(savedPathEntries_[k], SavedPathCaption(static_cast<int>(k), ""));
 }
 
@@ -176,7 +152,7 @@ void TfrmMain::FormClick(QObject* Sender)
     auto* entry = qobject_cast<QAction*>(Sender);
     if (!entry)
         return;
-    const std::string folder = SavedPathFolder(EntryCaption(entry), *MainTools);
+    const std::string folder = SavedPathFolder(EntryCaption(entry), MainTools);
     if (folder != "0")
         CDirectoryOutline1->SetDirectory(folder);
 }

@@ -1,0 +1,10 @@
+#pragma once
+// The six windows, created once in their fixed order and kept until the end. This is
+// the one place that knows every window class: the main window knows the others only
+// as windows, and they reach it through frmMain.
+
+// Creates frmMain, frmShow, frmAbout, frmSlide, frmOption and frmGenHTML in that order.
+void CreateForms();
+
+// Destroys them in the reverse order and clears the references.
+void DestroyForms();
