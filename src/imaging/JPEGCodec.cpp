@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int kQuantizedColors = 236;
 constexpr int kRowsPerRead = 16;
 
 // How the decoder's rows reach the bitmap.
@@ -64,7 +63,7 @@ void SetDecodeParameters(j_decompress_ptr cinfo, const TJPEGDecodeParams& params
             if (cinfo->out_color_space != JCS_GRAYSCALE)
                 cinfo->out_color_space = JCS_RGB;
             cinfo->quantize_colors = TRUE;
-            cinfo->desired_number_of_colors = kQuantizedColors;
+            cinfo->desired_number_of_colors = kPaletteColors;
         } else {
             cinfo->out_color_space = JCS_EXT_BGR;
         }

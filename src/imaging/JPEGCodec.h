@@ -3,14 +3,10 @@
 // encoding a TBitmap. Every libjpeg error becomes EJPEG after the codec object is
 // destroyed, so nothing leaks on any error path.
 
+#include "imaging/JPEGLimits.h"
 #include "toolkit/Bitmap.h"
 
 #include <QByteArray>
-
-#include <cstdint>
-
-// A picture whose decoded bitmap would take more bytes than this is refused at its header.
-constexpr std::int64_t kMaxDecodedBytes = std::int64_t{1} << 30;
 
 struct TJPEGHeader {
     int width = 0;
@@ -25,7 +21,7 @@ struct TJPEGDecodeParams {
     int scaleDenominator = 1;  // 1, 2, 4 or 8
     bool blockSmoothing = true;
     bool grayMode = false;     // greyscale output
-    bool eightBit = false;     // 8 bits per pixel with at most 236 colours
+    bool eightBit = false;     // 8 bits per pixel with at most kPaletteColors colours
     bool bestSpeed = false;    // fast integer DCT, one-pass ordered dithering
     bool showProgressively = false;
 };

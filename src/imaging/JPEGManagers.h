@@ -6,6 +6,8 @@
 // Everything here is plain data: libjpeg may longjmp across these callbacks, so no
 // object with a destructor may be alive in them when it does.
 
+#include "imaging/JPEGLimits.h"
+
 #include <QByteArray>
 
 #include <csetjmp>
@@ -17,8 +19,6 @@
 
 // Chunk size of the memory source and destination.
 constexpr std::size_t kJPEGChunkSize = 4096;
-// More scans than this make a progressive file hostile: decoding stops with an error.
-constexpr int kMaxJPEGScans = 500;
 
 struct TJPEGErrorManager {
     jpeg_error_mgr pub;
