@@ -10,7 +10,6 @@
 #include "PlainDecoder.h"
 #include "imaging/JPEGImage.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -44,11 +43,7 @@ QByteArray Encode(const TBitmap& bitmap, bool progressive)
     TJPEGImage jpeg;
     jpeg.SetWriteProgressive(progressive);
     jpeg.Assign(bitmap);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    jpeg.SaveToStream(buffer);
-    return bytes;
+    return jpeg.SaveToBytes();
 }
 
 void BenchFile(const std::string& name, const std::string& path, int repeat)

@@ -3,6 +3,7 @@
 #include "toolkit/RunTime.h"
 #include "toolkit/StreamErrors.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QFile>
 #include <QSaveFile>
@@ -48,6 +49,23 @@ void TGraphic::SaveToFile(const std::string& fileName)
     SaveToStream(file);
     if (!file.commit())
         throw EFCreateError("Cannot create file \"" + fileName + "\". " + Reason(file));
+}
+
+void TGraphic::LoadFromBytes(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    LoadFromStream(buffer);
+}
+
+QByteArray TGraphic::SaveToBytes()
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    SaveToStream(buffer);
+    return bytes;
 }
 
 QByteArray TGraphic::ReadToEnd(QIODevice& stream)

@@ -50,6 +50,10 @@ public:
     void LoadFromFile(const std::string& fileName);
     void SaveToFile(const std::string& fileName);
 
+    // The same through memory: the bytes a file of this picture holds.
+    void LoadFromBytes(const QByteArray& bytes);
+    QByteArray SaveToBytes();
+
 protected:
     TGraphic() = default;
     TGraphic(const TGraphic&) = default;
