@@ -280,7 +280,7 @@ TJPEGHeader ReadJPEGHeader(const QByteArray& bytes, int scaleDenominator)
     return header;
 }
 
-TBitmap DecodeJPEG(const QByteArray& bytes, const TJPEGDecodeParams& params)
+TBitmap DecodeJPEG(QByteArray bytes, TJPEGDecodeParams params)
 {
     TBitmap bitmap;
     TDecodeJob job{&params, &bitmap};

@@ -35,8 +35,10 @@ struct TJPEGEncodeParams {
 // Throws EJPEG for anything but a readable JPEG header of an acceptable size.
 TJPEGHeader ReadJPEGHeader(const QByteArray& bytes, int scaleDenominator = 1);
 
-// 24 bits per pixel, or 8 with a palette for 8-bit or greyscale output.
-TBitmap DecodeJPEG(const QByteArray& bytes, const TJPEGDecodeParams& params);
+// 24 bits per pixel, or 8 with a palette for 8-bit or greyscale output. Everything it
+// uses comes in by value, so any thread may call it; the copy of bytes keeps them alive
+// even when the picture they came from loads another file meanwhile.
+TBitmap DecodeJPEG(QByteArray bytes, TJPEGDecodeParams params);
 
 // A bitmap with a side of 0 encodes to no bytes.
 QByteArray EncodeJPEG(const TBitmap& bitmap, const TJPEGEncodeParams& params);

@@ -4,32 +4,18 @@
 // into a TBitmap when pixels are first needed, and encodes a bitmap only when saved.
 
 #include "imaging/JPEGError.h"
+#include "imaging/JPEGSettings.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/Graphic.h"
 
 #include <QByteArray>
 
-#include <cstdint>
 #include <memory>
 
-enum class TJPEGPerformance : std::uint8_t { jpBestQuality, jpBestSpeed };
-enum class TJPEGPixelFormat : std::uint8_t { jf24Bit, jf8Bit };
-enum class TJPEGScale : std::uint8_t { jsFullSize, jsHalf, jsQuarter, jsEighth };
-
-// The settings of one TJPEGImage, as the record of class defaults holds them.
-struct TJPEGSettings {
-    std::uint8_t EncodeQuality = 90;       // 1 to 100
-    bool GrayMode = false;                 // decode to grey; encode a greyscale file
-    TJPEGPerformance SpeedMode = TJPEGPerformance::jpBestQuality;
-    TJPEGPixelFormat OutputDepth = TJPEGPixelFormat::jf24Bit;
-    bool ShowProgressively = false;        // decode progressive files scan by scan
-    bool WriteProgressive = false;         // encode a progressive file; every load sets it
-    TJPEGScale ScaleDown = TJPEGScale::jsFullSize;
-    bool BlockSmoothing = true;
-};
-
-// The class defaults that every new TJPEGImage copies. OutputDepth is 8-bit when
-// RegisterJPEGImage finds a screen of 8 bits per pixel or fewer.
+// The class defaults that a TJPEGImage made without settings copies. OutputDepth is
+// 8-bit when RegisterJPEGImage finds a screen of 8 bits per pixel or fewer. Only the
+// user-interface thread reads or changes them: a job for worker threads copies them
+// there when it starts and makes its pictures from that copy.
 TJPEGSettings& JPEGDefaults();
 
 // Registers TJPEGImage with TPicture for "jpeg" and "jpg" ("JPEG Image File") and picks
@@ -47,7 +33,10 @@ struct TJPEGData {
 
 class TJPEGImage : public TGraphic {
 public:
+    // Copies JPEGDefaults(): user-interface thread only.
     TJPEGImage();
+    // Reads no shared state: for worker threads.
+    explicit TJPEGImage(const TJPEGSettings& settings);
     ~TJPEGImage() override;
     TJPEGImage(const TJPEGImage&) = delete;
     TJPEGImage& operator=(const TJPEGImage&) = delete;
