@@ -1,12 +1,15 @@
 #pragma once
-// TJPEGImage's work with libjpeg: reading a header, decoding into a TBitmap and
-// encoding a TBitmap. Every libjpeg error becomes EJPEG after the codec object is
+// TJPEGImage's work with libjpeg: reading a header from bytes or from the start of a
+// file, decoding into a TBitmap and encoding a TBitmap. Every libjpeg error becomes EJPEG after the codec object is
 // destroyed, so nothing leaks on any error path.
 
 #include "imaging/JPEGLimits.h"
 #include "toolkit/Bitmap.h"
 
 #include <QByteArray>
+
+#include <cstdint>
+#include <string>
 
 struct TJPEGHeader {
     int width = 0;
@@ -15,6 +18,7 @@ struct TJPEGHeader {
     bool progressive = false;  // the file has more than one scan
     int scaledWidth = 0;       // the decoded size at the scale asked for
     int scaledHeight = 0;
+    std::int64_t bytesRead = 0;  // ReadJPEGFileHeader only: how much of the file it read
 };
 
 struct TJPEGDecodeParams {
@@ -34,6 +38,10 @@ struct TJPEGEncodeParams {
 
 // Throws EJPEG for anything but a readable JPEG header of an acceptable size.
 TJPEGHeader ReadJPEGHeader(const QByteArray& bytes, int scaleDenominator = 1);
+
+// The same from a file, reading only as far as the frame header (a few kilobytes of a
+// camera's file). A file that cannot be opened throws EFOpenError. Any thread may call it.
+TJPEGHeader ReadJPEGFileHeader(const std::string& fileName);
 
 // 24 bits per pixel, or 8 with a palette for 8-bit or greyscale output. Everything it
 // uses comes in by value, so any thread may call it; the copy of bytes keeps them alive

@@ -22,6 +22,13 @@ std::string Reason(const QFileDevice& file)
 
 }  // namespace
 
+void OpenToRead(QFile& file, const std::string& fileName)
+{
+    file.setFileName(FileName(fileName));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        throw EFOpenError("Cannot open file \"" + fileName + "\". " + Reason(file));
+}
+
 void TGraphic::Assign(const TGraphic& source)
 {
     source.AssignTo(*this);
@@ -34,9 +41,8 @@ void TGraphic::AssignTo(TGraphic&) const
 
 void TGraphic::LoadFromFile(const std::string& fileName)
 {
-    QFile file(FileName(fileName));
-    if (!file.open(QIODevice::ReadOnly))
-        throw EFOpenError("Cannot open file \"" + fileName + "\". " + Reason(file));
+    QFile file;
+    OpenToRead(file, fileName);
     LoadFromStream(file);
 }
 

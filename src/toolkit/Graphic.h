@@ -6,6 +6,7 @@
 #include <string>
 
 class QByteArray;
+class QFile;
 class QIODevice;
 class QPainter;
 class QRect;
@@ -21,6 +22,10 @@ class EInvalidGraphicOperation : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// Opens a file for reading, unbuffered: picture readers read in pieces of their own size.
+// One that cannot be opened throws EFOpenError naming it.
+void OpenToRead(QFile& file, const std::string& fileName);
 
 class TGraphic {
 public:
