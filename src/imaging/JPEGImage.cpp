@@ -75,6 +75,12 @@ void TJPEGImage::Draw(QPainter& painter, const QRect& rect) const
     bitmap_->Draw(painter, rect);
 }
 
+void TJPEGImage::DrawPart(QPainter& painter, const QRectF& target, const QRectF& source, TDrawFilter filter) const
+{
+    Decode();
+    bitmap_->DrawPart(painter, target, source, filter);
+}
+
 void TJPEGImage::Assign(const TGraphic& source)
 {
     if (const auto* jpeg = dynamic_cast<const TJPEGImage*>(&source)) {

@@ -50,6 +50,8 @@ public:
     bool Empty() const override;
 
     void Draw(QPainter& painter, const QRect& rect) const override;
+    void DrawPart(QPainter& painter, const QRectF& target, const QRectF& source,
+                  TDrawFilter filter) const override;
 
     // From a TJPEGImage: shares its compressed bytes and copies its decoded bitmap.
     // From a TBitmap: holds a copy of it, encoded when saved; the old bytes are gone.

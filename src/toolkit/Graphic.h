@@ -1,6 +1,6 @@
 #pragma once
-// TGraphic is the base of every picture: it knows its size, draws itself stretched
-// into a rectangle, and loads and saves itself through files and streams.
+// TGraphic is the base of every picture: it knows its size, draws itself or a part of
+// itself stretched into a rectangle, and loads and saves itself through files and streams.
 
 #include <stdexcept>
 #include <string>
@@ -10,6 +10,7 @@ class QFile;
 class QIODevice;
 class QPainter;
 class QRect;
+class QRectF;
 
 // A picture whose data cannot be understood.
 class EInvalidGraphic : public std::runtime_error {
@@ -27,6 +28,12 @@ public:
 // One that cannot be opened throws EFOpenError naming it.
 void OpenToRead(QFile& file, const std::string& fileName);
 
+// How a picture drawn at another size than its own is filtered.
+enum class TDrawFilter {
+    Sharp,   // each target pixel takes its nearest picture pixel
+    Smooth,  // neighbouring picture pixels are blended
+};
+
 class TGraphic {
 public:
     virtual ~TGraphic() = default;
@@ -39,6 +46,11 @@ public:
 
     // Draws the whole picture stretched into rect.
     virtual void Draw(QPainter& painter, const QRect& rect) const = 0;
+    // Draws the source rectangle of the picture, in picture pixels, stretched into
+    // target: a viewer draws only what is visible, scaled as it paints. The painter's
+    // render hints are as they were afterwards.
+    virtual void DrawPart(QPainter& painter, const QRectF& target, const QRectF& source,
+                          TDrawFilter filter) const = 0;
 
     // Makes this picture stand for source. The base asks source to assign itself
     // to this picture (AssignTo).

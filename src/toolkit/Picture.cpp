@@ -97,6 +97,12 @@ void TPicture::Draw(QPainter& painter, const QRect& rect) const
         graphic_->Draw(painter, rect);
 }
 
+void TPicture::DrawPart(QPainter& painter, const QRectF& target, const QRectF& source, TDrawFilter filter) const
+{
+    if (graphic_)
+        graphic_->DrawPart(painter, target, source, filter);
+}
+
 void TPicture::RegisterFileFormat(const std::string& extension, const std::string& description,
                                   TGraphicFactory factory)
 {
