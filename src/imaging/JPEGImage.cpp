@@ -71,14 +71,14 @@ bool TJPEGImage::Empty() const
 
 void TJPEGImage::Draw(QPainter& painter, const QRect& rect) const
 {
-    Decode();
-    bitmap_->Draw(painter, rect);
+    if (bitmap_)
+        bitmap_->Draw(painter, rect);
 }
 
 void TJPEGImage::DrawPart(QPainter& painter, const QRectF& target, const QRectF& source, TDrawFilter filter) const
 {
-    Decode();
-    bitmap_->DrawPart(painter, target, source, filter);
+    if (bitmap_)
+        bitmap_->DrawPart(painter, target, source, filter);
 }
 
 void TJPEGImage::Assign(const TGraphic& source)

@@ -1,7 +1,8 @@
 #pragma once
 // TJPEGImage: Lumora's JPEG picture. It keeps a file's compressed bytes as they are,
 // reads only their header at load (width and height are known at once), decodes them
-// into a TBitmap when pixels are first needed, and encodes a bitmap only when saved.
+// into a TBitmap when asked (Decode, or assigning to a bitmap; never while drawing),
+// and encodes a bitmap only when saved.
 
 #include "imaging/JPEGError.h"
 #include "imaging/JPEGSettings.h"
@@ -49,6 +50,7 @@ public:
     void SetHeight(int height) override;
     bool Empty() const override;
 
+    // Draw the decoded or assigned bitmap only: loaded bytes draw nothing until Decode().
     void Draw(QPainter& painter, const QRect& rect) const override;
     void DrawPart(QPainter& painter, const QRectF& target, const QRectF& source,
                   TDrawFilter filter) const override;
@@ -66,7 +68,7 @@ public:
     void SaveToStream(QIODevice& stream) override;
 
     // Decodes now unless a decoded bitmap is held; EJPEG for damaged data.
-    void Decode() const;
+    void Decode() const override;
     // Encodes the held bitmap into new compressed bytes; a side of 0 gives no bytes.
     void Encode();
     bool HasBitmap() const { return bitmap_ != nullptr; }

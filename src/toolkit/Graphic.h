@@ -44,6 +44,10 @@ public:
     virtual void SetHeight(int height) = 0;
     virtual bool Empty() const = 0;
 
+    // Makes the picture ready to draw; a JPEG decodes here and its errors reach the
+    // caller. Drawing never decodes, so a paint never waits for it. Bitmaps are ready.
+    virtual void Decode() const {}
+
     // Draws the whole picture stretched into rect.
     virtual void Draw(QPainter& painter, const QRect& rect) const = 0;
     // Draws the source rectangle of the picture, in picture pixels, stretched into

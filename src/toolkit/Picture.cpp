@@ -91,6 +91,12 @@ int TPicture::Height() const
     return graphic_ ? graphic_->Height() : 0;
 }
 
+void TPicture::Decode() const
+{
+    if (graphic_)
+        graphic_->Decode();
+}
+
 void TPicture::Draw(QPainter& painter, const QRect& rect) const
 {
     if (graphic_)

@@ -28,6 +28,8 @@ public:
     // 0 while no graphic is held.
     int Width() const;
     int Height() const;
+    // Prepares the graphic for drawing (TGraphic::Decode); nothing while none is held.
+    void Decode() const;
     // Draw the graphic, or part of it (TGraphic::DrawPart); nothing while none is held.
     void Draw(QPainter& painter, const QRect& rect) const;
     void DrawPart(QPainter& painter, const QRectF& target, const QRectF& source, TDrawFilter filter) const;
