@@ -4,8 +4,6 @@
 #include "imaging/JPEGImage.h"
 #include "toolkit/Bitmap.h"
 
-#include <QBuffer>
-
 #include <cstdint>
 #include <cstdlib>
 
@@ -13,22 +11,6 @@ namespace {
 
 // Larger pictures are refused or handled the same way; they would only slow the search.
 constexpr std::int64_t kMaxFuzzPixels = 1 << 20;
-
-QByteArray Save(TJPEGImage& jpeg)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    jpeg.SaveToStream(buffer);
-    return bytes;
-}
-
-void Load(TJPEGImage& jpeg, QByteArray& bytes)
-{
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    jpeg.LoadFromStream(buffer);
-}
 
 void ApplySettings(TJPEGImage& jpeg, std::uint8_t flags)
 {
@@ -47,11 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 1)
         return 0;
     const std::uint8_t flags = data[0];
-    QByteArray bytes(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
+    const QByteArray bytes(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
 
     TJPEGImage jpeg;
     try {
-        Load(jpeg, bytes);
+        jpeg.LoadFromBytes(bytes);
     } catch (const EJPEG&) {
         return 0;
     }
@@ -75,9 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TJPEGImage encoder;
     encoder.SetWriteProgressive((flags & 128) != 0);
     encoder.Assign(bitmap);
-    QByteArray encoded = Save(encoder);
     TJPEGImage reloaded;
-    Load(reloaded, encoded);
+    reloaded.LoadFromBytes(encoder.SaveToBytes());
     if (reloaded.Width() != bitmap.Width() || reloaded.Height() != bitmap.Height())
         std::abort();
     return 0;

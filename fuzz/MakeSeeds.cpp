@@ -5,7 +5,6 @@
 #include "imaging/JPEGImage.h"
 #include "support/PictureMakers.h"
 
-#include <QBuffer>
 #include <QDir>
 
 #include <cstdio>
@@ -25,11 +24,7 @@ QByteArray OwnEncoding(int width, int height, bool gray, bool progressive)
     jpeg.SetGrayMode(gray);
     jpeg.SetWriteProgressive(progressive);
     jpeg.Assign(TBitmap(TestPatternImage(width, height)));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    jpeg.SaveToStream(buffer);
-    return bytes;
+    return jpeg.SaveToBytes();
 }
 
 }  // namespace

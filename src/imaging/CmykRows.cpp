@@ -1,8 +1,8 @@
 #include "imaging/CmykRows.h"
 
-namespace {
+#include "imaging/JPEGLimits.h"
 
-constexpr int kGreyLevels = 236;
+namespace {
 
 // a * b / 255, rounded.
 int Scale(int a, int b)
@@ -31,7 +31,7 @@ void ConvertCmykRow(const std::uint8_t* cmyk, std::uint8_t* out, int width, bool
             break;
         case TCmykTarget::GreyIndex: {
             const int luma = (r * 77 + g * 150 + b * 29 + 128) >> 8;
-            *out++ = static_cast<std::uint8_t>((luma * (kGreyLevels - 1) + 127) / 255);
+            *out++ = static_cast<std::uint8_t>((luma * (kPaletteColors - 1) + 127) / 255);
             break;
         }
         case TCmykTarget::CubeIndex:
@@ -44,8 +44,8 @@ void ConvertCmykRow(const std::uint8_t* cmyk, std::uint8_t* out, int width, bool
 QList<QRgb> CmykGreyPalette()
 {
     QList<QRgb> colors;
-    for (int i = 0; i < kGreyLevels; ++i) {
-        const int v = (i * 255 + (kGreyLevels - 1) / 2) / (kGreyLevels - 1);
+    for (int i = 0; i < kPaletteColors; ++i) {
+        const int v = (i * 255 + (kPaletteColors - 1) / 2) / (kPaletteColors - 1);
         colors.append(qRgb(v, v, v));
     }
     return colors;

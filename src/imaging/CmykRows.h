@@ -18,7 +18,7 @@ enum class TCmykTarget {
 void ConvertCmykRow(const std::uint8_t* cmyk, std::uint8_t* out, int width, bool inverted,
                     TCmykTarget target);
 
-// 236 evenly spaced greys, black first.
+// kPaletteColors evenly spaced greys, black first.
 QList<QRgb> CmykGreyPalette();
 // A 6 x 6 x 6 colour cube: index 36 r + 6 g + b for levels 0..5 of 51 each.
 QList<QRgb> CmykCubePalette();

@@ -3,6 +3,9 @@
 #include "imaging/CmykRows.h"
 #include "imaging/JPEGError.h"
 #include "imaging/JPEGManagers.h"
+#include "toolkit/Graphic.h"
+
+#include <QFile>
 
 #include <algorithm>
 
@@ -11,7 +14,6 @@
 
 namespace {
 
-constexpr int kQuantizedColors = 236;
 constexpr int kRowsPerRead = 16;
 
 // How the decoder's rows reach the bitmap.
@@ -64,7 +66,7 @@ void SetDecodeParameters(j_decompress_ptr cinfo, const TJPEGDecodeParams& params
             if (cinfo->out_color_space != JCS_GRAYSCALE)
                 cinfo->out_color_space = JCS_RGB;
             cinfo->quantize_colors = TRUE;
-            cinfo->desired_number_of_colors = kQuantizedColors;
+            cinfo->desired_number_of_colors = kPaletteColors;
         } else {
             cinfo->out_color_space = JCS_EXT_BGR;
         }
@@ -172,13 +174,12 @@ void ReadProgressively(j_decompress_ptr cinfo, TOutputPlan& plan, TBitmap& bitma
 // Work done on a decompressor whose header has been read.
 using TDecompressWork = void (*)(j_decompress_ptr cinfo, void* context);
 
-// Runs work with libjpeg's errors coming back here: false with the code after the
-// decompressor is destroyed.
-bool RunDecompress(const QByteArray& bytes, TDecompressWork work, void* context, int& code)
+// Runs work on a decompressor reading source, with libjpeg's errors coming back here:
+// false with the code after the decompressor is destroyed.
+bool RunDecompress(jpeg_source_mgr* source, TDecompressWork work, void* context, int& code)
 {
     jpeg_decompress_struct cinfo{};
     TJPEGErrorManager err{};
-    TJPEGMemorySource source{};
     TJPEGScanLimit limit{};
     cinfo.err = UseErrorManager(err);
     if (setjmp(err.jump)) {
@@ -187,7 +188,7 @@ bool RunDecompress(const QByteArray& bytes, TDecompressWork work, void* context,
         return false;
     }
     jpeg_create_decompress(&cinfo);
-    UseMemorySource(&cinfo, source, bytes);
+    cinfo.src = source;
     UseScanLimit(&cinfo, limit);
     ReadCheckedHeader(&cinfo);
     work(&cinfo, context);
@@ -235,6 +236,16 @@ void DecodeWork(j_decompress_ptr cinfo, void* context)
     jpeg_finish_decompress(cinfo);
 }
 
+TJPEGHeader ReadHeaderFrom(jpeg_source_mgr* source, int scaleDenominator)
+{
+    TJPEGHeader header;
+    THeaderJob job{scaleDenominator, &header};
+    int code = 0;
+    if (!RunDecompress(source, ReadHeaderWork, &job, code))
+        throw EJPEG(code);
+    return header;
+}
+
 bool RunEncode(const QImage& image, const TJPEGEncodeParams& params, QByteArray& bytes, int& code)
 {
     jpeg_compress_struct cinfo{};
@@ -273,20 +284,27 @@ bool RunEncode(const QImage& image, const TJPEGEncodeParams& params, QByteArray&
 
 TJPEGHeader ReadJPEGHeader(const QByteArray& bytes, int scaleDenominator)
 {
-    TJPEGHeader header;
-    THeaderJob job{scaleDenominator, &header};
-    int code = 0;
-    if (!RunDecompress(bytes, ReadHeaderWork, &job, code))
-        throw EJPEG(code);
+    TJPEGMemorySource source{};
+    return ReadHeaderFrom(UseMemorySource(source, bytes), scaleDenominator);
+}
+
+TJPEGHeader ReadJPEGFileHeader(const std::string& fileName)
+{
+    QFile file;
+    OpenToRead(file, fileName);
+    TJPEGFileSource source{};
+    TJPEGHeader header = ReadHeaderFrom(UseFileSource(source, file), 1);
+    header.bytesRead = static_cast<std::int64_t>(source.position);
     return header;
 }
 
-TBitmap DecodeJPEG(const QByteArray& bytes, const TJPEGDecodeParams& params)
+TBitmap DecodeJPEG(QByteArray bytes, TJPEGDecodeParams params)
 {
     TBitmap bitmap;
     TDecodeJob job{&params, &bitmap};
+    TJPEGMemorySource source{};
     int code = 0;
-    if (!RunDecompress(bytes, DecodeWork, &job, code))
+    if (!RunDecompress(UseMemorySource(source, bytes), DecodeWork, &job, code))
         throw EJPEG(code);
     return bitmap;
 }

@@ -1,16 +1,15 @@
 #pragma once
-// TJPEGImage's work with libjpeg: reading a header, decoding into a TBitmap and
-// encoding a TBitmap. Every libjpeg error becomes EJPEG after the codec object is
+// TJPEGImage's work with libjpeg: reading a header from bytes or from the start of a
+// file, decoding into a TBitmap and encoding a TBitmap. Every libjpeg error becomes EJPEG after the codec object is
 // destroyed, so nothing leaks on any error path.
 
+#include "imaging/JPEGLimits.h"
 #include "toolkit/Bitmap.h"
 
 #include <QByteArray>
 
 #include <cstdint>
-
-// A picture whose decoded bitmap would take more bytes than this is refused at its header.
-constexpr std::int64_t kMaxDecodedBytes = std::int64_t{1} << 30;
+#include <string>
 
 struct TJPEGHeader {
     int width = 0;
@@ -19,13 +18,14 @@ struct TJPEGHeader {
     bool progressive = false;  // the file has more than one scan
     int scaledWidth = 0;       // the decoded size at the scale asked for
     int scaledHeight = 0;
+    std::int64_t bytesRead = 0;  // ReadJPEGFileHeader only: how much of the file it read
 };
 
 struct TJPEGDecodeParams {
     int scaleDenominator = 1;  // 1, 2, 4 or 8
     bool blockSmoothing = true;
     bool grayMode = false;     // greyscale output
-    bool eightBit = false;     // 8 bits per pixel with at most 236 colours
+    bool eightBit = false;     // 8 bits per pixel with at most kPaletteColors colours
     bool bestSpeed = false;    // fast integer DCT, one-pass ordered dithering
     bool showProgressively = false;
 };
@@ -39,8 +39,14 @@ struct TJPEGEncodeParams {
 // Throws EJPEG for anything but a readable JPEG header of an acceptable size.
 TJPEGHeader ReadJPEGHeader(const QByteArray& bytes, int scaleDenominator = 1);
 
-// 24 bits per pixel, or 8 with a palette for 8-bit or greyscale output.
-TBitmap DecodeJPEG(const QByteArray& bytes, const TJPEGDecodeParams& params);
+// The same from a file, reading only as far as the frame header (a few kilobytes of a
+// camera's file). A file that cannot be opened throws EFOpenError. Any thread may call it.
+TJPEGHeader ReadJPEGFileHeader(const std::string& fileName);
+
+// 24 bits per pixel, or 8 with a palette for 8-bit or greyscale output. Everything it
+// uses comes in by value, so any thread may call it; the copy of bytes keeps them alive
+// even when the picture they came from loads another file meanwhile.
+TBitmap DecodeJPEG(QByteArray bytes, TJPEGDecodeParams params);
 
 // A bitmap with a side of 0 encodes to no bytes.
 QByteArray EncodeJPEG(const TBitmap& bitmap, const TJPEGEncodeParams& params);

@@ -28,7 +28,9 @@ void RegisterJPEGImage()
     });
 }
 
-TJPEGImage::TJPEGImage() : data_(std::make_shared<TJPEGData>()), settings_(JPEGDefaults()) {}
+TJPEGImage::TJPEGImage() : TJPEGImage(JPEGDefaults()) {}
+
+TJPEGImage::TJPEGImage(const TJPEGSettings& settings) : data_(std::make_shared<TJPEGData>()), settings_(settings) {}
 
 TJPEGImage::~TJPEGImage() = default;
 
@@ -69,8 +71,14 @@ bool TJPEGImage::Empty() const
 
 void TJPEGImage::Draw(QPainter& painter, const QRect& rect) const
 {
-    Decode();
-    bitmap_->Draw(painter, rect);
+    if (bitmap_)
+        bitmap_->Draw(painter, rect);
+}
+
+void TJPEGImage::DrawPart(QPainter& painter, const QRectF& target, const QRectF& source, TDrawFilter filter) const
+{
+    if (bitmap_)
+        bitmap_->DrawPart(painter, target, source, filter);
 }
 
 void TJPEGImage::Assign(const TGraphic& source)
@@ -126,14 +134,7 @@ void TJPEGImage::Decode() const
 {
     if (bitmap_)
         return;
-    TJPEGDecodeParams params;
-    params.scaleDenominator = 1 << static_cast<int>(settings_.ScaleDown);
-    params.blockSmoothing = settings_.BlockSmoothing;
-    params.grayMode = settings_.GrayMode;
-    params.eightBit = settings_.OutputDepth == TJPEGPixelFormat::jf8Bit;
-    params.bestSpeed = settings_.SpeedMode == TJPEGPerformance::jpBestSpeed;
-    params.showProgressively = settings_.ShowProgressively;
-    bitmap_ = std::make_unique<TBitmap>(DecodeJPEG(data_->bytes, params));
+    bitmap_ = std::make_unique<TBitmap>(DecodeJPEG(data_->bytes, JPEGDecodeParams(settings_)));
 }
 
 void TJPEGImage::Encode()

@@ -1,35 +1,22 @@
 #pragma once
 // TJPEGImage: Lumora's JPEG picture. It keeps a file's compressed bytes as they are,
 // reads only their header at load (width and height are known at once), decodes them
-// into a TBitmap when pixels are first needed, and encodes a bitmap only when saved.
+// into a TBitmap when asked (Decode, or assigning to a bitmap; never while drawing),
+// and encodes a bitmap only when saved.
 
 #include "imaging/JPEGError.h"
+#include "imaging/JPEGSettings.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/Graphic.h"
 
 #include <QByteArray>
 
-#include <cstdint>
 #include <memory>
 
-enum class TJPEGPerformance : std::uint8_t { jpBestQuality, jpBestSpeed };
-enum class TJPEGPixelFormat : std::uint8_t { jf24Bit, jf8Bit };
-enum class TJPEGScale : std::uint8_t { jsFullSize, jsHalf, jsQuarter, jsEighth };
-
-// The settings of one TJPEGImage, as the record of class defaults holds them.
-struct TJPEGSettings {
-    std::uint8_t EncodeQuality = 90;       // 1 to 100
-    bool GrayMode = false;                 // decode to grey; encode a greyscale file
-    TJPEGPerformance SpeedMode = TJPEGPerformance::jpBestQuality;
-    TJPEGPixelFormat OutputDepth = TJPEGPixelFormat::jf24Bit;
-    bool ShowProgressively = false;        // decode progressive files scan by scan
-    bool WriteProgressive = false;         // encode a progressive file; every load sets it
-    TJPEGScale ScaleDown = TJPEGScale::jsFullSize;
-    bool BlockSmoothing = true;
-};
-
-// The class defaults that every new TJPEGImage copies. OutputDepth is 8-bit when
-// RegisterJPEGImage finds a screen of 8 bits per pixel or fewer.
+// The class defaults that a TJPEGImage made without settings copies. OutputDepth is
+// 8-bit when RegisterJPEGImage finds a screen of 8 bits per pixel or fewer. Only the
+// user-interface thread reads or changes them: a job for worker threads copies them
+// there when it starts and makes its pictures from that copy.
 TJPEGSettings& JPEGDefaults();
 
 // Registers TJPEGImage with TPicture for "jpeg" and "jpg" ("JPEG Image File") and picks
@@ -47,7 +34,10 @@ struct TJPEGData {
 
 class TJPEGImage : public TGraphic {
 public:
+    // Copies JPEGDefaults(): user-interface thread only.
     TJPEGImage();
+    // Reads no shared state: for worker threads.
+    explicit TJPEGImage(const TJPEGSettings& settings);
     ~TJPEGImage() override;
     TJPEGImage(const TJPEGImage&) = delete;
     TJPEGImage& operator=(const TJPEGImage&) = delete;
@@ -60,7 +50,10 @@ public:
     void SetHeight(int height) override;
     bool Empty() const override;
 
+    // Draw the decoded or assigned bitmap only: loaded bytes draw nothing until Decode().
     void Draw(QPainter& painter, const QRect& rect) const override;
+    void DrawPart(QPainter& painter, const QRectF& target, const QRectF& source,
+                  TDrawFilter filter) const override;
 
     // From a TJPEGImage: shares its compressed bytes and copies its decoded bitmap.
     // From a TBitmap: holds a copy of it, encoded when saved; the old bytes are gone.
@@ -75,7 +68,7 @@ public:
     void SaveToStream(QIODevice& stream) override;
 
     // Decodes now unless a decoded bitmap is held; EJPEG for damaged data.
-    void Decode() const;
+    void Decode() const override;
     // Encodes the held bitmap into new compressed bytes; a side of 0 gives no bytes.
     void Encode();
     bool HasBitmap() const { return bitmap_ != nullptr; }

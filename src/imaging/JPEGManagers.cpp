@@ -1,5 +1,7 @@
 #include "imaging/JPEGManagers.h"
 
+#include <QIODevice>
+
 #include <algorithm>
 
 namespace {
@@ -25,25 +27,26 @@ void ResetErrorManager(j_common_ptr cinfo)
     cinfo->err->msg_code = 0;
 }
 
-TJPEGMemorySource* SourceOf(j_decompress_ptr cinfo)
-{
-    return reinterpret_cast<TJPEGMemorySource*>(cinfo->src);
-}
-
 void InitSource(j_decompress_ptr) {}
 
-boolean FillInputBuffer(j_decompress_ptr cinfo)
+// Both sources have run out: an empty input is an error; a truncated one gets an
+// end-of-image marker, so it decodes as far as it goes.
+boolean EndOfInput(j_decompress_ptr cinfo, std::size_t position)
 {
     static const JOCTET kEndOfImage[2] = {0xFF, JPEG_EOI};
-    TJPEGMemorySource* src = SourceOf(cinfo);
-    if (src->position >= src->size) {
-        if (src->position == 0)
-            ERREXIT(cinfo, JERR_INPUT_EMPTY);
-        WARNMS(cinfo, JWRN_JPEG_EOF);
-        src->pub.next_input_byte = kEndOfImage;
-        src->pub.bytes_in_buffer = sizeof kEndOfImage;
-        return TRUE;
-    }
+    if (position == 0)
+        ERREXIT(cinfo, JERR_INPUT_EMPTY);
+    WARNMS(cinfo, JWRN_JPEG_EOF);
+    cinfo->src->next_input_byte = kEndOfImage;
+    cinfo->src->bytes_in_buffer = sizeof kEndOfImage;
+    return TRUE;
+}
+
+boolean FillFromMemory(j_decompress_ptr cinfo)
+{
+    auto* src = reinterpret_cast<TJPEGMemorySource*>(cinfo->src);
+    if (src->position >= src->size)
+        return EndOfInput(cinfo, src->position);
     const std::size_t chunk = std::min(kJPEGChunkSize, src->size - src->position);
     src->pub.next_input_byte = src->data + src->position;
     src->pub.bytes_in_buffer = chunk;
@@ -51,21 +54,85 @@ boolean FillInputBuffer(j_decompress_ptr cinfo)
     return TRUE;
 }
 
-void SkipInputData(j_decompress_ptr cinfo, long count)
+// Qt may throw std::bad_alloc while recording an error; that must not unwind through
+// libjpeg, nor may it in Skip below.
+qint64 Read(QIODevice& device, JOCTET* buffer) noexcept
 {
-    TJPEGMemorySource* src = SourceOf(cinfo);
+    try {
+        return device.read(reinterpret_cast<char*>(buffer), kJPEGChunkSize);
+    } catch (...) {
+        return -1;
+    }
+}
+
+boolean FillFromFile(j_decompress_ptr cinfo)
+{
+    auto* src = reinterpret_cast<TJPEGFileSource*>(cinfo->src);
+    const qint64 count = Read(*src->device, src->buffer);
+    if (count < 0)
+        ERREXIT(cinfo, JERR_FILE_READ);
+    if (count == 0)
+        return EndOfInput(cinfo, src->position);
+    src->pub.next_input_byte = src->buffer;
+    src->pub.bytes_in_buffer = static_cast<std::size_t>(count);
+    src->position += static_cast<std::size_t>(count);
+    return TRUE;
+}
+
+void SkipInMemory(j_decompress_ptr cinfo, long count)
+{
+    jpeg_source_mgr* src = cinfo->src;
     if (count <= 0)
         return;
     auto remaining = static_cast<std::size_t>(count);
-    while (remaining > src->pub.bytes_in_buffer) {
-        remaining -= src->pub.bytes_in_buffer;
-        FillInputBuffer(cinfo);
+    while (remaining > src->bytes_in_buffer) {
+        remaining -= src->bytes_in_buffer;
+        FillFromMemory(cinfo);
     }
-    src->pub.next_input_byte += remaining;
-    src->pub.bytes_in_buffer -= remaining;
+    src->next_input_byte += remaining;
+    src->bytes_in_buffer -= remaining;
+}
+
+qint64 Skip(QIODevice& device, qint64 count) noexcept
+{
+    try {
+        return device.skip(count);
+    } catch (...) {
+        return -1;
+    }
+}
+
+// Seeks past what is not in the buffer: a camera's preview picture in front of the
+// frame header is never read. The next fill finds the end if the skip passed it.
+void SkipInFile(j_decompress_ptr cinfo, long count)
+{
+    auto* src = reinterpret_cast<TJPEGFileSource*>(cinfo->src);
+    if (count <= 0)
+        return;
+    const auto wanted = static_cast<std::size_t>(count);
+    if (wanted <= src->pub.bytes_in_buffer) {
+        src->pub.next_input_byte += wanted;
+        src->pub.bytes_in_buffer -= wanted;
+        return;
+    }
+    const auto beyond = static_cast<qint64>(wanted - src->pub.bytes_in_buffer);
+    src->pub.bytes_in_buffer = 0;
+    if (Skip(*src->device, beyond) < 0)
+        ERREXIT(cinfo, JERR_FILE_READ);
 }
 
 void TermSource(j_decompress_ptr) {}
+
+void SetSourceHooks(jpeg_source_mgr& pub, boolean (*fill)(j_decompress_ptr), void (*skip)(j_decompress_ptr, long))
+{
+    pub.init_source = InitSource;
+    pub.fill_input_buffer = fill;
+    pub.skip_input_data = skip;
+    pub.resync_to_restart = jpeg_resync_to_restart;
+    pub.term_source = TermSource;
+    pub.next_input_byte = nullptr;
+    pub.bytes_in_buffer = 0;
+}
 
 TJPEGMemoryDestination* DestinationOf(j_compress_ptr cinfo)
 {
@@ -126,19 +193,21 @@ jpeg_error_mgr* UseErrorManager(TJPEGErrorManager& err)
     return &err.pub;
 }
 
-void UseMemorySource(j_decompress_ptr cinfo, TJPEGMemorySource& source, const QByteArray& bytes)
+jpeg_source_mgr* UseMemorySource(TJPEGMemorySource& source, const QByteArray& bytes)
 {
-    source.pub.init_source = InitSource;
-    source.pub.fill_input_buffer = FillInputBuffer;
-    source.pub.skip_input_data = SkipInputData;
-    source.pub.resync_to_restart = jpeg_resync_to_restart;
-    source.pub.term_source = TermSource;
-    source.pub.next_input_byte = nullptr;
-    source.pub.bytes_in_buffer = 0;
+    SetSourceHooks(source.pub, FillFromMemory, SkipInMemory);
     source.data = reinterpret_cast<const JOCTET*>(bytes.constData());
     source.size = static_cast<std::size_t>(bytes.size());
     source.position = 0;
-    cinfo->src = &source.pub;
+    return &source.pub;
+}
+
+jpeg_source_mgr* UseFileSource(TJPEGFileSource& source, QIODevice& device)
+{
+    SetSourceHooks(source.pub, FillFromFile, SkipInFile);
+    source.device = &device;
+    source.position = 0;
+    return &source.pub;
 }
 
 void UseMemoryDestination(j_compress_ptr cinfo, TJPEGMemoryDestination& destination, QByteArray& bytes)

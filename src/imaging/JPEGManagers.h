@@ -1,10 +1,13 @@
 #pragma once
 // The hooks Lumora gives libjpeg: an error manager that jumps back to the caller's
-// setjmp instead of exiting, a source reading bytes held in memory, a destination
+// setjmp instead of exiting, sources reading bytes held in memory or an open file
+// (the caller prepares one and hands it to the decompressor), a destination
 // writing into a QByteArray, and a progress hook that stops endless progressive files.
 //
 // Everything here is plain data: libjpeg may longjmp across these callbacks, so no
 // object with a destructor may be alive in them when it does.
+
+#include "imaging/JPEGLimits.h"
 
 #include <QByteArray>
 
@@ -15,10 +18,10 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
-// Chunk size of the memory source and destination.
+class QIODevice;
+
+// Chunk size of the sources and the destination.
 constexpr std::size_t kJPEGChunkSize = 4096;
-// More scans than this make a progressive file hostile: decoding stops with an error.
-constexpr int kMaxJPEGScans = 500;
 
 struct TJPEGErrorManager {
     jpeg_error_mgr pub;
@@ -37,8 +40,20 @@ struct TJPEGMemorySource {
 
 // Feeds the bytes in chunks. Running out at the very start is the error "empty input";
 // running out later is a silent warning and an inserted end-of-image marker, so a
-// truncated file decodes as far as it goes.
-void UseMemorySource(j_decompress_ptr cinfo, TJPEGMemorySource& source, const QByteArray& bytes);
+// truncated file decodes as far as it goes. Returns the source for cinfo->src.
+jpeg_source_mgr* UseMemorySource(TJPEGMemorySource& source, const QByteArray& bytes);
+
+struct TJPEGFileSource {
+    jpeg_source_mgr pub;
+    QIODevice* device;
+    std::size_t position;  // bytes read from the device so far
+    JOCTET buffer[kJPEGChunkSize];
+};
+
+// Reads an open device chunk by chunk, only as far as libjpeg asks, and seeks past the
+// data it skips. Running out follows the memory source's rules; a failed read is
+// JERR_FILE_READ.
+jpeg_source_mgr* UseFileSource(TJPEGFileSource& source, QIODevice& device);
 
 struct TJPEGMemoryDestination {
     jpeg_destination_mgr pub;

@@ -150,6 +150,16 @@ void TBitmap::Draw(QPainter& painter, const QRect& rect) const
         painter.drawImage(rect, image_);
 }
 
+void TBitmap::DrawPart(QPainter& painter, const QRectF& target, const QRectF& source, TDrawFilter filter) const
+{
+    if (image_.isNull())
+        return;
+    const bool wasSmooth = painter.testRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, filter == TDrawFilter::Smooth);
+    painter.drawImage(target, image_, source);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, wasSmooth);
+}
+
 void TBitmap::LoadFromStream(QIODevice& stream)
 {
     QByteArray bytes = ReadToEnd(stream);

@@ -47,6 +47,8 @@ public:
 
     void Assign(const TGraphic& source) override;
     void Draw(QPainter& painter, const QRect& rect) const override;
+    void DrawPart(QPainter& painter, const QRectF& target, const QRectF& source,
+                  TDrawFilter filter) const override;
 
     // Bitmap files only: content of another format fails with EInvalidGraphic.
     void LoadFromStream(QIODevice& stream) override;

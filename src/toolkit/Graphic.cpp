@@ -3,6 +3,7 @@
 #include "toolkit/RunTime.h"
 #include "toolkit/StreamErrors.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QFile>
 #include <QSaveFile>
@@ -21,6 +22,13 @@ std::string Reason(const QFileDevice& file)
 
 }  // namespace
 
+void OpenToRead(QFile& file, const std::string& fileName)
+{
+    file.setFileName(FileName(fileName));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        throw EFOpenError("Cannot open file \"" + fileName + "\". " + Reason(file));
+}
+
 void TGraphic::Assign(const TGraphic& source)
 {
     source.AssignTo(*this);
@@ -33,9 +41,8 @@ void TGraphic::AssignTo(TGraphic&) const
 
 void TGraphic::LoadFromFile(const std::string& fileName)
 {
-    QFile file(FileName(fileName));
-    if (!file.open(QIODevice::ReadOnly))
-        throw EFOpenError("Cannot open file \"" + fileName + "\". " + Reason(file));
+    QFile file;
+    OpenToRead(file, fileName);
     LoadFromStream(file);
 }
 
@@ -48,6 +55,23 @@ void TGraphic::SaveToFile(const std::string& fileName)
     SaveToStream(file);
     if (!file.commit())
         throw EFCreateError("Cannot create file \"" + fileName + "\". " + Reason(file));
+}
+
+void TGraphic::LoadFromBytes(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    LoadFromStream(buffer);
+}
+
+QByteArray TGraphic::SaveToBytes()
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    SaveToStream(buffer);
+    return bytes;
 }
 
 QByteArray TGraphic::ReadToEnd(QIODevice& stream)

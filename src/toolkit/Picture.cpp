@@ -91,10 +91,22 @@ int TPicture::Height() const
     return graphic_ ? graphic_->Height() : 0;
 }
 
+void TPicture::Decode() const
+{
+    if (graphic_)
+        graphic_->Decode();
+}
+
 void TPicture::Draw(QPainter& painter, const QRect& rect) const
 {
     if (graphic_)
         graphic_->Draw(painter, rect);
+}
+
+void TPicture::DrawPart(QPainter& painter, const QRectF& target, const QRectF& source, TDrawFilter filter) const
+{
+    if (graphic_)
+        graphic_->DrawPart(painter, target, source, filter);
 }
 
 void TPicture::RegisterFileFormat(const std::string& extension, const std::string& description,

@@ -28,8 +28,11 @@ public:
     // 0 while no graphic is held.
     int Width() const;
     int Height() const;
-    // Draws the graphic stretched into rect; nothing while none is held.
+    // Prepares the graphic for drawing (TGraphic::Decode); nothing while none is held.
+    void Decode() const;
+    // Draw the graphic, or part of it (TGraphic::DrawPart); nothing while none is held.
     void Draw(QPainter& painter, const QRect& rect) const;
+    void DrawPart(QPainter& painter, const QRectF& target, const QRectF& source, TDrawFilter filter) const;
 
     // Registers a graphic class for an extension given without its dot. A later
     // registration of the same extension replaces the earlier one. Thread-safe.

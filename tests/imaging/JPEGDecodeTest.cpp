@@ -2,7 +2,6 @@
 // pattern the file was made from where libjpeg gives no RGB (CMYK).
 
 #include "imaging/JPEGImage.h"
-#include "support/GraphicBytes.h"
 #include "support/LibjpegReference.h"
 #include "support/PictureMakers.h"
 
@@ -17,7 +16,7 @@ namespace {
 TBitmap Decode(const QByteArray& bytes, void (*configure)(TJPEGImage&) = nullptr)
 {
     TJPEGImage jpeg;
-    LoadFromBytes(jpeg, bytes);
+    jpeg.LoadFromBytes(bytes);
     if (configure)
         configure(jpeg);
     TBitmap bitmap;
@@ -75,7 +74,7 @@ TEST(JPEGDecode, ColourRowsAreLibjpegsOwnInBlueGreenRedOrder)
         const QByteArray bytes = MakeTestJpeg(c.width, c.height, c.options);
         const TReferenceImage reference = ReferenceDecode(bytes, JCS_RGB);
         TJPEGImage jpeg;
-        LoadFromBytes(jpeg, bytes);
+        jpeg.LoadFromBytes(bytes);
         jpeg.SetShowProgressively(c.showProgressively);
         TBitmap bitmap;
         bitmap.Assign(jpeg);
@@ -105,7 +104,7 @@ TEST(JPEGDecode, GreyOutputIsAGreyPaletteCloseToLibjpegsGrey)
         const QByteArray bytes = MakeTestJpeg(60, 40, {.color = c.color});
         const TReferenceImage reference = ReferenceDecode(bytes, JCS_GRAYSCALE);
         TJPEGImage jpeg;
-        LoadFromBytes(jpeg, bytes);
+        jpeg.LoadFromBytes(bytes);
         EXPECT_EQ(jpeg.Grayscale(), c.color == TJpegColor::Grey);
         jpeg.SetGrayMode(c.grayMode);
         TBitmap bitmap;
@@ -135,7 +134,7 @@ TEST(JPEGDecode, EightBitOutputHasAtMost236ColoursCloseToTheFullDecode)
         const QByteArray bytes = MakeTestJpeg(80, 60, {.progressive = c.progressive});
         const TReferenceImage reference = ReferenceDecode(bytes, JCS_RGB);
         TJPEGImage jpeg;
-        LoadFromBytes(jpeg, bytes);
+        jpeg.LoadFromBytes(bytes);
         jpeg.SetOutputDepth(TJPEGPixelFormat::jf8Bit);
         jpeg.SetSpeedMode(c.speed);
         jpeg.SetShowProgressively(c.showProgressively);

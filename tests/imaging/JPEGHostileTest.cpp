@@ -2,7 +2,6 @@
 
 #include "imaging/JPEGImage.h"
 #include "imaging/JPEGManagers.h"
-#include "support/GraphicBytes.h"
 #include "support/PictureMakers.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +12,7 @@ int LoadError(const QByteArray& bytes)
 {
     TJPEGImage jpeg;
     try {
-        LoadFromBytes(jpeg, bytes);
+        jpeg.LoadFromBytes(bytes);
     } catch (const EJPEG& e) {
         return e.Code();
     }
@@ -23,7 +22,7 @@ int LoadError(const QByteArray& bytes)
 int DecodeError(const QByteArray& bytes, bool showProgressively)
 {
     TJPEGImage jpeg;
-    LoadFromBytes(jpeg, bytes);
+    jpeg.LoadFromBytes(bytes);
     jpeg.SetShowProgressively(showProgressively);
     try {
         jpeg.Decode();

@@ -3,7 +3,6 @@
 
 #include "imaging/JPEGCodec.h"
 #include "imaging/JPEGImage.h"
-#include "support/GraphicBytes.h"
 #include "support/PictureMakers.h"
 #include "support/TempDir.h"
 #include "toolkit/StreamErrors.h"
@@ -112,7 +111,7 @@ TEST(JPEGImageSize, IsKnownFromTheHeaderBeforeDecodingAtEveryScale)
 TEST(JPEGImageSize, ChangingTheScaleDropsTheDecodedBitmap)
 {
     TJPEGImage jpeg;
-    LoadFromBytes(jpeg, MakeTestJpeg(64, 32));
+    jpeg.LoadFromBytes(MakeTestJpeg(64, 32));
     jpeg.Decode();
     ASSERT_TRUE(jpeg.HasBitmap());
     jpeg.SetScaleDown(TJPEGScale::jsHalf);
@@ -127,7 +126,7 @@ TEST(JPEGImageSize, ChangingTheScaleDropsTheDecodedBitmap)
 TEST(JPEGImageSize, CannotBeSet)
 {
     TJPEGImage jpeg;
-    LoadFromBytes(jpeg, MakeTestJpeg(16, 16));
+    jpeg.LoadFromBytes(MakeTestJpeg(16, 16));
     for (auto set : {&TJPEGImage::SetWidth, &TJPEGImage::SetHeight}) {
         try {
             (jpeg.*set)(8);
@@ -158,7 +157,7 @@ TEST(JPEGImageSave, BitmapWithoutWidthOrHeightSavesAnEmptyFile)
     TTempDir dir;
     for (const auto& [width, height] : {std::pair{0, 100}, std::pair{100, 0}}) {
         TJPEGImage jpeg;
-        LoadFromBytes(jpeg, MakeTestJpeg(16, 16));  // old bytes that must not be written
+        jpeg.LoadFromBytes(MakeTestJpeg(16, 16));  // old bytes that must not be written
         jpeg.Assign(TBitmap(width, height));
         const std::string out = dir.Write("out.jpg", "old content");
         jpeg.SaveToFile(out);
@@ -173,10 +172,10 @@ TEST(JPEGImageEncode, FollowsTheLastLoadedFileForProgressiveAndUsesTheSettings)
     const TBitmap thumbnail(TestPatternImage(30, 20));
     for (const bool progressive : {true, false, true}) {
         SCOPED_TRACE(progressive);
-        LoadFromBytes(jpeg, MakeTestJpeg(64, 48, {.progressive = progressive}));
+        jpeg.LoadFromBytes(MakeTestJpeg(64, 48, {.progressive = progressive}));
         EXPECT_EQ(jpeg.WriteProgressive(), progressive);
         jpeg.Assign(thumbnail);
-        const QByteArray saved = SaveToBytes(jpeg);
+        const QByteArray saved = jpeg.SaveToBytes();
         const TJPEGHeader header = ReadJPEGHeader(saved);
         EXPECT_EQ(header.progressive, progressive);
         EXPECT_EQ(header.width, 30);
@@ -185,7 +184,7 @@ TEST(JPEGImageEncode, FollowsTheLastLoadedFileForProgressiveAndUsesTheSettings)
     }
     jpeg.SetGrayMode(true);
     jpeg.Assign(thumbnail);
-    const QByteArray gray = SaveToBytes(jpeg);
+    const QByteArray gray = jpeg.SaveToBytes();
     EXPECT_TRUE(ReadJPEGHeader(gray).grayscale);
     EXPECT_TRUE(jpeg.Grayscale());
 }
@@ -196,9 +195,9 @@ TEST(JPEGImageEncode, RoundTripKeepsThePicture)
     TJPEGImage jpeg;
     jpeg.Assign(source);
     EXPECT_EQ(jpeg.Width(), 48);
-    const QByteArray saved = SaveToBytes(jpeg);
+    const QByteArray saved = jpeg.SaveToBytes();
     TJPEGImage back;
-    LoadFromBytes(back, saved);
+    back.LoadFromBytes(saved);
     TBitmap decoded;
     decoded.Assign(back);
     ASSERT_EQ(decoded.Width(), 48);
@@ -216,21 +215,21 @@ TEST(JPEGImageAssign, SharesBytesBetweenPicturesAndReplacesThemFromABitmap)
 {
     const QByteArray original = MakeTestJpeg(20, 10);
     TJPEGImage first;
-    LoadFromBytes(first, original);
+    first.LoadFromBytes(original);
     first.Decode();
     TJPEGImage second;
     second.Assign(first);
     EXPECT_TRUE(second.SharesDataWith(first));
     EXPECT_TRUE(second.HasBitmap());
-    EXPECT_EQ(SaveToBytes(second), original);
+    EXPECT_EQ(second.SaveToBytes(), original);
 
     second.Assign(TBitmap(7, 5));
     EXPECT_FALSE(second.SharesDataWith(first));
     EXPECT_EQ(second.Width(), 7);
-    const QByteArray encoded = SaveToBytes(second);
+    const QByteArray encoded = second.SaveToBytes();
     EXPECT_NE(encoded, original);
     EXPECT_EQ(ReadJPEGHeader(encoded).width, 7);
-    EXPECT_EQ(SaveToBytes(first), original);
+    EXPECT_EQ(first.SaveToBytes(), original);
 }
 
 }  // namespace

@@ -1,9 +1,13 @@
-// TBitmap: the two pixel formats, pixel access, resizing and assignment.
+// TBitmap: the two pixel formats, pixel access, resizing, assignment and drawing a part.
 
 #include "toolkit/Bitmap.h"
 #include "toolkit/RunTime.h"
 
 #include <gtest/gtest.h>
+
+#include <QPainter>
+
+#include <set>
 
 namespace {
 
@@ -72,6 +76,51 @@ TEST(Bitmap, TakesAnyQImageInOneOfItsTwoFormats)
     EXPECT_EQ(bitmap.PixelFormat(), TPixelFormat::pf24bit);
     EXPECT_EQ(bitmap.Image().format(), QImage::Format_BGR888);
     EXPECT_EQ(bitmap.Pixel(3, 3), RGBToColor(1, 2, 3));
+}
+
+TEST(Bitmap, DrawsAPartOfItselfScaledSharpOrSmooth)
+{
+    TBitmap bitmap(4, 2);
+    const auto at = [](int x, int y) { return qRgb(60 * x, 100 * y, 50); };
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 4; ++x)
+            bitmap.Image().setPixel(x, y, at(x, y));
+    struct Case {
+        const char* name;
+        QRectF source;
+        TDrawFilter filter;
+        std::set<QRgb> colours;  // every colour in the target; none: blends, more than two
+    };
+    const Case cases[] = {
+        {"sharp, one pixel fills the target", {0, 0, 1, 1}, TDrawFilter::Sharp, {at(0, 0)}},
+        {"sharp, one pixel off the origin", {3, 1, 1, 1}, TDrawFilter::Sharp, {at(3, 1)}},
+        {"sharp, two pixels stay two colours", {1, 1, 2, 1}, TDrawFilter::Sharp, {at(1, 1), at(2, 1)}},
+        {"smooth, two pixels blend", {1, 1, 2, 1}, TDrawFilter::Smooth, {}},
+    };
+    const QRgb untouched = qRgb(1, 2, 3);
+    const QRect target(5, 5, 40, 40);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QImage canvas(50, 50, QImage::Format_RGB32);
+        canvas.fill(untouched);
+        {
+            QPainter painter(&canvas);
+            const bool hint = c.filter == TDrawFilter::Sharp;  // the opposite of what is asked
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, hint);
+            bitmap.DrawPart(painter, target, c.source, c.filter);
+            EXPECT_EQ(painter.testRenderHint(QPainter::SmoothPixmapTransform), hint);
+        }
+        std::set<QRgb> colours;
+        for (int y = target.top(); y <= target.bottom(); ++y)
+            for (int x = target.left(); x <= target.right(); ++x)
+                colours.insert(canvas.pixel(x, y));
+        if (c.colours.empty())
+            EXPECT_GT(colours.size(), 2u);
+        else
+            EXPECT_EQ(colours, c.colours);
+        EXPECT_EQ(canvas.pixel(target.left() - 1, target.top() - 1), untouched);
+        EXPECT_EQ(canvas.pixel(target.right() + 1, target.bottom() + 1), untouched);
+    }
 }
 
 }  // namespace

@@ -14,6 +14,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <cstdlib>
+
 namespace {
 
 enum class TContent { Jpeg, Bmp, Png };
@@ -121,6 +123,42 @@ TEST(PictureDraw, StretchesTheGraphicIntoTheRectangle)
     }
     EXPECT_EQ(canvas.pixel(0, 0), TestPatternPixel(0, 0, 30, 20));
     EXPECT_EQ(canvas.pixel(59, 39), TestPatternPixel(29, 19, 30, 20));
+}
+
+TEST(PictureDraw, AJpegDrawsNothingUntilDecodedAndThenItsPixels)
+{
+    RegisterJPEGImage();
+    TTempDir dir;
+    TPicture picture;
+    picture.LoadFromFile(dir.Write("p.jpg", MakeTestJpeg(30, 20).toStdString()));
+    const auto* jpeg = dynamic_cast<const TJPEGImage*>(picture.Graphic());
+    ASSERT_NE(jpeg, nullptr);
+    const auto near = [](QRgb a, QRgb b) { return std::abs(qGray(a) - qGray(b)) <= 12; };
+    QImage black(60, 40, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    for (const bool decoded : {false, true}) {
+        if (decoded)
+            picture.Decode();
+        for (const bool part : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "decoded " << decoded << ", part " << part);
+            QImage canvas = black.copy();
+            {
+                QPainter painter(&canvas);
+                if (part)
+                    EXPECT_NO_THROW(picture.DrawPart(painter, QRectF(0, 0, 60, 40), QRectF(0, 0, 30, 20),
+                                                     TDrawFilter::Sharp));
+                else
+                    EXPECT_NO_THROW(picture.Draw(painter, QRect(0, 0, 60, 40)));
+            }
+            EXPECT_EQ(jpeg->HasBitmap(), decoded);
+            if (decoded) {
+                EXPECT_TRUE(near(canvas.pixel(0, 0), TestPatternPixel(0, 0, 30, 20)));
+                EXPECT_TRUE(near(canvas.pixel(59, 39), TestPatternPixel(29, 19, 30, 20)));
+            } else {
+                EXPECT_EQ(canvas, black);
+            }
+        }
+    }
 }
 
 }  // namespace
