@@ -4,15 +4,50 @@
 # and ends with Lumora's own exit status.
 #   scripts/xvfb-session.sh LUMORA FOLDER [SCREENSHOT.png]
 set -euo pipefail
-if [ -z "${XVFB_SESSION_INNER:-}" ]; then
-    export XVFB_SESSION_INNER=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
-
 lumora=$(realpath "$1")
 folder=$2
 shot=${3:+$(realpath -m "$3")}
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+
+# A virtual screen of its own. Xvfb picks a free display itself and writes its number to
+# -displayfd once it takes connections, so sessions started together never race for one.
+# Only clients that hold the session's cookie may connect.
+session=$(mktemp -d)
+xvfb=""
+end_session() {
+    if [ -n "$xvfb" ]; then
+        kill "$xvfb" 2>/dev/null || true
+        wait "$xvfb" 2>/dev/null || true
+    fi
+    rm -rf "$session"
+}
+trap end_session EXIT
+
+export XAUTHORITY=$session/Xauthority
+cookie=$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')
+# The server takes every cookie of its file whatever display the entry names; the
+# client needs one under the real display, added once Xvfb has said which it is.
+: >"$XAUTHORITY"
+xauth -q -f "$XAUTHORITY" add :0 MIT-MAGIC-COOKIE-1 "$cookie"
+mkfifo "$session/display"
+# -noreset: the window search below connects and leaves again before Lumora is on the
+# screen, and a server that resets when its last client leaves may refuse Lumora then.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset -auth "$XAUTHORITY" \
+    3>"$session/display" >"$session/xvfb.log" 2>&1 &
+xvfb=$!
+display=""
+read -r -t 30 display <"$session/display" || true
+if [ -z "$display" ]; then
+    echo "xvfb-session: the virtual screen (Xvfb) did not start:" >&2
+    cat "$session/xvfb.log" >&2
+    exit 1
+fi
+export DISPLAY=:$display
+xauth -q add "$DISPLAY" MIT-MAGIC-COOKIE-1 "$cookie"
+
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    export XDG_RUNTIME_DIR=$session/runtime
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+fi
 
 cd "$folder"
 "$lumora" &
