@@ -1,7 +1,7 @@
 #pragma once
 // TJPEGImage's work with libjpeg: reading a header from bytes or from the start of a
-// file, decoding into a TBitmap and encoding a TBitmap. Every libjpeg error becomes EJPEG after the codec object is
-// destroyed, so nothing leaks on any error path.
+// file, decoding into a TBitmap and encoding a TBitmap. Every libjpeg error becomes
+// EJPEG after the codec object is destroyed, so nothing leaks on any error path.
 
 #include "imaging/JPEGLimits.h"
 #include "toolkit/Bitmap.h"
