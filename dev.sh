@@ -5,8 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(g++ cmake make pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev libgtest-dev
-          xvfb xauth xdotool imagemagick fonts-dejavu-core clang libclang-rt-14-dev)
+PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-svg-dev libgl-dev libjpeg62-turbo-dev libgtest-dev
+          xvfb xauth xdotool imagemagick fonts-dejavu-core clang libclang-rt-14-dev
+          desktop-file-utils appstream dpkg-dev file)
 BUILD=build
 
 install_missing() {

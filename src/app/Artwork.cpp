@@ -98,13 +98,27 @@ QIcon ToolIcon(const QString& buttonName)
     return QIcon(pixmap);
 }
 
+void PaintAppIcon(QPainter& painter, int size)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / double(kSize), size / double(kSize));
+    DrawPhoto(painter, QRectF(2, 5, 28, 22), kSun);
+    painter.restore();
+}
+
 QIcon AppIcon()
 {
-    QPixmap pixmap = Canvas();
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    DrawPhoto(p, QRectF(2, 5, 28, 22), kSun);
-    return QIcon(pixmap);
+    QIcon icon;
+    for (int size : kAppIconSizes) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        PaintAppIcon(p, size);
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 std::vector<QIcon> TrayFrames()
