@@ -13,7 +13,7 @@ constexpr int kHeight = 40;
 // The caption stays readable on whatever colour the user picks.
 QColor CaptionColorOn(const QColor& background)
 {
-    return background.lightness() < 128 ? Qt::white : Qt::black;
+    return qGray(background.rgb()) < 128 ? Qt::white : Qt::black;
 }
 
 } // namespace
