@@ -154,12 +154,12 @@ QPixmap AboutFan()
     p.setRenderHint(QPainter::Antialiasing);
     for (int i = 0; i < 3; ++i) {
         p.save();
-        p.translate(20, 84);
+        p.translate(26, 88);
         p.rotate(angles[i]);
         p.setPen(QPen(QColor(60, 60, 60), 1));
         p.setBrush(Qt::white);
-        p.drawRect(QRectF(-4, -58, 72, 62));
-        DrawPhoto(p, QRectF(0, -54, 64, 54), suns[i]);
+        p.drawRect(QRectF(-4, -50, 64, 54));
+        DrawPhoto(p, QRectF(0, -46, 56, 46), suns[i]);
         p.restore();
     }
     return pixmap;
