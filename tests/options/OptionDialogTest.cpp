@@ -209,7 +209,12 @@ TEST_F(OptionDialog, ExitAndEscapeApplyNothingAndReopeningShowsTheStoredState)
     } cases[] = {
         {"tray box", [](TfrmOption& form) { form.chkShowTray->setChecked(true); }, exitButton,
          [](TfrmOption& form) { EXPECT_FALSE(form.chkShowTray->isChecked()); }},
-        {"font colour", [](TfrmOption& form) { form.PanelTbFontColor->click(); }, exitButton,
+        {"font colour",
+         [this](TfrmOption& form) {
+             dialogs.colorAnswers.push_back(clYellow);
+             form.PanelTbFontColor->click();
+         },
+         exitButton,
          [](TfrmOption& form) { EXPECT_EQ(form.PanelTbFontColor->Color(), clBlue); }},
         {"delay", [](TfrmOption& form) { form.txtSlideDelayTime->setText("9"); }, escape,
          [](TfrmOption& form) { EXPECT_EQ(form.txtSlideDelayTime->text(), "3"); }},
@@ -218,7 +223,6 @@ TEST_F(OptionDialog, ExitAndEscapeApplyNothingAndReopeningShowsTheStoredState)
     frmMain->SaveSettings();
     const std::string before = ReadBytes(SettingsPath());
     for (const auto& c : cases) {
-        dialogs.colorAnswers.push_back(clYellow);
         Open([&](TfrmOption& form) {
             c.change(form);
             c.close(form);
