@@ -2,11 +2,15 @@
 # Starts Lumora on a virtual screen, waits for its main window ("Lumora"), optionally
 # saves a screenshot of the whole screen, closes the window through its Exit menu
 # and ends with Lumora's own exit status.
-#   scripts/xvfb-session.sh LUMORA FOLDER [SCREENSHOT.png]
+#   scripts/xvfb-session.sh LUMORA FOLDER [SCREENSHOT.png [KEY...]]
+# The KEYs (xdotool key names, e.g. alt+o Return for Options > Properties) are pressed
+# in the main window before the screenshot, to open another window for it; Esc closes
+# that window again before Lumora is closed.
 set -euo pipefail
 lumora=$(realpath "$1")
 folder=$2
 shot=${3:+$(realpath -m "$3")}
+keys=("${@:4}")
 
 # A virtual screen of its own. Xvfb picks a free display itself and writes its number to
 # -displayfd once it takes connections, so sessions started together never race for one.
@@ -66,10 +70,21 @@ if [ -z "$window" ]; then
     exit 1
 fi
 
+if [ ${#keys[@]} -gt 0 ]; then
+    xdotool windowfocus --sync "$window"
+    for key in "${keys[@]}"; do
+        xdotool key --clearmodifiers "$key"
+        sleep 0.5
+    done
+fi
 if [ -n "$shot" ]; then
     sleep 2   # the folder tree reads the file system in the background
     import -window root "$shot"
     echo "Screenshot saved to $shot"
+fi
+if [ ${#keys[@]} -gt 0 ]; then
+    xdotool key --clearmodifiers Escape
+    sleep 0.5
 fi
 
 # Alt+E is the menu bar's Exit.

@@ -135,3 +135,46 @@ std::vector<QIcon> TrayFrames()
     }
     return frames;
 }
+
+namespace {
+
+constexpr int kAboutSize = 96;
+
+QPixmap AboutCanvas()
+{
+    QPixmap pixmap(kAboutSize, kAboutSize);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+} // namespace
+
+QPixmap AboutPhoto()
+{
+    QPixmap pixmap = AboutCanvas();
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    DrawPhoto(p, QRectF(6, 16, 84, 64), kSun);
+    return pixmap;
+}
+
+QPixmap AboutFan()
+{
+    // Three pictures fanned out from their lower corner, the front one upright.
+    const QColor suns[] = {QColor(240, 90, 40), QColor(250, 150, 40), kSun};
+    const double angles[] = {-24, -12, 0};
+    QPixmap pixmap = AboutCanvas();
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int i = 0; i < 3; ++i) {
+        p.save();
+        p.translate(26, 88);
+        p.rotate(angles[i]);
+        p.setPen(QPen(QColor(60, 60, 60), 1));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(-4, -50, 64, 54));
+        DrawPhoto(p, QRectF(0, -46, 56, 46), suns[i]);
+        p.restore();
+    }
+    return pixmap;
+}

@@ -2,6 +2,7 @@
 // Lumora's pictures for buttons, the window and the tray, drawn at start-up.
 
 #include <QIcon>
+#include <QPixmap>
 
 class QPainter;
 
@@ -22,3 +23,7 @@ QIcon AppIcon();
 
 // The frames the tray icon cycles through.
 std::vector<QIcon> TrayFrames();
+
+// The About box's two pictures: Lumora's photo, large, and a fan of pictures.
+QPixmap AboutPhoto();
+QPixmap AboutFan();
