@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 TfrmAbout* frmAbout = nullptr;
-const char* const kProjectMail = "mailto:lumora@example.org";
+const char* const kProjectMail = "mailto:lumora@lumora.example";
 
 namespace {
 
