@@ -167,6 +167,8 @@ void TfrmMain::sbThumbClick()
 
 void TfrmMain::sbSlideShowClick()
 {
+    if (ListView1->RowCount() > 0)
+        Forms.Slide->Show();
 }
 
 void TfrmMain::sbImageToolClick()
