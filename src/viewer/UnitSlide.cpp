@@ -6,7 +6,6 @@
 #include "toolkit/ControlColor.h"
 #include "toolkit/Errors.h"
 #include "toolkit/RunTime.h"
-#include "viewer/DisplayCopy.h"
 #include "viewer/SlideImage.h"
 #include "viewer/SlideLayout.h"
 
@@ -74,6 +73,7 @@ void TfrmSlide::FormActivate()
         Timer1->setInterval(static_cast<int>(std::min<std::int64_t>(interval, INT_MAX)));
         Timer1->start();
     }
+    DecodeNextAhead();
 }
 
 void TfrmSlide::Timer1Timer()
@@ -94,11 +94,23 @@ void TfrmSlide::Timer1Timer()
         if (shown)
             break;
     }
+    DecodeNextAhead();
+}
+
+TDisplayRequest TfrmSlide::SlideRequest(const std::string& path) const
+{
+    return {path, frameGeometry().size(), &SlideBounds, JPEGDefaults()};
+}
+
+void TfrmSlide::DecodeNextAhead()
+{
+    if (SlideIndex <= LastSlideIndex && SlideIndex < frmMain->ListView1->RowCount())
+        ahead_.Ahead(SlideRequest(RowFullPath(frmMain->ListView1->Row(SlideIndex))));
 }
 
 bool TfrmSlide::ShowSlide(const std::string& path, int position, int total)
 {
-    const TDisplayCopy copy = MakeDisplayCopy({path, frameGeometry().size(), &SlideBounds, JPEGDefaults()});
+    const TDisplayCopy copy = ahead_.Take(SlideRequest(path));
     if (!copy.error.empty())
         return false;
     SlideWidth = copy.natural.width();
@@ -129,8 +141,17 @@ void TfrmSlide::closeEvent(QCloseEvent* event)
     TForm::closeEvent(event);
 }
 
+void TfrmSlide::resizeEvent(QResizeEvent* event)
+{
+    TForm::resizeEvent(event);
+    // The next slide is fitted to the window as it is now.
+    if (ImageSlide)
+        DecodeNextAhead();
+}
+
 void TfrmSlide::StopShow()
 {
+    ahead_.Drop();
     SlideIndex = 0;
     delete ImageSlide;
     ImageSlide = nullptr;

@@ -3,6 +3,7 @@
 // Timer1, each fitted to the window, optionally with a caption naming it.
 
 #include "toolkit/Form.h"
+#include "viewer/DecodeAhead.h"
 
 #include <cstdint>
 #include <string>
@@ -38,9 +39,16 @@ protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void StopShow();
+    TDisplayRequest SlideRequest(const std::string& path) const;
+    // Starts making the next slide while the one shown stays up.
+    void DecodeNextAhead();
+
+    // The next slide; the one shown is held by ImageSlide alone.
+    TDecodeAhead ahead_{1};
 };
 
 extern TfrmSlide* frmSlide;
