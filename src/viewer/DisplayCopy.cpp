@@ -81,8 +81,11 @@ TDisplayCopy MakeDisplayCopy(const TDisplayRequest& request)
     copy.stamp = FileStamp(request.path);
     try {
         const TBitmap bitmap = Decode(request, copy);
+        // In the screen's own pixel format, so that painting the copy is a plain copy.
         if (!copy.bounds.isEmpty())
-            copy.image = bitmap.Image().scaled(copy.bounds.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            copy.image = bitmap.Image()
+                             .convertToFormat(QImage::Format_RGB32)
+                             .scaled(copy.bounds.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     } catch (...) {
         const std::optional<TFileStamp> stamp = copy.stamp;
         copy = TDisplayCopy{stamp, {}, {}, {}, ExceptionText(std::current_exception())};
