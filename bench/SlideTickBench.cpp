@@ -5,6 +5,7 @@
 // interval. A tick takes the copy and paints the window's frame with it; the interval's
 // own work is not timed. Figures are medians of the repetitions.
 
+#include "BenchTiming.h"
 #include "PhotoCorpus.h"
 #include "imaging/JPEGImage.h"
 #include "viewer/DecodeAhead.h"
@@ -16,29 +17,12 @@
 #include <QThreadPool>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Milliseconds(const std::function<void()>& work)
-{
-    const auto start = Clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // What the window shows after the tick.
 void PaintFrame(QImage& frame, const TDisplayCopy& copy)
