@@ -34,8 +34,6 @@ TfrmSlide::TfrmSlide(QWidget* parent) : TForm("frmSlide", QString(), parent)
     Connect(Timer1, &QTimer::timeout, this, &TfrmSlide::Timer1Timer);
 }
 
-TfrmSlide::~TfrmSlide() = default;
-
 void TfrmSlide::setVisible(bool visible)
 {
     if (visible && !isVisible()) {

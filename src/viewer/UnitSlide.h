@@ -14,7 +14,6 @@ class TSlideImage;
 class TfrmSlide : public TForm {
 public:
     explicit TfrmSlide(QWidget* parent = nullptr);
-    ~TfrmSlide() override;
 
     QTimer* Timer1 = nullptr;
     // The picture control of the show that runs; none while no show runs.
