@@ -62,9 +62,7 @@ TEST(DecodeAhead, DecodesAtTheLargestScaleThatCoversTheDisplaySize)
         QSize natural, target;
         int denominator;
     } cases[] = {
-        {{4000, 3000}, {500, 375}, 8},
         {{4000, 3000}, {501, 375}, 4},
-        {{4000, 3000}, {1031, 765}, 2},
         {{65, 49}, {9, 7}, 8},  // libjpeg rounds a scaled side up
         {{640, 480}, {1031, 765}, 1},
     };
