@@ -7,6 +7,7 @@
 //   - encoding 100 x 100 and 800 x 600 bitmaps.
 // Figures are medians of the repetitions.
 
+#include "BenchTiming.h"
 #include "PhotoCorpus.h"
 #include "PlainDecoder.h"
 #include "imaging/JPEGCodec.h"
@@ -16,29 +17,12 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Milliseconds(const std::function<void()>& work)
-{
-    const auto start = Clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 QByteArray Encode(const TBitmap& bitmap, bool progressive)
 {

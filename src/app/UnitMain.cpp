@@ -6,6 +6,7 @@
 #include "browse/DirectoryOutline.h"
 #include "browse/DriveComboBox.h"
 #include "browse/FileListBox.h"
+#include "browse/ImageTool.h"
 #include "browse/SelectionList.h"
 #include "settings/SavedPaths.h"
 #include "text/AllTools.h"
@@ -166,10 +167,14 @@ void TfrmMain::sbThumbClick()
 
 void TfrmMain::sbSlideShowClick()
 {
+    if (ListView1->RowCount() > 0)
+        Forms.Slide->Show();
 }
 
 void TfrmMain::sbImageToolClick()
 {
+    // A tool that cannot be started is not reported.
+    StartImageTool(ImageTool, ImageToolPath, CurrentFile);
 }
 
 void TfrmMain::sbGenHTMLClick()

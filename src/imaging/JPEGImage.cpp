@@ -3,6 +3,8 @@
 #include "imaging/JPEGCodec.h"
 #include "toolkit/Picture.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -15,6 +17,10 @@ TJPEGSettings& JPEGDefaults()
     return defaults;
 }
 
+namespace {
+const char* const kJPEGExtensions[] = {"jpeg", "jpg"};
+}
+
 void RegisterJPEGImage()
 {
     static std::once_flag once;
@@ -22,10 +28,19 @@ void RegisterJPEGImage()
         // An 8-bit screen shows 24-bit pictures badly: decode them to a palette instead.
         if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && screen->depth() <= 8)
             JPEGDefaults().OutputDepth = TJPEGPixelFormat::jf8Bit;
-        for (const char* extension : {"jpeg", "jpg"})
+        for (const char* extension : kJPEGExtensions)
             TPicture::RegisterFileFormat(extension, "JPEG Image File",
                                          [] { return std::make_unique<TJPEGImage>(); });
     });
+}
+
+bool IsJPEGFileName(const std::string& fileName)
+{
+    const QString suffix = QFileInfo(QFile::decodeName(fileName.c_str())).suffix();
+    for (const char* extension : kJPEGExtensions)
+        if (suffix.compare(QLatin1String(extension), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
 }
 
 TJPEGImage::TJPEGImage() : TJPEGImage(JPEGDefaults()) {}

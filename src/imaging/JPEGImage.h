@@ -12,6 +12,7 @@
 #include <QByteArray>
 
 #include <memory>
+#include <string>
 
 // The class defaults that a TJPEGImage made without settings copies. OutputDepth is
 // 8-bit when RegisterJPEGImage finds a screen of 8 bits per pixel or fewer. Only the
@@ -23,6 +24,11 @@ TJPEGSettings& JPEGDefaults();
 // the default output depth from the screen. main() calls it once the application object
 // exists and before any window is made; further calls do nothing.
 void RegisterJPEGImage();
+
+// Whether the picture container hands this file to TJPEGImage: its extension is one of
+// those RegisterJPEGImage registers, in any case. For workers, which make their JPEG
+// pictures from copied settings instead of through the container.
+bool IsJPEGFileName(const std::string& fileName);
 
 // The compressed bytes, shared by the TJPEGImage objects assigned from one another.
 struct TJPEGData {

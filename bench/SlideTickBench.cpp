@@ -1,0 +1,84 @@
+// lumora_slide_bench [--size WxH] [--window WxH] [--repeat N]
+// The time a slide show's tick takes to put up the next slide of a baseline and a
+// progressive photo-like JPEG (4000 x 3000 unless told) in a window (1920 x 1080 unless
+// told): the display copy decoded in the tick, against the copy decoded ahead during the
+// interval. A tick takes the copy and hands it over; the paint of the window's frame that
+// follows is timed on its own. The interval's own work is not timed. Figures are medians
+// of the repetitions.
+
+#include "BenchTiming.h"
+#include "PhotoCorpus.h"
+#include "imaging/JPEGImage.h"
+#include "viewer/DecodeAhead.h"
+#include "viewer/SlideLayout.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QThreadPool>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+// What the window shows after the tick.
+void PaintFrame(QImage& frame, const TDisplayCopy& copy)
+{
+    frame.fill(Qt::darkGray);
+    QPainter painter(&frame);
+    painter.drawImage(copy.bounds, copy.image);
+}
+
+void BenchTick(const std::string& name, const std::string& path, QSize window, int repeat)
+{
+    const TDisplayRequest request{path, window, &SlideBounds, JPEGDefaults()};
+    QImage frame(window, QImage::Format_RGB32);
+    TDecodeAhead ahead(1);
+    std::vector<double> inTick, decodedAhead, paint;
+    for (int i = 0; i < repeat; ++i) {
+        TDisplayCopy copy;
+        inTick.push_back(Milliseconds([&] { copy = MakeDisplayCopy(request); }));
+        paint.push_back(Milliseconds([&] { PaintFrame(frame, copy); }));
+        ahead.Ahead(request);
+        QThreadPool::globalInstance()->waitForDone();  // the interval
+        decodedAhead.push_back(Milliseconds([&] { copy = ahead.Take(request); }));
+    }
+    const double t = Median(inTick), a = Median(decodedAhead), p = Median(paint);
+    std::printf("%-12s tick, decoded in the tick %8.2f ms | decoded ahead %8.3f ms | ahead/in tick %6.2f %%\n",
+                name.c_str(), t, a, 100.0 * a / t);
+    std::printf("%-12s with the frame's paint (%.2f ms): %8.2f ms | %8.3f ms | %6.2f %%\n", name.c_str(), p, t + p,
+                a + p, 100.0 * (a + p) / (t + p));
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    int width = 4000, height = 3000, windowWidth = 1920, windowHeight = 1080, repeat = 7;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--size") == 0)
+            std::sscanf(argv[i + 1], "%dx%d", &width, &height);
+        else if (std::strcmp(argv[i], "--window") == 0)
+            std::sscanf(argv[i + 1], "%dx%d", &windowWidth, &windowHeight);
+        else if (std::strcmp(argv[i], "--repeat") == 0)
+            repeat = std::max(1, std::atoi(argv[i + 1]));
+    }
+
+    QTemporaryDir dir;
+    const TBitmap photo = PhotoLikeBitmap(width, height);
+    std::printf("%d x %d pictures in a %d x %d window\n", width, height, windowWidth, windowHeight);
+    for (const bool progressive : {false, true}) {
+        const std::string name = progressive ? "progressive" : "baseline";
+        const std::string path = dir.filePath(QString::fromStdString(name + ".jpg")).toStdString();
+        TJPEGImage jpeg;
+        jpeg.SetWriteProgressive(progressive);
+        jpeg.Assign(photo);
+        jpeg.SaveToFile(path);
+        BenchTick(name, path, {windowWidth, windowHeight}, repeat);
+    }
+    return 0;
+}

@@ -1,0 +1,94 @@
+#include "viewer/DisplayCopy.h"
+
+#include "imaging/JPEGImage.h"
+#include "toolkit/Bitmap.h"
+#include "toolkit/Errors.h"
+#include "toolkit/Picture.h"
+
+#include <chrono>
+#include <filesystem>
+#include <system_error>
+
+std::optional<TFileStamp> FileStamp(const std::string& path)
+{
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error)
+        return std::nullopt;
+    const auto modified = std::filesystem::last_write_time(path, error);
+    if (error)
+        return std::nullopt;
+    return TFileStamp{size, std::chrono::duration_cast<std::chrono::nanoseconds>(modified.time_since_epoch()).count()};
+}
+
+int CoveringScaleDenominator(QSize natural, QSize target)
+{
+    for (const int d : {8, 4, 2}) {
+        // libjpeg rounds a scaled side up.
+        const int w = (natural.width() + d - 1) / d;
+        const int h = (natural.height() + d - 1) / d;
+        if (w >= target.width() && h >= target.height())
+            return d;
+    }
+    return 1;
+}
+
+namespace {
+
+TJPEGScale ScaleOf(int denominator)
+{
+    switch (denominator) {
+    case 8:
+        return TJPEGScale::jsEighth;
+    case 4:
+        return TJPEGScale::jsQuarter;
+    case 2:
+        return TJPEGScale::jsHalf;
+    default:
+        return TJPEGScale::jsFullSize;
+    }
+}
+
+// The decoded pixels of the file, and the picture's own size.
+TBitmap Decode(const TDisplayRequest& request, TDisplayCopy& copy)
+{
+    TBitmap bitmap;
+    if (IsJPEGFileName(request.path)) {
+        // The container's JPEG class would copy the shared defaults; a worker uses its own copy.
+        TJPEGSettings settings = request.jpeg;
+        settings.ScaleDown = TJPEGScale::jsFullSize;
+        TJPEGImage jpeg(settings);
+        jpeg.LoadFromFile(request.path);
+        copy.natural = {jpeg.Width(), jpeg.Height()};
+        copy.bounds = request.fit(request.box, copy.natural);
+        jpeg.SetScaleDown(ScaleOf(CoveringScaleDenominator(copy.natural, copy.bounds.size())));
+        bitmap.Assign(jpeg);
+    } else {
+        TPicture picture;
+        picture.LoadFromFile(request.path);
+        copy.natural = {picture.Width(), picture.Height()};
+        copy.bounds = request.fit(request.box, copy.natural);
+        bitmap.Assign(*picture.Graphic());
+    }
+    return bitmap;
+}
+
+}  // namespace
+
+TDisplayCopy MakeDisplayCopy(const TDisplayRequest& request)
+{
+    TDisplayCopy copy;
+    copy.stamp = FileStamp(request.path);
+    try {
+        const TBitmap bitmap = Decode(request, copy);
+        // In the screen's own pixel format, so that painting the copy is a plain copy.
+        if (!copy.bounds.isEmpty())
+            copy.image = bitmap.Image()
+                             .convertToFormat(QImage::Format_RGB32)
+                             .scaled(copy.bounds.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    } catch (...) {
+        const std::optional<TFileStamp> stamp = copy.stamp;
+        copy = TDisplayCopy{stamp, {}, {}, {}, ExceptionText(std::current_exception())};
+    }
+    return copy;
+}

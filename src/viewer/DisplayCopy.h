@@ -1,0 +1,52 @@
+#pragma once
+// A picture file made ready to show at the size it is shown at: read through the
+// picture container's classes, decoded (a JPEG at the smallest DCT scale that still
+// covers that size) and reduced with smooth filtering. Plain data in and out, so any
+// thread may make one; only the user-interface thread draws it.
+
+#include "imaging/JPEGSettings.h"
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// What tells one state of a file from another: its size and modification time.
+struct TFileStamp {
+    std::uintmax_t size = 0;
+    std::int64_t modified = 0;  // nanoseconds of the file system's clock
+    bool operator==(const TFileStamp&) const = default;
+};
+
+// Nothing when the file cannot be looked at.
+std::optional<TFileStamp> FileStamp(const std::string& path);
+
+// Where a picture of its own size picture goes in a box (a window's size): a plain
+// function, so requests can be compared.
+using TFitRule = QRect (*)(QSize box, QSize picture);
+
+// Everything a display copy is made from, copied on the user-interface thread.
+struct TDisplayRequest {
+    std::string path;
+    QSize box;
+    TFitRule fit = nullptr;
+    TJPEGSettings jpeg;  // JPEGDefaults() as they were when the request was made
+};
+
+struct TDisplayCopy {
+    std::optional<TFileStamp> stamp;  // the file as it was read
+    QSize natural;                    // the picture's own size
+    QRect bounds;                     // fit(box, natural)
+    QImage image;                     // bounds' size; null when a side is 0 or less
+    std::string error;                // why it could not be made; then only stamp is set
+};
+
+// The largest libjpeg scale denominator (8, 4, 2, 1) whose output of a picture of size
+// natural still covers target on both sides.
+int CoveringScaleDenominator(QSize natural, QSize target);
+
+// Never throws: a file that cannot be loaded gives a copy with its error text.
+TDisplayCopy MakeDisplayCopy(const TDisplayRequest& request);
