@@ -174,6 +174,7 @@ void TfrmMain::sbImageToolClick()
 
 void TfrmMain::sbGenHTMLClick()
 {
+    Forms.GenHTML->ShowModal();
 }
 
 // Tray
