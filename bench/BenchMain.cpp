@@ -9,6 +9,7 @@
 
 #include "PhotoCorpus.h"
 #include "PlainDecoder.h"
+#include "Timing.h"
 #include "imaging/JPEGCodec.h"
 #include "imaging/JPEGImage.h"
 
@@ -16,7 +17,6 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -24,15 +24,6 @@
 #include <vector>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Milliseconds(const std::function<void()>& work)
-{
-    const auto start = Clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
 
 double Median(std::vector<double> values)
 {
