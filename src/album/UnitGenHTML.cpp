@@ -61,6 +61,8 @@ Control* Place(Control* control, const char* name, QRect geometry, const QFont& 
 
 TfrmGenHTML::TfrmGenHTML(QWidget* parent) : TForm("frmGenHTML", "Generate HTML", parent)
 {
+    // A close box only: the window is neither minimised nor maximised.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(Font("MS Sans Serif", 11));
     const QFont controls = Font("MS Sans Serif", 16);
     cmbItem = Place(new QComboBox(this), "cmbItem", {3, 5, 129, 28}, controls);
