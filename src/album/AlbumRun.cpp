@@ -123,8 +123,8 @@ void MakeThumbnails(const TAlbumInputs& in, const std::vector<std::string>& pict
     }
 }
 
-} // namespace
-
+// The name in folder of the picture base + ".jpg" in whatever case it is spelled on
+// disk, as Windows would find it; base + ".jpg" when there is none.
 std::string PictureFileName(const std::string& folder, const std::string& baseName)
 {
     const std::string wanted = baseName + ".jpg";
@@ -137,6 +137,8 @@ std::string PictureFileName(const std::string& folder, const std::string& baseNa
             return QFile::encodeName(entry).toStdString();
     return wanted;
 }
+
+} // namespace
 
 void MakeAlbum(const TAlbumInputs& inputs, const TProgressStart& startProgress, QThreadPool* pool)
 {

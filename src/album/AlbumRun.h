@@ -35,7 +35,3 @@ using TProgressStart = std::function<std::function<void(int done, int total)>(in
 // it waits for the thumbnails with only user input held back. A null pool is the
 // global one.
 void MakeAlbum(const TAlbumInputs& inputs, const TProgressStart& startProgress = {}, QThreadPool* pool = nullptr);
-
-// The name in folder of the picture base + ".jpg", in whatever case it is spelled on
-// disk; base + ".jpg" when there is none.
-std::string PictureFileName(const std::string& folder, const std::string& baseName);
