@@ -179,6 +179,7 @@ void TfrmMain::sbImageToolClick()
 
 void TfrmMain::sbGenHTMLClick()
 {
+    Forms.GenHTML->ShowModal();
 }
 
 // Tray
