@@ -55,7 +55,7 @@ void WritePicturePages(const TAlbumInputs& in, const std::vector<std::string>& p
     for (int n = 1; n <= count; ++n) {
         const auto at = static_cast<std::size_t>(n - 1);
         const std::string page = PicturePage(in.entries[at].BaseName, pictureFiles[at], n, count);
-        if (!WriteTextFileAtomic(in.prefix + "Show" + IntToStr(n) + ".htm", page)) {
+        if (!WriteTextFileAtomic(in.prefix + "Show" + IntToStr(n) + ".htm", page, TMissingFolder::Fail)) {
             Dialogs().ShowMessage(kCannotOpenOutput + IntToStr(n) + ".htm");
             break;
         }
@@ -85,7 +85,8 @@ void WriteIndexPages(const TAlbumInputs& in, const std::vector<std::string>& row
             else
                 Dialogs().ShowMessage("Cannot open " + rowFile + " file.");
         }
-        if (!WriteTextFileAtomic(in.prefix + "Thumb" + IntToStr(m) + ".htm", IndexPage(in.title, lines, m, pages))) {
+        if (!WriteTextFileAtomic(in.prefix + "Thumb" + IntToStr(m) + ".htm", IndexPage(in.title, lines, m, pages),
+                                TMissingFolder::Fail)) {
             Dialogs().ShowMessage(kCannotOpenOutput + IntToStr(m) + ".htm");
             break;
         }

@@ -29,7 +29,7 @@ std::string FromCrLf(std::string_view bytes)
     return out;
 }
 
-bool WriteTextFileAtomic(const std::string& path, std::string_view text)
+bool WriteTextFileAtomic(const std::string& path, std::string_view text, TMissingFolder missing)
 {
     const QString name = QFile::decodeName(path.c_str());
     const QFileInfo info(name);
@@ -37,7 +37,8 @@ bool WriteTextFileAtomic(const std::string& path, std::string_view text)
     // since the super-user may write anything.
     if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner))
         return false;
-    QDir().mkpath(info.absolutePath());
+    if (missing == TMissingFolder::Make)
+        QDir().mkpath(info.absolutePath());
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly))
         return false;

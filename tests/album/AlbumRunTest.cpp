@@ -33,6 +33,7 @@ QString Q(const std::string& path)
 TAlbumInputs Album(const TTempDir& dir, int count, const std::string& prefix)
 {
     const QByteArray jpeg = MakeTestJpeg(8, 6);
+    QDir().mkpath(Q(dir.File("out")));
     TAlbumInputs in{{}, prefix, "Leica", {1, "4", "3", "20", "20"}, {}};
     for (int n = 1; n <= count; ++n) {
         WriteFileBytes(dir.Write("pics/IMG_000" + N(n) + ".jpg", ""), jpeg);
@@ -119,6 +120,10 @@ TEST(AlbumRun, EachFailureIsReportedAndTheRunGoesOnAsItAlwaysHas)
         {"the prefix cannot be written",
          [](const TTempDir& d, TAlbumInputs& in) { in.prefix = d.Write("plain", "") + "/"; },
          {"Cannot open output file.1.htm", "Cannot open output file.1.htm", "Write down."}, {"pics/IMG_0003t.jpg"}, {}},
+        {"the prefix names a folder that does not exist",
+         [](const TTempDir& d, TAlbumInputs& in) { in.prefix = d.File("none/"); },
+         {"Cannot open output file.1.htm", "Cannot open output file.1.htm", "Write down."}, {"pics/IMG_0003t.jpg"},
+         {"none/Show1.htm"}},
         {"a picture page cannot be written", folderAt("out/Show2.htm"), {"Cannot open output file.2.htm", "Write down."},
          {"out/Show1.htm", "out/Thumb1.htm", "pics/IMG_0003t.jpg"}, {"out/Show3.htm"}},
         {"an index page cannot be written", folderAt("out/Thumb1.htm"), {"Cannot open output file.1.htm", "Write down."},

@@ -50,6 +50,9 @@ TEST(TextFile, AFailedWriteLeavesTheOldFile)
     // A folder that is a file cannot hold anything.
     dir.Write("plain", "x");
     EXPECT_FALSE(WriteTextFileAtomic(dir.File("plain/f.txt"), "new\n"));
+    // A missing folder is made only when asked for.
+    EXPECT_FALSE(WriteTextFileAtomic(dir.File("none/f.txt"), "new\n", TMissingFolder::Fail));
+    EXPECT_TRUE(WriteTextFileAtomic(dir.File("none/f.txt"), "new\n", TMissingFolder::Make));
 }
 
 } // namespace
