@@ -118,8 +118,8 @@ void TfrmShow::CreateToolBar()
     cmbZoom->setObjectName("cmbZoom");
     cmbZoom->setEditable(false);
     cmbZoom->setFixedWidth(81);
-    // Chosen with the mouse, or with the arrow keys once clicked; never by Space.
-    cmbZoom->setFocusPolicy(Qt::ClickFocus);
+    // Chosen with the mouse, or with Tab and the arrow keys; Space never opens it.
+    cmbZoom->setFocusPolicy(Qt::StrongFocus);
     cmbZoom->setToolTip("Zoom X");
     cmbZoom->setAccessibleName("Zoom X");
     QFont listFont = cmbZoom->font();
