@@ -7,6 +7,7 @@
 //  - the peak memory of a process that loads the picture and paints its visible part
 //    (a view of 1600 x 900 unless told) at 400 % against one that does so at 100 %.
 
+#include "BenchArgs.h"
 #include "BenchTiming.h"
 #include "PhotoCorpus.h"
 #include "imaging/JPEGImage.h"
@@ -21,9 +22,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -83,39 +82,22 @@ long PeakKiB(const std::string& path, QSize view, int zoom)
 int main(int argc, char** argv)
 {
     int width = 4000, height = 3000, viewWidth = 1600, viewHeight = 900, repeat = 7;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        if (std::strcmp(argv[i], "--size") == 0)
-            std::sscanf(argv[i + 1], "%dx%d", &width, &height);
-        else if (std::strcmp(argv[i], "--view") == 0)
-            std::sscanf(argv[i + 1], "%dx%d", &viewWidth, &viewHeight);
-        else if (std::strcmp(argv[i], "--repeat") == 0)
-            repeat = std::max(1, std::atoi(argv[i + 1]));
-    }
+    ReadSizeOption(argc, argv, "--size", width, height);
+    ReadSizeOption(argc, argv, "--view", viewWidth, viewHeight);
+    ReadCountOption(argc, argv, "--repeat", repeat);
 
     QTemporaryDir dir;
-    std::vector<std::pair<std::string, std::string>> files;
-    {
-        // Written, then let go, so the children measured below start small.
-        const TBitmap photo = PhotoLikeBitmap(width, height);
-        for (const bool progressive : {false, true}) {
-            const std::string name = progressive ? "progressive" : "baseline";
-            const std::string path = dir.filePath(QString::fromStdString(name + ".jpg")).toStdString();
-            TJPEGImage jpeg;
-            jpeg.SetWriteProgressive(progressive);
-            jpeg.Assign(photo);
-            jpeg.SaveToFile(path);
-            files.emplace_back(name, path);
-        }
-    }
+    // The photo is let go once written, so the children measured below start small.
+    const std::vector<TCorpusFile> files = WritePhotoJpegs(dir.path().toStdString(), width, height);
     std::printf("%d x %d pictures, a %d x %d view\n", width, height, viewWidth, viewHeight);
     // The children are forked before any worker thread is started.
-    for (const auto& [name, path] : files) {
-        const long full = PeakKiB(path, {viewWidth, viewHeight}, 1);
-        const long zoomed = PeakKiB(path, {viewWidth, viewHeight}, 4);
-        std::printf("%-12s peak memory at 100 %% %8ld KiB | at 400 %% %8ld KiB | 400/100 %5.3f x\n", name.c_str(),
-                    full, zoomed, double(zoomed) / double(full));
+    for (const TCorpusFile& file : files) {
+        const long full = PeakKiB(file.path, {viewWidth, viewHeight}, 1);
+        const long zoomed = PeakKiB(file.path, {viewWidth, viewHeight}, 4);
+        std::printf("%-12s peak memory at 100 %% %8ld KiB | at 400 %% %8ld KiB | 400/100 %5.3f x\n",
+                    file.name.c_str(), full, zoomed, double(zoomed) / double(full));
     }
-    for (const auto& [name, path] : files)
-        BenchStep(name, path, repeat);
+    for (const TCorpusFile& file : files)
+        BenchStep(file.name, file.path, repeat);
     return 0;
 }
