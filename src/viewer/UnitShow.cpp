@@ -330,9 +330,8 @@ int ListEntry(int entry)
 }
 }  // namespace
 
-void TfrmShow::ZoomIn()
+void TfrmShow::ApplyZoomStep(const std::optional<TZoomStep>& step)
 {
-    const std::optional<TZoomStep> step = ZoomInStep(ZoomIndex, Image1->size());
     if (!step)
         return;
     cmbZoom->setCurrentIndex(ListEntry(step->shownEntry));
@@ -341,15 +340,14 @@ void TfrmShow::ZoomIn()
     CenterPicture();
 }
 
+void TfrmShow::ZoomIn()
+{
+    ApplyZoomStep(ZoomInStep(ZoomIndex, Image1->size()));
+}
+
 void TfrmShow::ZoomOut()
 {
-    const std::optional<TZoomStep> step = ZoomOutStep(ZoomIndex, Image1->size());
-    if (!step)
-        return;
-    cmbZoom->setCurrentIndex(ListEntry(step->shownEntry));
-    ZoomIndex = step->nextIndex;
-    Image1->resize(step->size);
-    CenterPicture();
+    ApplyZoomStep(ZoomOutStep(ZoomIndex, Image1->size()));
 }
 
 void TfrmShow::ZoomOriginal()

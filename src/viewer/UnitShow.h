@@ -6,10 +6,12 @@
 #include "toolkit/Color.h"
 #include "toolkit/Form.h"
 #include "viewer/DecodeAhead.h"
+#include "viewer/ViewerZoom.h"
 
 #include <QPoint>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class QCheckBox;
@@ -86,6 +88,8 @@ private:
     void CreateStatusBar();
     QToolButton* AddButton(const char* name, const char* hint, void (TfrmShow::*handler)());
     QSize AreaSize() const;
+    // Applies a Zoom In or Zoom Out step; nothing when there is none.
+    void ApplyZoomStep(const std::optional<TZoomStep>& step);
     // Sets the picture's bounds and lets the area scroll over all of it.
     void PlacePicture(const QRect& bounds);
     // Steps to entry index of the selection list and shows it.

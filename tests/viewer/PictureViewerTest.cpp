@@ -23,8 +23,22 @@ namespace {
 
 const std::string kLoadFailed = "Could not load or alter JPEG Files";
 
+struct TListed {
+    const char* name;
+    int width;
+    int height;
+};
+
 class PictureViewer : public MainWindowTest {
 protected:
+    // Writes JPEG pictures of these sizes and lists them, in order.
+    void AddPictures(std::initializer_list<TListed> listed)
+    {
+        for (const TListed& p : listed) {
+            WriteTestJpeg(Path(p.name), p.width, p.height);
+            AddRows({p.name});
+        }
+    }
     void AddRows(std::initializer_list<const char*> names)
     {
         for (const char* name : names)
@@ -65,9 +79,7 @@ protected:
 TEST_F(PictureViewer, ActivationShowsTheCurrentEntryAtItsOwnSizeWithNothingFocused)
 {
     frmMain->ViewerBackdrop = 0x00123456;
-    WriteTestJpeg(Path("a.jpg"), 64, 48);
-    WriteTestJpeg(Path("b.jpg"), 80, 60);
-    AddRows({"a.jpg", "b.jpg"});
+    AddPictures({{"a.jpg", 64, 48}, {"b.jpg", 80, 60}});
     frmShow->ZoomIndex = 0;
     frmShow->FitMode = 3;
     Open(1);
@@ -114,8 +126,7 @@ TEST_F(PictureViewer, ActivationShowsTheCurrentEntryAtItsOwnSizeWithNothingFocus
 
 TEST_F(PictureViewer, StepsAtTheEndsOfTheListAskOrRefuse)
 {
-    WriteTestJpeg(Path("a.jpg"), 64, 48);
-    AddRows({"a.jpg"});
+    AddPictures({{"a.jpg", 64, 48}});
     Open(0);
 
     dialogs.yesNoAnswers = {true};
@@ -144,10 +155,7 @@ TEST_F(PictureViewer, StepsAtTheEndsOfTheListAskOrRefuse)
 
 TEST_F(PictureViewer, LockModeReappliesFixAtEachLoadEvenAfterAZoomListChoice)
 {
-    WriteTestJpeg(Path("a.jpg"), 1000, 900);
-    WriteTestJpeg(Path("b.jpg"), 600, 800);
-    WriteTestJpeg(Path("c.jpg"), 1000, 900);
-    AddRows({"a.jpg", "b.jpg", "c.jpg"});
+    AddPictures({{"a.jpg", 1000, 900}, {"b.jpg", 600, 800}, {"c.jpg", 1000, 900}});
     Open(0);
     frmShow->chkLock->setChecked(true);
     Key(Qt::Key_F6);
@@ -176,8 +184,7 @@ TEST_F(PictureViewer, LockModeReappliesFixAtEachLoadEvenAfterAZoomListChoice)
 
 TEST_F(PictureViewer, AMarkLiesUnderTheDragAtFullSizeAndTheNextPressRemovesIt)
 {
-    WriteTestJpeg(Path("a.jpg"), 64, 48);
-    AddRows({"a.jpg"});
+    AddPictures({{"a.jpg", 64, 48}});
     Open(0);
     const TBitmap& shown = frmShow->Image1->Picture();
     const auto pixel = [&](int x, int y) { return shown.Pixel(x, y); };
@@ -235,8 +242,7 @@ public:
 
 TEST_F(PictureViewer, ComingBackFromTheMainWindowReloadsButTheViewersOwnBoxesDoNot)
 {
-    WriteTestJpeg(Path("a.jpg"), 64, 48);
-    AddRows({"a.jpg"});
+    AddPictures({{"a.jpg", 64, 48}});
     Open(0);
     TReactivatingDialogs boxes;
     frmShow->ZoomIn();
@@ -255,10 +261,7 @@ TEST_F(PictureViewer, ComingBackFromTheMainWindowReloadsButTheViewersOwnBoxesDoN
 
 TEST_F(PictureViewer, StepsUseTheNeighbourDecodedAheadUnlessItsFileChanged)
 {
-    WriteTestJpeg(Path("a.jpg"), 64, 48);
-    WriteTestJpeg(Path("b.jpg"), 64, 48);
-    WriteTestJpeg(Path("c.jpg"), 64, 48);
-    AddRows({"a.jpg", "b.jpg", "c.jpg"});
+    AddPictures({{"a.jpg", 64, 48}, {"b.jpg", 64, 48}, {"c.jpg", 64, 48}});
     Open(0);
     QThreadPool::globalInstance()->waitForDone();
 
