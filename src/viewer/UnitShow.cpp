@@ -118,8 +118,9 @@ void TfrmShow::CreateToolBar()
     cmbZoom->setObjectName("cmbZoom");
     cmbZoom->setEditable(false);
     cmbZoom->setFixedWidth(81);
-    // Chosen with the mouse, or with Tab and the arrow keys; Space never opens it.
-    cmbZoom->setFocusPolicy(Qt::StrongFocus);
+    // Clicked, then chosen with the mouse or the arrow keys; it is never given the focus
+    // when the window opens, and Space never opens it.
+    cmbZoom->setFocusPolicy(Qt::ClickFocus);
     cmbZoom->setToolTip("Zoom X");
     cmbZoom->setAccessibleName("Zoom X");
     QFont listFont = cmbZoom->font();

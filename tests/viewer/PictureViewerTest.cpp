@@ -8,6 +8,7 @@
 #include "support/PictureMakers.h"
 #include "support/TempDir.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -50,7 +51,8 @@ protected:
         frmMain->CurrentIndex = index;
         frmMain->CurrentFile = RowFullPath(frmMain->ListView1->Row(index));
         frmShow->Show();
-        Send(QEvent::WindowActivate);
+        // As the window system activates it: the activation, then the initial focus.
+        QApplication::setActiveWindow(frmShow);
     }
     static void Send(QEvent::Type type)
     {
