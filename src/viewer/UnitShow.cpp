@@ -138,6 +138,8 @@ void TfrmShow::FormActivate()
 void TfrmShow::ShowPicture(const std::string& path, int position, int total)
 {
     const TDisplayCopy copy = ahead_.Take({path, {}, nullptr, JPEGDefaults(), true});
+    // MainState already names this entry, loaded or not: its neighbours are next.
+    DecodeNeighboursAhead();
     if (!copy.error.empty()) {
         // The previous picture stays, with its clean copy, its mark and its texts.
         Tell(kLoadFailed);
@@ -161,7 +163,6 @@ void TfrmShow::ShowPicture(const std::string& path, int position, int total)
     SyncOverlay();
     panels_[0]->setText(Shown("W:" + IntToStr(PictureWidth) + " x H:" + IntToStr(PictureHeight)));
     panels_[1]->setText(Shown(path + "   ( " + IntToStr(position) + "/" + IntToStr(total) + " )"));
-    DecodeNeighboursAhead();
 }
 
 void TfrmShow::DecodeNeighboursAhead()
