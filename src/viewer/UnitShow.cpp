@@ -8,6 +8,7 @@
 #include "toolkit/Errors.h"
 #include "toolkit/RunTime.h"
 #include "viewer/ViewerImage.h"
+#include "viewer/ViewerKeys.h"
 #include "viewer/ViewerZoom.h"
 
 #include <QCheckBox>
@@ -281,32 +282,43 @@ void TfrmShow::sbtInfoClick()
 
 void TfrmShow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
-    // The keypad's plus and minus are not bound; with Ctrl, "=" and "-" take one step.
-    const bool keypad = modifiers & Qt::KeypadModifier;
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    const std::optional<TViewerCommand> command = ViewerCommandOfKey(key, modifiers & Qt::KeypadModifier);
+    if (!command)
+        return;
+    switch (*command) {
+    case TViewerCommand::MaximiseOriginal:
         // Without a window manager nothing maximises the window, so it is given the
         // whole screen first.
         setGeometry(screen()->availableGeometry());
         setWindowState(windowState() | Qt::WindowMaximized);
         layout()->activate();
         ZoomOriginal();
-    }
-    if ((key == Qt::Key_Equal || key == Qt::Key_Plus) && !keypad)
+        break;
+    case TViewerCommand::ZoomIn:
         ZoomIn();
-    if ((key == Qt::Key_Minus || key == Qt::Key_Underscore) && !keypad)
+        break;
+    case TViewerCommand::ZoomOut:
         ZoomOut();
-    if (key == Qt::Key_F5)
+        break;
+    case TViewerCommand::ZoomOriginal:
         ZoomOriginal();
-    if (key == Qt::Key_F6)
+        break;
+    case TViewerCommand::ZoomFix:
         ZoomFix();
-    if (key == Qt::Key_F7)
+        break;
+    case TViewerCommand::ZoomStretch:
         ZoomStretch();
-    if (key == Qt::Key_Space)
+        break;
+    case TViewerCommand::ShowNext:
         ShowNext();
-    if (key == Qt::Key_Backspace)
+        break;
+    case TViewerCommand::ShowLast:
         ShowLast();
-    if (key == Qt::Key_Escape)
+        break;
+    case TViewerCommand::Close:
         close();
+        break;
+    }
 }
 
 bool TfrmShow::eventFilter(QObject* watched, QEvent* event)

@@ -56,7 +56,7 @@ public:
     QString PanelText(int panel) const;
 
     void FormActivate();
-    // Qt's key and modifiers; the key is not consumed.
+    // The key map (ViewerKeys.h), for a Qt key and its modifiers; the key is not consumed.
     void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
     void sbtInfoClick();
     void cmbZoomClick();
