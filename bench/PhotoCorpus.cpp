@@ -1,5 +1,7 @@
 #include "PhotoCorpus.h"
 
+#include "imaging/JPEGImage.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -61,4 +63,20 @@ TBitmap PhotoLikeBitmap(int width, int height)
         }
     }
     return bitmap;
+}
+
+std::vector<TCorpusFile> WritePhotoJpegs(const std::string& folder, int width, int height)
+{
+    const TBitmap photo = PhotoLikeBitmap(width, height);
+    std::vector<TCorpusFile> files;
+    for (const bool progressive : {false, true}) {
+        const std::string name = progressive ? "progressive" : "baseline";
+        const std::string path = folder + "/" + name + ".jpg";
+        TJPEGImage jpeg;
+        jpeg.SetWriteProgressive(progressive);
+        jpeg.Assign(photo);
+        jpeg.SaveToFile(path);
+        files.push_back({name, path});
+    }
+    return files;
 }

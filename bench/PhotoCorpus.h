@@ -5,3 +5,14 @@
 #include "toolkit/Bitmap.h"
 
 TBitmap PhotoLikeBitmap(int width, int height);
+
+#include <string>
+#include <vector>
+
+struct TCorpusFile {
+    std::string name;  // "baseline" or "progressive"
+    std::string path;
+};
+
+// A photo-like picture of the size written into folder as a baseline and a progressive JPEG.
+std::vector<TCorpusFile> WritePhotoJpegs(const std::string& folder, int width, int height);

@@ -6,6 +6,7 @@
 // follows is timed on its own. The interval's own work is not timed. Figures are medians
 // of the repetitions.
 
+#include "BenchArgs.h"
 #include "BenchTiming.h"
 #include "PhotoCorpus.h"
 #include "imaging/JPEGImage.h"
@@ -59,26 +60,14 @@ void BenchTick(const std::string& name, const std::string& path, QSize window, i
 int main(int argc, char** argv)
 {
     int width = 4000, height = 3000, windowWidth = 1920, windowHeight = 1080, repeat = 7;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        if (std::strcmp(argv[i], "--size") == 0)
-            std::sscanf(argv[i + 1], "%dx%d", &width, &height);
-        else if (std::strcmp(argv[i], "--window") == 0)
-            std::sscanf(argv[i + 1], "%dx%d", &windowWidth, &windowHeight);
-        else if (std::strcmp(argv[i], "--repeat") == 0)
-            repeat = std::max(1, std::atoi(argv[i + 1]));
-    }
+    ReadSizeOption(argc, argv, "--size", width, height);
+    ReadSizeOption(argc, argv, "--window", windowWidth, windowHeight);
+    ReadCountOption(argc, argv, "--repeat", repeat);
 
     QTemporaryDir dir;
-    const TBitmap photo = PhotoLikeBitmap(width, height);
+    const std::vector<TCorpusFile> files = WritePhotoJpegs(dir.path().toStdString(), width, height);
     std::printf("%d x %d pictures in a %d x %d window\n", width, height, windowWidth, windowHeight);
-    for (const bool progressive : {false, true}) {
-        const std::string name = progressive ? "progressive" : "baseline";
-        const std::string path = dir.filePath(QString::fromStdString(name + ".jpg")).toStdString();
-        TJPEGImage jpeg;
-        jpeg.SetWriteProgressive(progressive);
-        jpeg.Assign(photo);
-        jpeg.SaveToFile(path);
-        BenchTick(name, path, {windowWidth, windowHeight}, repeat);
-    }
+    for (const TCorpusFile& file : files)
+        BenchTick(file.name, file.path, {windowWidth, windowHeight}, repeat);
     return 0;
 }

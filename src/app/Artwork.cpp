@@ -57,6 +57,64 @@ QPixmap Canvas()
 
 const QColor kSun(250, 200, 40);
 
+void DrawLens(QPainter& p)
+{
+    p.setPen(QPen(QColor(60, 60, 60), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(16, 16), QPointF(27, 27));
+    p.setPen(QPen(QColor(60, 60, 60), 2));
+    p.setBrush(QColor(200, 230, 255));
+    p.drawEllipse(QPointF(12, 12), 9, 9);
+}
+
+void DrawArrow(QPainter& p, bool right)
+{
+    const double tip = right ? 28 : 4, back = right ? 12 : 20;
+    p.setPen(QPen(QColor(30, 90, 160), 1.5));
+    p.setBrush(QColor(60, 140, 220));
+    p.drawPolygon(QPolygonF({QPointF(tip, 16), QPointF(back, 5), QPointF(back, 11), QPointF(right ? 4 : 28, 11),
+                             QPointF(right ? 4 : 28, 21), QPointF(back, 21), QPointF(back, 27)}));
+}
+
+// The picture viewer's buttons; false for a name that is not one of them.
+bool DrawViewerGlyph(QPainter& p, const QString& buttonName)
+{
+    if (buttonName == "sbtInfo") {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(40, 90, 170));
+        p.drawEllipse(QRectF(3, 3, 26, 26));
+        p.setBrush(Qt::white);
+        p.drawEllipse(QPointF(16, 9.5), 2.2, 2.2);
+        p.drawRoundedRect(QRectF(14, 13.5, 4, 11), 1.5, 1.5);
+    } else if (buttonName == "sbtZoomIn" || buttonName == "sbtZoomOut") {
+        DrawLens(p);
+        DrawBadge(p, buttonName == "sbtZoomIn" ? "+" : "-", QColor(40, 150, 60));
+    } else if (buttonName == "sbtZoomOriginal") {
+        DrawPhoto(p, QRectF(2, 3, 28, 21), kSun);
+        p.setPen(QColor(20, 20, 20));
+        QFont font = p.font();
+        font.setPixelSize(11);
+        font.setBold(true);
+        p.setFont(font);
+        p.drawText(QRectF(0, 20, kSize, 12), Qt::AlignCenter, "1:1");
+    } else if (buttonName == "sbtZoomFix") {
+        DrawPhoto(p, QRectF(7, 8, 18, 14), kSun);
+        p.setPen(QPen(QColor(200, 50, 50), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(3, 4, 26, 22));
+    } else if (buttonName == "sbtZoomStretch") {
+        DrawPhoto(p, QRectF(2, 8, 28, 16), kSun);
+        p.setPen(QPen(QColor(200, 50, 50), 2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(4, 4), QPointF(28, 4));
+        p.drawLine(QPointF(4, 4), QPointF(8, 1));
+        p.drawLine(QPointF(28, 4), QPointF(24, 1));
+    } else if (buttonName == "sbtLast" || buttonName == "sbtNext") {
+        DrawArrow(p, buttonName == "sbtNext");
+    } else {
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 QIcon ToolIcon(const QString& buttonName)
@@ -66,6 +124,8 @@ QIcon ToolIcon(const QString& buttonName)
     p.setRenderHint(QPainter::Antialiasing);
     const QColor green(40, 150, 60);
     const QColor red(200, 50, 50);
+    if (DrawViewerGlyph(p, buttonName))
+        return QIcon(pixmap);
     if (buttonName == "sbAdd" || buttonName == "sbRemove") {
         DrawPhoto(p, QRectF(2, 5, 22, 18), kSun);
         DrawBadge(p, buttonName == "sbAdd" ? "+" : "-", buttonName == "sbAdd" ? green : red);

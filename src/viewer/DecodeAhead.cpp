@@ -10,7 +10,8 @@ TDecodeAhead::TDecodeAhead(int capacity)
 std::deque<TDecodeAhead::TEntry>::iterator TDecodeAhead::Find(const TDisplayRequest& request)
 {
     for (auto it = entries_.begin(); it != entries_.end(); ++it)
-        if (it->request.path == request.path && it->request.box == request.box && it->request.fit == request.fit)
+        if (it->request.path == request.path && it->request.clean == request.clean &&
+            (request.clean || (it->request.box == request.box && it->request.fit == request.fit)))
             return it;
     return entries_.end();
 }

@@ -1,8 +1,9 @@
 #pragma once
 // Display copies made ahead on worker threads, so that showing the next picture only
-// swaps it in. A copy made ahead is used only for the same file, box and fitting, and
-// only while the file is unchanged on disk (same size and modification time); otherwise
-// it is made again. At most capacity copies are held or under way, the oldest going first.
+// swaps it in. A copy made ahead is used only for the same file, box and fitting (for
+// clean copies, the same file), and only while the file is unchanged on disk (same size
+// and modification time); otherwise it is made again. At most capacity copies are held
+// or under way, the oldest going first.
 //
 // User-interface thread only; the workers get a copy of the request and nothing else.
 

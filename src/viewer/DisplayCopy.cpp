@@ -53,7 +53,14 @@ TJPEGScale ScaleOf(int denominator)
 TBitmap Decode(const TDisplayRequest& request, TDisplayCopy& copy)
 {
     TBitmap bitmap;
-    if (IsJPEGFileName(request.path)) {
+    if (request.clean) {
+        // Every file is read as JPEG, whatever its name says.
+        TJPEGImage jpeg(request.jpeg);
+        jpeg.LoadFromFile(request.path);
+        copy.natural = {jpeg.Width(), jpeg.Height()};
+        copy.bounds = QRect(QPoint(), copy.natural);
+        bitmap.Assign(jpeg);
+    } else if (IsJPEGFileName(request.path)) {
         // The container's JPEG class would copy the shared defaults; a worker uses its own copy.
         TJPEGSettings settings = request.jpeg;
         settings.ScaleDown = TJPEGScale::jsFullSize;
@@ -81,8 +88,10 @@ TDisplayCopy MakeDisplayCopy(const TDisplayRequest& request)
     copy.stamp = FileStamp(request.path);
     try {
         const TBitmap bitmap = Decode(request, copy);
+        if (request.clean)
+            copy.image = bitmap.Image();
         // In the screen's own pixel format, so that painting the copy is a plain copy.
-        if (!copy.bounds.isEmpty())
+        else if (!copy.bounds.isEmpty())
             copy.image = bitmap.Image()
                              .convertToFormat(QImage::Format_RGB32)
                              .scaled(copy.bounds.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

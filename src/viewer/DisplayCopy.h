@@ -1,8 +1,10 @@
 #pragma once
 // A picture file made ready to show at the size it is shown at: read through the
 // picture container's classes, decoded (a JPEG at the smallest DCT scale that still
-// covers that size) and reduced with smooth filtering. Plain data in and out, so any
-// thread may make one; only the user-interface thread draws it.
+// covers that size) and reduced with smooth filtering. A clean copy is the whole picture
+// instead, decoded as JPEG at its own size and kept as decoded, for a window that zooms
+// and draws on it. Plain data in and out, so any thread may make one; only the
+// user-interface thread draws it.
 
 #include "imaging/JPEGSettings.h"
 
@@ -34,13 +36,15 @@ struct TDisplayRequest {
     QSize box;
     TFitRule fit = nullptr;
     TJPEGSettings jpeg;  // JPEGDefaults() as they were when the request was made
+    bool clean = false;  // the whole picture as decoded; box and fit are not used
 };
 
 struct TDisplayCopy {
     std::optional<TFileStamp> stamp;  // the file as it was read
     QSize natural;                    // the picture's own size
-    QRect bounds;                     // fit(box, natural)
-    QImage image;                     // bounds' size; null when a side is 0 or less
+    QRect bounds;                     // fit(box, natural); natural at (0, 0) when clean
+    QImage image;                     // bounds' size; null when a side is 0 or less;
+                                      // clean: the decoded bitmap's own pixels
     std::string error;                // why it could not be made; then only stamp is set
 };
 

@@ -1,15 +1,367 @@
 #include "viewer/UnitShow.h"
 
+#include "app/UnitMain.h"
+#include "browse/SelectionList.h"
+#include "imaging/JPEGImage.h"
 #include "toolkit/ControlColor.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/Errors.h"
+#include "toolkit/RunTime.h"
+#include "viewer/ViewerImage.h"
+#include "viewer/ViewerKeys.h"
+#include "viewer/ViewerZoom.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 TfrmShow* frmShow = nullptr;
+
+namespace {
+
+const char* const kLoadFailed = "Could not load or alter JPEG Files";
+const char* const kNoMore = "No More Last Picture !!";
+
+// Counts a box of the viewer's own while it is open.
+class TOwnBox {
+public:
+    explicit TOwnBox(int& open) : open_(open) { ++open_; }
+    ~TOwnBox() { --open_; }
+    TOwnBox(const TOwnBox&) = delete;
+    TOwnBox& operator=(const TOwnBox&) = delete;
+
+private:
+    int& open_;
+};
+
+QString Shown(const std::string& text)
+{
+    return QFile::decodeName(text.c_str());
+}
+
+}  // namespace
 
 TfrmShow::TfrmShow(QWidget* parent) : TForm("frmShow", "Show Picture", parent)
 {
     resize(688, 498);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    CreateToolBar();
+    CreateArea();
+    CreateStatusBar();
+    column->addWidget(ToolBar1);
+    column->addWidget(ScrollBox1, 1);
+    column->addWidget(StatusBar1);
+    SetBackdrop(frmMain->ViewerBackdrop);
 }
 
 void TfrmShow::SetBackdrop(TColor color)
 {
-    SetControlColor(this, color);
+    SetControlColor(ScrollBox1, color);
+}
+
+QString TfrmShow::PanelText(int panel) const
+{
+    return panels_[panel]->text();
+}
+
+QSize TfrmShow::AreaSize() const
+{
+    return ScrollBox1->viewport()->size();
+}
+
+void TfrmShow::PlacePicture(const QRect& bounds)
+{
+    Image1->setGeometry(bounds);
+    ScrollBox1->widget()->resize(std::max(bounds.right() + 1, 0), std::max(bounds.bottom() + 1, 0));
+}
+
+bool TfrmShow::event(QEvent* event)
+{
+    // Coming back from another window of the program is an activation; the closing
+    // of one of the viewer's own boxes is not.
+    if (event->type() == QEvent::WindowDeactivate)
+        lostToOwnBox_ = ownBoxes_ > 0;
+    if (event->type() == QEvent::WindowActivate) {
+        if (lostToOwnBox_)
+            lostToOwnBox_ = false;
+        else
+            Guarded([this] { FormActivate(); });
+    }
+    if (event->type() == QEvent::Hide)
+        ahead_.Drop();
+    return TForm::event(event);
+}
+
+void TfrmShow::setVisible(bool visible)
+{
+    // Each opening is centred on the main window.
+    if (visible && !isVisible())
+        move(frmMain->frameGeometry().center() - rect().center());
+    TForm::setVisible(visible);
+}
+
+void TfrmShow::Tell(const std::string& text)
+{
+    const TOwnBox box(ownBoxes_);
+    Dialogs().ShowMessage(text);
+}
+
+bool TfrmShow::Ask(const std::string& text)
+{
+    const TOwnBox box(ownBoxes_);
+    return Dialogs().AskYesNo(text);
+}
+
+void TfrmShow::FormActivate()
+{
+    ZoomIndex = kZoomNatural;
+    cmbZoom->clear();
+    for (const TZoomEntry& entry : ZoomEntries())
+        cmbZoom->addItem(entry.text);
+    cmbZoom->setCurrentIndex(ZoomIndex);
+    FitMode = 1;
+    // Keys reach FormKeyDown before any control (the preview is always on); and no
+    // control holds the focus, so Space and Backspace step through the list.
+    if (QWidget* focused = focusWidget())
+        focused->clearFocus();
+    ShowPicture(frmMain->CurrentFile, frmMain->CurrentIndex + 1, frmMain->ListView1->RowCount());
+}
+
+void TfrmShow::ShowPicture(const std::string& path, int position, int total)
+{
+    const TDisplayCopy copy = ahead_.Take({path, {}, nullptr, JPEGDefaults(), true});
+    // MainState already names this entry, loaded or not: its neighbours are next.
+    DecodeNeighboursAhead();
+    if (!copy.error.empty()) {
+        // The previous picture stays, with its clean copy, its mark and its texts.
+        Tell(kLoadFailed);
+        return;
+    }
+    CleanPicture = TBitmap(copy.image);
+    Image1->SetPicture(CleanPicture);
+    Unmarked = true;
+    PictureHeight = copy.natural.height();
+    PictureWidth = copy.natural.width();
+    const QSize natural(PictureWidth, PictureHeight);
+    PlacePicture(QRect(CentredOrigin(natural, AreaSize()), natural));
+    if (chkLock->isChecked()) {
+        if (FitMode == 1)
+            ZoomOriginal();
+        if (FitMode == 2)
+            ZoomFix();
+        if (FitMode == 3)
+            ZoomStretch();
+    }
+    SyncOverlay();
+    panels_[0]->setText(Shown("W:" + IntToStr(PictureWidth) + " x H:" + IntToStr(PictureHeight)));
+    panels_[1]->setText(Shown(path + "   ( " + IntToStr(position) + "/" + IntToStr(total) + " )"));
+}
+
+void TfrmShow::DecodeNeighboursAhead()
+{
+    const int count = frmMain->ListView1->RowCount();
+    for (const int i : {frmMain->CurrentIndex + 1, frmMain->CurrentIndex - 1})
+        if (i >= 0 && i < count)
+            ahead_.Ahead({RowFullPath(frmMain->ListView1->Row(i)), {}, nullptr, JPEGDefaults(), true});
+}
+
+void TfrmShow::CenterPicture()
+{
+    Image1->move(CentredOrigin(Image1->size(), AreaSize()));
+    SyncOverlay();
+}
+
+void TfrmShow::SyncOverlay()
+{
+    PlacePicture(Image1->geometry());
+    PaintBox1->setGeometry(Image1->geometry());
+}
+
+void TfrmShow::cmbZoomClick()
+{
+    ZoomIndex = cmbZoom->currentIndex();
+    if (const std::optional<QSize> size = ZoomEntrySize(ZoomIndex, {PictureWidth, PictureHeight})) {
+        Image1->resize(*size);
+        CenterPicture();
+    }
+}
+
+namespace {
+// The list shows the entry of a step, or none once the step leaves the list.
+int ListEntry(int entry)
+{
+    return entry >= 0 && entry < kZoomEntryCount ? entry : -1;
+}
+}  // namespace
+
+void TfrmShow::ApplyZoomStep(const std::optional<TZoomStep>& step)
+{
+    if (!step)
+        return;
+    cmbZoom->setCurrentIndex(ListEntry(step->shownEntry));
+    ZoomIndex = step->nextIndex;
+    Image1->resize(step->size);
+    CenterPicture();
+}
+
+void TfrmShow::ZoomIn()
+{
+    ApplyZoomStep(ZoomInStep(ZoomIndex, Image1->size()));
+}
+
+void TfrmShow::ZoomOut()
+{
+    ApplyZoomStep(ZoomOutStep(ZoomIndex, Image1->size()));
+}
+
+void TfrmShow::ZoomOriginal()
+{
+    FitMode = 1;
+    Image1->resize(PictureWidth, PictureHeight);
+    CenterPicture();
+}
+
+void TfrmShow::ZoomFix()
+{
+    FitMode = 2;
+    Image1->resize(FixSize(Image1->size(), AreaSize()));
+    CenterPicture();
+}
+
+void TfrmShow::ZoomStretch()
+{
+    FitMode = 3;
+    Image1->setGeometry(StretchBounds(AreaSize()));
+    // The overlay follows the stretched picture, so a mark lies where it is dragged.
+    SyncOverlay();
+}
+
+void TfrmShow::ShowEntry(int index)
+{
+    frmMain->CurrentIndex = index;
+    frmMain->CurrentFile = RowFullPath(frmMain->ListView1->Row(index));
+    ShowPicture(frmMain->CurrentFile, index + 1, frmMain->ListView1->RowCount());
+}
+
+void TfrmShow::ShowNext()
+{
+    const int last = frmMain->ListView1->RowCount() - 1;
+    if (frmMain->CurrentIndex < last) {
+        ShowEntry(frmMain->CurrentIndex + 1);
+        return;
+    }
+    // An emptied list has no first entry to go to.
+    if (Ask(std::string(kNoMore) + "\nGo First ?") && last >= 0)
+        ShowEntry(0);
+}
+
+void TfrmShow::ShowLast()
+{
+    // A list shortened behind the viewer's back is stepped back into from its end.
+    const int previous = std::min(frmMain->CurrentIndex - 1, frmMain->ListView1->RowCount() - 1);
+    if (frmMain->CurrentIndex < 1 || previous < 0) {
+        Tell(kNoMore);
+        return;
+    }
+    ShowEntry(previous);
+}
+
+void TfrmShow::sbtInfoClick()
+{
+    Tell(frmMain->CurrentFile + "\nW:" + IntToStr(PictureWidth) + " x H:" + IntToStr(PictureHeight));
+}
+
+void TfrmShow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    const std::optional<TViewerCommand> command = ViewerCommandOfKey(key, modifiers & Qt::KeypadModifier);
+    if (!command)
+        return;
+    switch (*command) {
+    case TViewerCommand::MaximiseOriginal:
+        // Without a window manager nothing maximises the window, so it is given the
+        // whole screen first.
+        setGeometry(screen()->availableGeometry());
+        setWindowState(windowState() | Qt::WindowMaximized);
+        layout()->activate();
+        ZoomOriginal();
+        break;
+    case TViewerCommand::ZoomIn:
+        ZoomIn();
+        break;
+    case TViewerCommand::ZoomOut:
+        ZoomOut();
+        break;
+    case TViewerCommand::ZoomOriginal:
+        ZoomOriginal();
+        break;
+    case TViewerCommand::ZoomFix:
+        ZoomFix();
+        break;
+    case TViewerCommand::ZoomStretch:
+        ZoomStretch();
+        break;
+    case TViewerCommand::ShowNext:
+        ShowNext();
+        break;
+    case TViewerCommand::ShowLast:
+        ShowLast();
+        break;
+    case TViewerCommand::Close:
+        close();
+        break;
+    }
+}
+
+bool TfrmShow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == cmbZoom && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        Guarded([&] { FormKeyDown(key->key(), key->modifiers()); });
+        // Space and Backspace step through the list; they never open the zoom list.
+        return key->key() == Qt::Key_Space || key->key() == Qt::Key_Backspace;
+    }
+    if (watched == PaintBox1 && event->type() == QEvent::MouseButtonPress) {
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        Guarded([&] { PaintBox1MouseDown(at); });
+        return true;
+    }
+    if (watched == PaintBox1 && event->type() == QEvent::MouseButtonRelease) {
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        Guarded([&] { PaintBox1MouseUp(at); });
+        return true;
+    }
+    return TForm::eventFilter(watched, event);
+}
+
+void TfrmShow::keyPressEvent(QKeyEvent* event)
+{
+    // A key the zoom list did not want comes up here after the preview saw it.
+    if (focusWidget() != cmbZoom)
+        Guarded([&] { FormKeyDown(event->key(), event->modifiers()); });
+}
+
+void TfrmShow::PaintBox1MouseDown(QPoint at)
+{
+    if (!Unmarked) {
+        Image1->SetPicture(CleanPicture);
+        CenterPicture();
+    }
+    Unmarked = true;
+    MarkStart = at;
+}
+
+void TfrmShow::PaintBox1MouseUp(QPoint at)
+{
+    MarkEnd = at;
+    Image1->Mark(MarkStart, MarkEnd);
+    Unmarked = false;
 }

@@ -1,15 +1,112 @@
 #pragma once
-// The picture viewer window.
+// The picture viewer window: one entry of the selection list at a time, zoomed, fitted,
+// stepped through with Space and Backspace, and marked with the mouse.
 
+#include "toolkit/Bitmap.h"
 #include "toolkit/Color.h"
 #include "toolkit/Form.h"
+#include "viewer/DecodeAhead.h"
+#include "viewer/ViewerZoom.h"
+
+#include <QPoint>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QScrollArea;
+class QToolButton;
+class TViewerImage;
 
 class TfrmShow : public TForm {
 public:
     explicit TfrmShow(QWidget* parent = nullptr);
 
+    QWidget* ToolBar1 = nullptr;
+    QToolButton* sbtInfo = nullptr;
+    QToolButton* sbtZoomIn = nullptr;
+    QToolButton* sbtZoomOut = nullptr;
+    QToolButton* sbtZoomOriginal = nullptr;
+    QToolButton* sbtZoomFix = nullptr;
+    QToolButton* sbtZoomStretch = nullptr;
+    QComboBox* cmbZoom = nullptr;
+    QToolButton* sbtLast = nullptr;
+    QToolButton* sbtNext = nullptr;
+    QCheckBox* chkLock = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
+    TViewerImage* Image1 = nullptr;
+    QWidget* PaintBox1 = nullptr;
+    QWidget* StatusBar1 = nullptr;
+
+    std::int32_t PictureWidth = 0;
+    std::int32_t PictureHeight = 0;
+    std::int32_t ZoomIndex = 4;
+    std::int32_t FitMode = 1;
+    TBitmap CleanPicture;
+    bool Unmarked = true;
+    QPoint MarkStart;
+    QPoint MarkEnd;
+
     // The colour behind the picture.
     void SetBackdrop(TColor color);
+    // The text of status panel 0 or 1.
+    QString PanelText(int panel) const;
+
+    void FormActivate();
+    // The key map (ViewerKeys.h), for a Qt key and its modifiers; the key is not consumed.
+    void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void sbtInfoClick();
+    void cmbZoomClick();
+    void PaintBox1MouseDown(QPoint at);
+    void PaintBox1MouseUp(QPoint at);
+
+    void ShowPicture(const std::string& path, int position, int total);
+    void CenterPicture();
+    void SyncOverlay();
+    void ShowNext();
+    void ShowLast();
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomOriginal();
+    void ZoomFix();
+    void ZoomStretch();
+
+    // Centred on the main window whenever it opens.
+    void setVisible(bool visible) override;
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void CreateToolBar();
+    void CreateArea();
+    void CreateStatusBar();
+    QToolButton* AddButton(const char* name, const char* hint, void (TfrmShow::*handler)());
+    QSize AreaSize() const;
+    // Applies a Zoom In or Zoom Out step; nothing when there is none.
+    void ApplyZoomStep(const std::optional<TZoomStep>& step);
+    // Sets the picture's bounds and lets the area scroll over all of it.
+    void PlacePicture(const QRect& bounds);
+    // Steps to entry index of the selection list and shows it.
+    void ShowEntry(int index);
+    // Starts decoding the neighbours of the current entry, next first.
+    void DecodeNeighboursAhead();
+    // The viewer's own boxes: their closing is no return to the window.
+    void Tell(const std::string& text);
+    bool Ask(const std::string& text);
+
+    QLabel* panels_[2] = {};
+    // Set while one of the viewer's own boxes is open.
+    int ownBoxes_ = 0;
+    // The window last lost the activation to one of its own boxes.
+    bool lostToOwnBox_ = false;
+    // The next and the previous entry, decoded ahead.
+    TDecodeAhead ahead_{2};
 };
 
 extern TfrmShow* frmShow;

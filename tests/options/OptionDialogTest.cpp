@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTest>
 
 #include <functional>
@@ -274,7 +275,7 @@ TEST_F(OptionDialog, SaveAppliesTheThreeColoursAtOnceAndTheFileKeepsThem)
         form.cmdSave->click();
     });
     ExpectBrowsingColors(back, font);
-    EXPECT_EQ(ControlColor(frmShow, 0), picture);
+    EXPECT_EQ(ControlColor(frmShow->ScrollBox1, 0), picture);
     EXPECT_EQ(frmMain->ViewerBackdrop, picture);
     EXPECT_EQ(Line(1), "1 [Color] 1=" + std::to_string(back));
     EXPECT_EQ(Line(2), "1 [Color] 2=" + std::to_string(font));

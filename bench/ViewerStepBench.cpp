@@ -1,0 +1,103 @@
+// lumora_viewer_bench [--size WxH] [--view WxH] [--repeat N]
+// The picture viewer on a baseline and a progressive photo-like JPEG (4000 x 3000 unless
+// told):
+//  - a step to the next picture: from the step to the picture being set, with the clean
+//    copy decoded in the step against the one decoded ahead while the previous picture
+//    was up (that wait is not timed). Figures are medians of the repetitions.
+//  - the peak memory of a process that loads the picture and paints its visible part
+//    (a view of 1600 x 900 unless told) at 400 % against one that does so at 100 %.
+
+#include "BenchArgs.h"
+#include "BenchTiming.h"
+#include "PhotoCorpus.h"
+#include "imaging/JPEGImage.h"
+#include "toolkit/Bitmap.h"
+#include "viewer/DecodeAhead.h"
+
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QThreadPool>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+TDisplayRequest CleanRequest(const std::string& path)
+{
+    return {path, {}, nullptr, JPEGDefaults(), true};
+}
+
+// What a step does once it has the clean copy: the picture's own copy is set from it.
+TBitmap SetPicture(const TDisplayCopy& copy)
+{
+    return TBitmap(copy.image);
+}
+
+void BenchStep(const std::string& name, const std::string& path, int repeat)
+{
+    TDecodeAhead ahead(2);
+    std::vector<double> inStep, decodedAhead;
+    for (int i = 0; i < repeat; ++i) {
+        inStep.push_back(Milliseconds([&] { SetPicture(ahead.Take(CleanRequest(path))); }));
+        ahead.Ahead(CleanRequest(path));
+        QThreadPool::globalInstance()->waitForDone();  // the previous picture is up
+        decodedAhead.push_back(Milliseconds([&] { SetPicture(ahead.Take(CleanRequest(path))); }));
+    }
+    const double s = Median(inStep), a = Median(decodedAhead);
+    std::printf("%-12s ShowNext, decoded in the step %8.2f ms | decoded ahead %8.3f ms | ahead/in step %6.2f %%\n",
+                name.c_str(), s, a, 100.0 * a / s);
+}
+
+// Peak resident memory, in KiB, of a child that loads the picture and paints the middle
+// of it into a view at the zoom, as the viewer's picture control does on paint.
+long PeakKiB(const std::string& path, QSize view, int zoom)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        const TBitmap picture = SetPicture(MakeDisplayCopy(CleanRequest(path)));
+        QImage frame(view, QImage::Format_RGB32);
+        const QSizeF shown(picture.Width() * zoom, picture.Height() * zoom);
+        const QRectF target{QPointF(), QSizeF(view)};
+        const QPointF scroll((shown.width() - view.width()) / 2, (shown.height() - view.height()) / 2);
+        const QRectF source(scroll / zoom, target.size() / zoom);
+        QPainter painter(&frame);
+        picture.DrawPart(painter, target, source, TDrawFilter::Sharp);
+        painter.end();
+        _exit(frame.isNull() ? 1 : 0);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? usage.ru_maxrss : -1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    int width = 4000, height = 3000, viewWidth = 1600, viewHeight = 900, repeat = 7;
+    ReadSizeOption(argc, argv, "--size", width, height);
+    ReadSizeOption(argc, argv, "--view", viewWidth, viewHeight);
+    ReadCountOption(argc, argv, "--repeat", repeat);
+
+    QTemporaryDir dir;
+    // The photo is let go once written, so the children measured below start small.
+    const std::vector<TCorpusFile> files = WritePhotoJpegs(dir.path().toStdString(), width, height);
+    std::printf("%d x %d pictures, a %d x %d view\n", width, height, viewWidth, viewHeight);
+    // The children are forked before any worker thread is started.
+    for (const TCorpusFile& file : files) {
+        const long full = PeakKiB(file.path, {viewWidth, viewHeight}, 1);
+        const long zoomed = PeakKiB(file.path, {viewWidth, viewHeight}, 4);
+        std::printf("%-12s peak memory at 100 %% %8ld KiB | at 400 %% %8ld KiB | 400/100 %5.3f x\n",
+                    file.name.c_str(), full, zoomed, double(zoomed) / double(full));
+    }
+    for (const TCorpusFile& file : files)
+        BenchStep(file.name, file.path, repeat);
+    return 0;
+}
