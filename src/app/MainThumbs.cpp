@@ -52,7 +52,8 @@ void TfrmMain::BuildThumbBoard()
         ScrollBoxTb = new TThumbBoard(centralWidget(), kSelectShowThumbsPerRow, thumbCache_);
         ScrollBoxTb->setGeometry(50, 352, 932, 350);
     }
-    SetControlColor(ScrollBoxTb->Surface(), clInfoBk);
+    for (QWidget* area : {ScrollBoxTb->viewport(), ScrollBoxTb->Surface()})
+        SetControlColor(area, clInfoBk);
     ScrollBoxTb->show();
 
     const std::vector<TSelectionRow> rows = ListView1->Rows();
