@@ -15,8 +15,11 @@
 #include "toolkit/Hourglass.h"
 #include "toolkit/LongJobs.h"
 #include "toolkit/RunTime.h"
+#include "toolkit/StatusProgress.h"
 
 #include <QPainter>
+
+#include <functional>
 
 namespace {
 
@@ -66,6 +69,7 @@ void TfrmMain::BuildThumbBoard()
         LastThumb->OnMouseDown = [this](QObject* sender) { FormMouseDown(sender); };
         LastThumb->OnDblClick = [this](QObject* sender) { FormDblClick(sender); };
     };
+    TStatusProgress shown(statusBar(), static_cast<int>(rows.size()), "Thumbnails placed");
     try {
         // Headers only, on every core; thumbnails are made in list order on this thread.
         RunJobsInOrder(
@@ -75,7 +79,8 @@ void TfrmMain::BuildThumbBoard()
                 const TSelectionRow& row = rows[static_cast<std::size_t>(i)];
                 addThumb(i, header, ThumbHint(row.name, header.size, row.byte));
                 return true;
-            });
+            },
+            std::bind_front(&TStatusProgress::Report, &shown));
     } catch (...) {
         // The failed file keeps its empty thumbnail; no frame is drawn.
         addThumb(ScrollBoxTb->ThumbCount(), TThumbHeader{}, {});
