@@ -57,7 +57,7 @@ void TThumbBoard::StartDecoding(const TJPEGSettings& jpeg)
     std::vector<int> wanted;
     for (std::size_t row = 0; row < thumbs_.size(); ++row) {
         jobs.push_back({files_[row].path, thumbs_[row]->size()});
-        if (thumbs_[row]->Picture().isNull() && !thumbs_[row]->Damaged())
+        if (NeedsPixels(static_cast<int>(row)))
             wanted.push_back(static_cast<int>(row));
     }
     view_ = RowsInView(verticalScrollBar()->value(), viewport()->height(), perRow_);
@@ -71,8 +71,14 @@ void TThumbBoard::ViewMoved()
     decoder_.SetView(view_.first, view_.second);
     // Copies dropped while far away are decoded again once they come back into view.
     for (int row = view_.first; row <= std::min(view_.second, ThumbCount() - 1); ++row)
-        if (Thumb(row)->Picture().isNull() && !Thumb(row)->Damaged())
+        if (NeedsPixels(row))
             decoder_.Want(row);
+}
+
+bool TThumbBoard::NeedsPixels(int row) const
+{
+    const TImage* thumb = Thumb(row);
+    return !thumb->size().isEmpty() && thumb->Picture().isNull() && !thumb->Damaged();
 }
 
 int TThumbBoard::Distance(const std::string& path) const
@@ -82,7 +88,7 @@ int TThumbBoard::Distance(const std::string& path) const
         return std::numeric_limits<int>::max();  // not on this board: the first to go
     int nearest = std::numeric_limits<int>::max();
     for (const int row : it->second)
-        nearest = std::min(nearest, row < view_.first ? view_.first - row : std::max(0, row - view_.second));
+        nearest = std::min(nearest, RowsAway(row, view_));
     return nearest;
 }
 

@@ -39,6 +39,8 @@ private:
         TThumbHeader header;
     };
 
+    // A thumbnail with a size whose pixels have not arrived, or were dropped.
+    bool NeedsPixels(int row) const;
     void ViewMoved();
     void Decoded(int row, const TDisplayCopy& copy);
     void Show(TImage* thumb, const TDisplayCopy& copy);

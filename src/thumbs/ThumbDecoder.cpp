@@ -1,5 +1,7 @@
 #include "thumbs/ThumbDecoder.h"
 
+#include "thumbs/ThumbGeometry.h"
+
 #include <QCoreApplication>
 #include <QThreadPool>
 #include <QtConcurrent>
@@ -33,8 +35,7 @@ void TThumbDecoder::Start(std::vector<TThumbJob> jobs, const std::vector<int>& w
 
 void TThumbDecoder::SetView(int first, int last)
 {
-    first_ = first;
-    last_ = last;
+    view_ = {first, last};
 }
 
 void TThumbDecoder::Want(int row)
@@ -43,31 +44,24 @@ void TThumbDecoder::Want(int row)
         Pump();
 }
 
-int TThumbDecoder::Distance(int row) const
-{
-    if (row < first_)
-        return first_ - row;
-    return row > last_ ? row - last_ : 0;
-}
-
 void TThumbDecoder::ForgetFartherThan(int row)
 {
-    const int limit = Distance(row);
-    std::erase_if(waiting_, [&](int r) { return Distance(r) > limit; });
+    const int limit = RowsAway(row, view_);
+    std::erase_if(waiting_, [&](int r) { return RowsAway(r, view_) > limit; });
 }
 
 int TThumbDecoder::Nearest() const
 {
-    const auto after = waiting_.lower_bound(first_);
-    if (after != waiting_.end() && *after <= last_)
+    const auto after = waiting_.lower_bound(view_.first);
+    if (after != waiting_.end() && *after <= view_.second)
         return *after;
     int best = -1;
     int bestDistance = std::numeric_limits<int>::max();
     if (after != waiting_.end()) {
         best = *after;
-        bestDistance = Distance(best);
+        bestDistance = RowsAway(best, view_);
     }
-    if (after != waiting_.begin() && Distance(*std::prev(after)) < bestDistance)
+    if (after != waiting_.begin() && RowsAway(*std::prev(after), view_) < bestDistance)
         best = *std::prev(after);
     return best;
 }

@@ -15,6 +15,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QThreadPool;
@@ -44,7 +45,6 @@ public:
     bool Idle() const { return running_ == 0 && waiting_.empty(); }
 
 private:
-    int Distance(int row) const;
     int Nearest() const;
     void Pump();
 
@@ -54,8 +54,7 @@ private:
     std::vector<TThumbJob> jobs_;
     TJPEGSettings jpeg_;
     std::set<int> waiting_;
-    int first_ = 0;
-    int last_ = 0;
+    std::pair<int, int> view_{0, 0};  // the rows in view, first and last
     int running_ = 0;
     std::uint64_t generation_ = 0;
 };

@@ -32,3 +32,10 @@ std::pair<int, int> RowsInView(int top, int height, int perRow)
     const int lastGridRow = std::max(0, (top + height - kFirstCell) / kCellPitchY);
     return {firstGridRow * perRow, (lastGridRow + 1) * perRow - 1};
 }
+
+int RowsAway(int row, std::pair<int, int> view)
+{
+    if (row < view.first)
+        return view.first - row;
+    return row > view.second ? row - view.second : 0;
+}

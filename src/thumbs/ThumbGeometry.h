@@ -25,3 +25,6 @@ QRect FrameBounds(const QRect& thumb);
 // The rows whose thumbnails a view of height pixels from top down the board shows, as
 // first and last row (last may lie past the board's end).
 std::pair<int, int> RowsInView(int top, int height, int perRow);
+
+// How many rows row lies before or after the rows first..last of a view; 0 inside it.
+int RowsAway(int row, std::pair<int, int> view);

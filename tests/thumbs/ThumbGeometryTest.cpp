@@ -31,4 +31,24 @@ TEST(ThumbGeometry, PlacesEachRowInItsCellCentredAtItsDisplayedWidth)
     EXPECT_EQ(FrameBounds({27, 10, 106, 80}), QRect(22, 5, 116, 90));
 }
 
+TEST(ThumbGeometry, RowsInViewCoverEveryGridRowTheViewTouches)
+{
+    struct Case {
+        int top;
+        int height;
+        int perRow;
+        std::pair<int, int> rows;
+    };
+    const Case cases[] = {
+        {0, 350, 6, {0, 23}},    // grid rows 0-3: the fourth starts at 280
+        {0, 80, 6, {0, 5}},
+        {100, 80, 5, {5, 9}},    // exactly the second grid row
+        {85, 110, 5, {0, 14}},   // the end of the first and the start of the third
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.top << " + " << c.height);
+        EXPECT_EQ(RowsInView(c.top, c.height, c.perRow), c.rows);
+    }
+}
+
 } // namespace
