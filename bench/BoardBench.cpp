@@ -154,6 +154,7 @@ int main(int argc, char** argv)
                 rowCounts.push_back(std::max(1, std::stoi(n)));
         }
     }
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);  // each figure as soon as it is measured
     QTemporaryDir dir;
     qputenv("XDG_CONFIG_HOME", dir.filePath("config").toLocal8Bit());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
