@@ -61,6 +61,7 @@ void TfrmMain::sbRemoveAllClick()
 {
     ListView1->Clear();
     HideWorkButtons();
+    BuildThumbBoard();  // with no rows left it only disables the board
     ShowSelectedCount();
 }
 

@@ -121,10 +121,6 @@ void TfrmMain::ApplyDirectoryShowLayout()
     BuildThumbBoard();
 }
 
-void TfrmMain::BuildThumbBoard()
-{
-}
-
 std::vector<QWidget*> TfrmMain::BrowsingControls() const
 {
     return {DriveComboBox1, CDirectoryOutline1, FileListBox1, ListView1};

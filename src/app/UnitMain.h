@@ -3,6 +3,7 @@
 // and tray icon, and the state the other windows share (MainState).
 
 #include "app/MainState.h"
+#include "thumbs/ThumbCache.h"
 
 #include <QIcon>
 #include <QMainWindow>
@@ -107,6 +108,8 @@ public:
     // Appends the row of file name in folder; false when its size cannot be read.
     bool AddPictureRow(const std::string& folder, const std::string& name);
     void BuildThumbBoard();
+    // Draws a new ThumbFrame behind the thumbnail at left, top of width (height is 90).
+    void FrameThumb(int left, int top, int height, int width);
     // The four controls that share the browsing colours: drive box, folder tree,
     // file list, selection list.
     std::vector<QWidget*> BrowsingControls() const;
@@ -125,6 +128,8 @@ public:
     // Handlers
     void FormCreate();
     void FormClick(QObject* Sender);
+    void FormMouseDown(QObject* Sender);
+    void FormDblClick(QObject* Sender);
     void DriveComboBox1Change();
     void CDirectoryOutline1Change();
     void FileListBox1DblClick();
@@ -175,6 +180,8 @@ private:
     TBrowseSettings BrowseSettings() const;
     QAction* AddSavedPathEntry(const std::string& name, const std::string& caption);
 
+    // Display copies of the board's thumbnails, kept between builds.
+    TThumbCache thumbCache_{kThumbCacheBytes};
     std::vector<QLabel*> statusPanels_;
     std::vector<QAction*> savedPathEntries_;
     std::vector<QIcon> ImageList1;

@@ -70,13 +70,27 @@ std::string ExtensionOf(const std::string& fileName)
 TPicture::TPicture() = default;
 TPicture::~TPicture() = default;
 
-void TPicture::LoadFromFile(const std::string& fileName)
+namespace {
+
+TFileFormat RegisteredFormat(const std::string& fileName)
 {
     const std::string extension = ExtensionOf(fileName);
     const auto format = FileFormats().Find(extension);
     if (!format)
         throw EInvalidGraphic("Unknown picture file extension (." + extension + ")");
-    std::unique_ptr<TGraphic> graphic = format->factory();
+    return *format;
+}
+
+}  // namespace
+
+void TPicture::CheckFileFormat(const std::string& fileName)
+{
+    RegisteredFormat(fileName);
+}
+
+void TPicture::LoadFromFile(const std::string& fileName)
+{
+    std::unique_ptr<TGraphic> graphic = RegisteredFormat(fileName).factory();
     graphic->LoadFromFile(fileName);
     graphic_ = std::move(graphic);
 }

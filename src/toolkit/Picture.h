@@ -21,6 +21,8 @@ public:
     // An unknown extension throws EInvalidGraphic; the graphic's own errors pass
     // through. A failed load keeps the picture held before.
     void LoadFromFile(const std::string& fileName);
+    // Throws the EInvalidGraphic LoadFromFile throws for an unknown extension.
+    static void CheckFileFormat(const std::string& fileName);
 
     // The graphic held, or nullptr before the first successful load.
     TGraphic* Graphic() const { return graphic_.get(); }

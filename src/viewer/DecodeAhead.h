@@ -7,7 +7,7 @@
 //
 // User-interface thread only; the workers get a copy of the request and nothing else.
 
-#include "viewer/DisplayCopy.h"
+#include "imaging/DisplayCopy.h"
 
 #include <QFuture>
 

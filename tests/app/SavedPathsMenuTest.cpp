@@ -4,6 +4,7 @@
 #include "browse/SelectionList.h"
 
 #include "support/MainWindowFixture.h"
+#include "support/PictureMakers.h"
 
 #include <QAction>
 
@@ -15,7 +16,7 @@ protected:
     {
         MainWindowTest::SetUp();
         for (TTempDir& folder : folders)
-            folder.Write("p.jpg", "picture");
+            WriteTestJpeg(folder.File("p.jpg"), 16, 16);  // Directory Show puts it on the board
     }
     std::string Caption(int slot) const
     {

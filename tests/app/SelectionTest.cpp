@@ -4,6 +4,7 @@
 #include "viewer/UnitShow.h"
 
 #include "support/MainWindowFixture.h"
+#include "support/PictureMakers.h"
 #include "support/TempDir.h"
 
 #include <QHeaderView>
@@ -19,9 +20,10 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        pictures.WriteSized("a.jpg", 10240);
+        // Remove rebuilds the board, so what stays on it must be a picture.
+        WritePaddedPicture(pictures.File("a.jpg"), MakeTestJpeg(64, 48), 10240);
         pictures.WriteSized("b.jpg", 9216);
-        pictures.WriteSized("c.bmp", 1024);
+        WritePaddedPicture(pictures.File("c.bmp"), MakeTestBmp(16, 16), 1024);
         pictures.WriteSized("d.jpg", 512);
         GoToFolder(pictures.Path());
     }

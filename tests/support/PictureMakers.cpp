@@ -202,3 +202,11 @@ void WriteFileBytes(const std::string& path, const QByteArray& bytes)
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         throw std::runtime_error("cannot write " + path);
 }
+
+void WritePaddedPicture(const std::string& path, QByteArray picture, std::size_t size)
+{
+    if (static_cast<std::size_t>(picture.size()) > size)
+        throw std::runtime_error("picture larger than " + std::to_string(size) + " bytes");
+    picture.append(QByteArray(static_cast<qsizetype>(size) - picture.size(), '\0'));
+    WriteFileBytes(path, picture);
+}

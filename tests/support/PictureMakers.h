@@ -50,3 +50,7 @@ void WriteTestBmp(const std::string& path, int width, int height);
 
 // Writes bytes to a file; throws std::runtime_error when it cannot.
 void WriteFileBytes(const std::string& path, const QByteArray& bytes);
+
+// Writes a picture followed by zero bytes up to size, which no picture reader looks at:
+// a real picture with a file size of the test's choosing.
+void WritePaddedPicture(const std::string& path, QByteArray picture, std::size_t size);

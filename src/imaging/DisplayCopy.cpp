@@ -1,4 +1,4 @@
-#include "viewer/DisplayCopy.h"
+#include "imaging/DisplayCopy.h"
 
 #include "imaging/JPEGImage.h"
 #include "toolkit/Bitmap.h"

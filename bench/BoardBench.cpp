@@ -1,0 +1,232 @@
+// lumora_board_bench [--size WxH] [--rows N,M] [--distinct K]
+// The thumbnail board on corpora of photo-like JPEGs (4000 x 3000 unless told; K = 5
+// distinct pictures, one in five progressive, hard-linked under N and M names, 500 and
+// 10,000 unless told), each figure against a bound measured in the same run:
+//   (a) the time BuildThumbBoard takes to return;
+//   (b) the time from then until every thumbnail in view has its pixels and the board
+//       is painted, against the sum of 1/8-scale decodes of those files over the cores;
+//   (c) the time until all of the first corpus is decoded, against the same bound for
+//       all of it, on every core and on one;
+//   (d) a warm rebuild (everything cached) against the cold build and decode;
+//   (e) the peak resident memory the largest corpus adds to the program's own.
+
+#include "BenchTiming.h"
+#include "PhotoCorpus.h"
+#include "Forms.h"
+#include "app/UnitMain.h"
+#include "browse/SelectionList.h"
+#include "imaging/JPEGImage.h"
+#include "thumbs/ThumbBoard.h"
+#include "thumbs/ThumbGeometry.h"
+#include "thumbs/ThumbImage.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QThreadPool>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct TCorpus {
+    std::string folder;
+    std::vector<std::string> names;
+    std::vector<int> source;  // the distinct picture each name links to
+};
+
+TCorpus MakeCorpus(const std::string& folder, int rows, const std::vector<std::string>& distinct)
+{
+    std::filesystem::create_directory(folder);
+    TCorpus corpus{folder, {}, {}};
+    for (int i = 0; i < rows; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "p%05d.jpg", i);
+        const int k = i % static_cast<int>(distinct.size());
+        std::filesystem::create_hard_link(distinct[static_cast<std::size_t>(k)], folder + "/" + name);
+        corpus.names.push_back(name);
+        corpus.source.push_back(k);
+    }
+    return corpus;
+}
+
+// Resident and peak resident memory, in megabytes.
+double StatusMegabytes(const char* field)
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind(field, 0) == 0)
+            return std::stod(line.substr(std::strlen(field))) / 1024.0;
+    return 0;
+}
+
+void ResetPeakMemory()
+{
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+TThumbBoard* Board()
+{
+    return frmMain->ScrollBoxTb;
+}
+
+bool ViewHasPixels(int rows)
+{
+    const auto [first, last] = RowsInView(0, Board()->viewport()->height(), Board()->PerRow());
+    for (int row = first; row <= std::min(last, rows - 1); ++row)
+        if (Board()->Thumb(row)->Picture().isNull())
+            return false;
+    return true;
+}
+
+int RowsShown(int rows)
+{
+    const auto [first, last] = RowsInView(0, Board()->viewport()->height(), Board()->PerRow());
+    return std::min(last, rows - 1) - first + 1;
+}
+
+struct TRun {
+    double build = 0;  // BuildThumbBoard
+    double view = 0;   // from its return until the view is painted
+    double all = 0;    // from its return until every wanted thumbnail is decoded
+};
+
+TRun RunBoard(const TCorpus& corpus, bool waitForAll)
+{
+    frmMain->ListView1->Clear();
+    for (const std::string& name : corpus.names)
+        frmMain->AddPictureRow(corpus.folder, name);
+    TRun run;
+    run.build = Milliseconds([] { frmMain->BuildThumbBoard(); });
+    const auto start = std::chrono::steady_clock::now();
+    const auto since = [&] {
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    };
+    while (!ViewHasPixels(static_cast<int>(corpus.names.size())))
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    Board()->viewport()->grab();
+    run.view = since();
+    if (waitForAll) {
+        Board()->Decoder().Finish();
+        run.all = since();
+    }
+    return run;
+}
+
+// The sum of single-thread 1/8-scale decodes of the corpus's first rows, over the cores.
+double DecodeBound(const TCorpus& corpus, int rows, const std::vector<double>& eighth, int cores)
+{
+    double sum = 0;
+    for (int i = 0; i < rows; ++i)
+        sum += eighth[static_cast<std::size_t>(corpus.source[static_cast<std::size_t>(i)])];
+    return sum / cores;
+}
+
+// New windows, so nothing is cached from a run before; shown, as the board's view needs.
+void OpenWindows()
+{
+    CreateForms();
+    frmMain->show();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    int width = 4000, height = 3000, distinctCount = 5;
+    std::vector<int> rowCounts{500, 10000};
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--size") == 0)
+            std::sscanf(argv[i + 1], "%dx%d", &width, &height);
+        else if (std::strcmp(argv[i], "--distinct") == 0)
+            distinctCount = std::max(1, std::atoi(argv[i + 1]));
+        else if (std::strcmp(argv[i], "--rows") == 0) {
+            rowCounts.clear();
+            std::stringstream list(argv[i + 1]);
+            for (std::string n; std::getline(list, n, ',');)
+                rowCounts.push_back(std::max(1, std::stoi(n)));
+        }
+    }
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);  // each figure as soon as it is measured
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.filePath("config").toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    RegisterJPEGImage();
+    const int cores = QThread::idealThreadCount();
+
+    // The distinct pictures, and one 1/8-scale decode of each (median of three) as the yardstick.
+    std::vector<std::string> distinct;
+    std::vector<double> eighth;
+    for (int k = 0; k < distinctCount; ++k) {
+        TJPEGImage jpeg;
+        jpeg.SetWriteProgressive(k == 0);
+        jpeg.Assign(PhotoLikeBitmap(width + 8 * k, height));
+        distinct.push_back(dir.filePath(QString("distinct%1.jpg").arg(k)).toStdString());
+        jpeg.SaveToFile(distinct.back());
+        QFile file(QString::fromStdString(distinct.back()));
+        file.open(QIODevice::ReadOnly);
+        const QByteArray bytes = file.readAll();
+        TJPEGDecodeParams params = JPEGDecodeParams(JPEGDefaults());
+        params.scaleDenominator = 8;
+        std::vector<double> times;
+        for (int r = 0; r < 3; ++r)
+            times.push_back(Milliseconds([&] { DecodeJPEG(bytes, params); }));
+        eighth.push_back(Median(times));
+    }
+    std::printf("%d x %d JPEGs, %d distinct (1 progressive), %d cores\n", width, height, distinctCount, cores);
+
+    std::vector<TCorpus> corpora;
+    for (std::size_t c = 0; c < rowCounts.size(); ++c)
+        corpora.push_back(MakeCorpus(dir.filePath(QString("corpus%1").arg(c)).toStdString(), rowCounts[c], distinct));
+
+    // (c) on one core, then everything else on all of them.
+    const TCorpus& first = corpora.front();
+    const int firstRows = static_cast<int>(first.names.size());
+    QThreadPool::globalInstance()->setMaxThreadCount(1);
+    OpenWindows();
+    const TRun oneCore = RunBoard(first, true);
+    DestroyForms();
+    QThreadPool::globalInstance()->setMaxThreadCount(cores);
+    OpenWindows();
+    const TRun cold = RunBoard(first, true);
+    TRun warm;
+    warm.build = Milliseconds([] { frmMain->BuildThumbBoard(); });
+    warm.all = warm.build + Milliseconds([] { Board()->Decoder().Finish(); });
+    const double allBound = DecodeBound(first, firstRows, eighth, cores);
+    const int shown = RowsShown(firstRows);
+    const double viewBound = DecodeBound(first, shown, eighth, cores);
+    std::printf("(a) %5d rows: build returns in %9.1f ms                      (goal for 10,000: < 1000 ms)\n",
+                firstRows, cold.build);
+    std::printf("(b) %5d thumbnails in view painted after %8.1f ms; bound %8.1f ms: %5.2f x (goal <= 1.3 x)\n", shown,
+                cold.view, viewBound, cold.view / viewBound);
+    std::printf("(c) %5d decoded after %8.1f ms; bound %8.1f ms: %5.2f x (goal <= 1.15 x); one core %8.1f ms, "
+                "speed-up %4.2f x\n",
+                firstRows, cold.all, allBound, cold.all / allBound, oneCore.all, oneCore.all / cold.all);
+    std::printf("(d) warm rebuild %8.1f ms against cold %8.1f ms: %5.2f %% (goal < 5 %%)\n", warm.all,
+                cold.build + cold.all, 100.0 * warm.all / (cold.build + cold.all));
+    DestroyForms();
+
+    for (std::size_t c = 1; c < corpora.size(); ++c) {
+        OpenWindows();
+        const double own = StatusMegabytes("VmRSS:");
+        ResetPeakMemory();
+        const TRun large = RunBoard(corpora[c], true);
+        const double peak = StatusMegabytes("VmHWM:");
+        std::printf("(a) %5zu rows: build returns in %9.1f ms                      (goal: < 1000 ms)\n",
+                    corpora[c].names.size(), large.build);
+        std::printf("(e) %5zu rows: view painted after %8.1f ms, decoding done after %8.1f ms; peak resident "
+                    "memory %7.1f MB above the program's own %6.1f MB (goal < 300 MB)\n",
+                    corpora[c].names.size(), large.view, large.all, peak - own, own);
+        DestroyForms();
+    }
+    return 0;
+}

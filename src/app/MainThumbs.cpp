@@ -1,0 +1,152 @@
+// The main window's thumbnail board: building it from the selection list, its frame,
+// and the presses and double clicks on its thumbnails.
+
+#include "app/UnitMain.h"
+#include "app/WorkArea.h"
+#include "browse/SelectionList.h"
+#include "imaging/JPEGImage.h"
+#include "text/AllTools.h"
+#include "thumbs/ThumbBoard.h"
+#include "thumbs/ThumbGeometry.h"
+#include "thumbs/ThumbHeader.h"
+#include "thumbs/ThumbImage.h"
+#include "toolkit/ControlColor.h"
+#include "toolkit/Form.h"
+#include "toolkit/Hourglass.h"
+#include "toolkit/LongJobs.h"
+#include "toolkit/RunTime.h"
+#include "toolkit/StatusProgress.h"
+
+#include <QPainter>
+
+#include <functional>
+
+namespace {
+
+const QColor kFrameFill(255, 255, 0);
+constexpr int kFramePen = 4;
+
+// Only thumbnails and their frame are "TImage"; the window and the board are not.
+bool IsThumbImage(const QObject* sender)
+{
+    return sender && std::string(sender->metaObject()->className()) == "TImage";
+}
+
+}  // namespace
+
+void TfrmMain::BuildThumbBoard()
+{
+    if (ListView1->RowCount() == 0) {
+        if (ScrollBoxTb)
+            ScrollBoxTb->setEnabled(false);
+        return;
+    }
+    delete ScrollBoxTb;
+    ScrollBoxTb = nullptr;
+    ThumbFrame = nullptr;
+    LastThumb = nullptr;
+    FrameCanvas = nullptr;
+
+    const THourglass hourglass;
+    if (ViewMode == kDirectoryShow) {
+        ScrollBoxTb = new TThumbBoard(GroupBox1, kDirectoryShowThumbsPerRow, thumbCache_);
+        ScrollBoxTb->setGeometry(Splitter1->x() + Splitter1->width() + 10, 15, 820, 640);
+    } else {
+        ScrollBoxTb = new TThumbBoard(centralWidget(), kSelectShowThumbsPerRow, thumbCache_);
+        ScrollBoxTb->setGeometry(50, 352, 932, 350);
+    }
+    for (QWidget* area : {ScrollBoxTb->viewport(), ScrollBoxTb->Surface()})
+        SetControlColor(area, clInfoBk);
+    ScrollBoxTb->show();
+
+    const std::vector<TSelectionRow> rows = ListView1->Rows();
+    std::vector<std::string> paths;
+    for (const TSelectionRow& row : rows)
+        paths.push_back(RowFullPath(row));
+    const auto addThumb = [&](int i, const TThumbHeader& header, const std::string& hint) {
+        CurrentFile = paths[static_cast<std::size_t>(i)];
+        LastThumb = ScrollBoxTb->AddThumb(i, CurrentFile, header, hint);
+        LastThumb->OnMouseDown = [this](QObject* sender) { FormMouseDown(sender); };
+        LastThumb->OnDblClick = [this](QObject* sender) { FormDblClick(sender); };
+    };
+    TStatusProgress shown(statusBar(), static_cast<int>(rows.size()), "Thumbnails placed");
+    try {
+        // Headers only, on every core; thumbnails are made in list order on this thread.
+        RunJobsInOrder(
+            static_cast<int>(rows.size()),
+            [&paths](int i) { return ReadThumbHeader(paths[static_cast<std::size_t>(i)]); },
+            [&](int i, TThumbHeader& header) {
+                const TSelectionRow& row = rows[static_cast<std::size_t>(i)];
+                addThumb(i, header, ThumbHint(row.name, header.size, row.byte));
+                return true;
+            },
+            std::bind_front(&TStatusProgress::Report, &shown));
+    } catch (...) {
+        // The failed file keeps its empty thumbnail; no frame is drawn.
+        addThumb(ScrollBoxTb->ThumbCount(), TThumbHeader{}, {});
+        ScrollBoxTb->StartDecoding(JPEGDefaults());
+        throw;
+    }
+    FrameThumb(LastThumb->x(), LastThumb->y(), kFrameHeight, LastThumb->width());
+    ScrollBoxTb->StartDecoding(JPEGDefaults());
+}
+
+void TfrmMain::FrameThumb(int left, int top, int height, int width)
+{
+    ThumbFrame = new TImage(ScrollBoxTb->Surface());
+    ThumbFrame->setGeometry(left - 5, top - 5, width + 10, height);
+    ThumbFrame->SetPicture(QImage(width + 10, height, QImage::Format_RGB32));
+    FrameCanvas = ThumbFrame->Canvas();
+    FrameRect = QRect(QPoint(0, 0), QPoint(width + 10, height));
+    {
+        QPainter canvas(FrameCanvas);
+        canvas.setPen(kFrameFill);
+        canvas.drawRect(FrameRect);
+        FramePoints = {QPoint(0, 0), QPoint(width + 10, 0), QPoint(width + 10, height), QPoint(0, height)};
+        canvas.setBrush(kFrameFill);
+        canvas.setPen(QPen(Qt::black, kFramePen));
+        canvas.drawPolygon(FramePoints.data(), static_cast<int>(FramePoints.size()));
+    }
+    ThumbFrame->OnMouseDown = [this](QObject* sender) { FormMouseDown(sender); };
+    ThumbFrame->show();
+    ThumbFrame->lower();
+}
+
+namespace {
+
+// The row number in a thumbnail's name "ImageTb" + row.
+std::int32_t ThumbRow(const QObject* thumb)
+{
+    return StrToInt(MainTools.Mid(thumb->objectName().toStdString(), 8, 0));
+}
+
+}  // namespace
+
+void TfrmMain::FormMouseDown(QObject* Sender)
+{
+    if (!IsThumbImage(Sender))
+        return;
+    auto* thumb = static_cast<TImage*>(Sender);
+    // A press on the frame is a press on the thumbnail it surrounds.
+    if (thumb == ThumbFrame && !(thumb = ScrollBoxTb->ThumbFramedBy(ThumbFrame->geometry())))
+        return;
+    if (ThumbFrame) {
+        // The frame may be the control whose press is being handled: it goes once that is over.
+        ThumbFrame->hide();
+        ThumbFrame->deleteLater();
+        ThumbFrame = nullptr;
+        FrameCanvas = nullptr;
+    }
+    FrameThumb(thumb->x(), thumb->y(), kFrameHeight, thumb->width());
+    CurrentIndex = ThumbRow(thumb);
+    CurrentFile = RowFullPath(ListView1->Row(CurrentIndex));
+}
+
+void TfrmMain::FormDblClick(QObject* Sender)
+{
+    if (ListView1->RowCount() == 0 || !IsThumbImage(Sender))
+        return;
+    CurrentIndex = ThumbRow(Sender);
+    CurrentFile = RowFullPath(ListView1->Row(CurrentIndex));
+    Forms.Show->Show();
+}

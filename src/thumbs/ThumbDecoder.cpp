@@ -1,0 +1,98 @@
+#include "thumbs/ThumbDecoder.h"
+
+#include "thumbs/ThumbGeometry.h"
+
+#include <QCoreApplication>
+#include <QThreadPool>
+#include <QtConcurrent>
+
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+// A thumbnail is stretched to its cell, whatever the picture's proportions.
+QRect Stretch(QSize box, QSize /*picture*/)
+{
+    return QRect(QPoint(0, 0), box);
+}
+
+}  // namespace
+
+TThumbDecoder::TThumbDecoder(TDone done, QThreadPool* pool)
+    : done_(std::move(done)), pool_(pool ? pool : QThreadPool::globalInstance())
+{
+}
+
+void TThumbDecoder::Start(std::vector<TThumbJob> jobs, const std::vector<int>& wanted, const TJPEGSettings& jpeg)
+{
+    ++generation_;
+    jobs_ = std::move(jobs);
+    jpeg_ = jpeg;
+    waiting_ = std::set<int>(wanted.begin(), wanted.end());
+    Pump();
+}
+
+void TThumbDecoder::SetView(int first, int last)
+{
+    view_ = {first, last};
+}
+
+void TThumbDecoder::Want(int row)
+{
+    if (row >= 0 && row < static_cast<int>(jobs_.size()) && waiting_.insert(row).second)
+        Pump();
+}
+
+void TThumbDecoder::ForgetFartherThan(int row)
+{
+    const int limit = RowsAway(row, view_);
+    std::erase_if(waiting_, [&](int r) { return RowsAway(r, view_) > limit; });
+}
+
+int TThumbDecoder::Nearest() const
+{
+    const auto after = waiting_.lower_bound(view_.first);
+    if (after != waiting_.end() && *after <= view_.second)
+        return *after;
+    int best = -1;
+    int bestDistance = std::numeric_limits<int>::max();
+    if (after != waiting_.end()) {
+        best = *after;
+        bestDistance = RowsAway(best, view_);
+    }
+    if (after != waiting_.begin() && RowsAway(*std::prev(after), view_) < bestDistance)
+        best = *std::prev(after);
+    return best;
+}
+
+void TThumbDecoder::Pump()
+{
+    while (!waiting_.empty() && running_ < pool_->maxThreadCount()) {
+        const int row = Nearest();
+        waiting_.erase(row);
+        ++running_;
+        TDisplayRequest request{jobs_[static_cast<std::size_t>(row)].path,
+                                jobs_[static_cast<std::size_t>(row)].size, &Stretch, jpeg_};
+        QtConcurrent::run(pool_, [request] { return MakeDisplayCopy(request); })
+            .then(&context_, [this, row, generation = generation_](const TDisplayCopy& copy) {
+                // A job done before its continuation was attached would be delivered
+                // inside Pump: every result comes through the event loop instead.
+                QMetaObject::invokeMethod(
+                    &context_,
+                    [this, row, generation, copy] {
+                        --running_;
+                        if (generation == generation_)
+                            done_(row, copy);
+                        Pump();
+                    },
+                    Qt::QueuedConnection);
+            });
+    }
+}
+
+void TThumbDecoder::Finish()
+{
+    while (!Idle())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}

@@ -1,0 +1,60 @@
+#pragma once
+// Decodes the board's thumbnails on a thread pool, those in view first: each job gets a
+// path, the displayed size and copied JPEG settings and returns a display copy. Results
+// come back on the user-interface thread; a new Start drops what the old one left.
+//
+// User-interface thread only; the workers see only their own copy of a job.
+
+#include "imaging/DisplayCopy.h"
+#include "imaging/JPEGSettings.h"
+
+#include <QObject>
+#include <QSize>
+
+#include <cstdint>
+#include <functional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+class QThreadPool;
+
+struct TThumbJob {
+    std::string path;
+    QSize size;  // the thumbnail's displayed size
+};
+
+class TThumbDecoder {
+public:
+    using TDone = std::function<void(int row, const TDisplayCopy& copy)>;
+
+    // done gets each result of the current generation; pool null: the global pool.
+    explicit TThumbDecoder(TDone done, QThreadPool* pool = nullptr);
+
+    // A new generation: jobs[row] for every row in wanted, under these settings.
+    void Start(std::vector<TThumbJob> jobs, const std::vector<int>& wanted, const TJPEGSettings& jpeg);
+    // Rows first..last are in view: they go first, then the rows nearest to them.
+    void SetView(int first, int last);
+    // Decode row again (its copy was dropped); nothing when it is waiting already.
+    void Want(int row);
+    // Forget the waiting rows farther from the view than row.
+    void ForgetFartherThan(int row);
+    // Waits, on this thread, until every wanted row was handed to done.
+    void Finish();
+    bool Idle() const { return running_ == 0 && waiting_.empty(); }
+
+private:
+    int Nearest() const;
+    void Pump();
+
+    TDone done_;
+    QThreadPool* pool_;
+    QObject context_;  // results are delivered on its thread, and not after it is gone
+    std::vector<TThumbJob> jobs_;
+    TJPEGSettings jpeg_;
+    std::set<int> waiting_;
+    std::pair<int, int> view_{0, 0};  // the rows in view, first and last
+    int running_ = 0;
+    std::uint64_t generation_ = 0;
+};

@@ -1,0 +1,31 @@
+#include "thumbs/ThumbHeader.h"
+
+#include "imaging/JPEGCodec.h"
+#include "imaging/JPEGImage.h"
+#include "toolkit/Graphic.h"
+#include "toolkit/Picture.h"
+
+#include <QFile>
+#include <QImageReader>
+
+TThumbHeader ReadThumbHeader(const std::string& path)
+{
+    TThumbHeader header;
+    header.stamp = FileStamp(path);
+    if (IsJPEGFileName(path)) {
+        const TJPEGHeader jpeg = ReadJPEGFileHeader(path);
+        header.size = {jpeg.width, jpeg.height};
+        return header;
+    }
+    TPicture::CheckFileFormat(path);
+    QImageReader reader(QFile::decodeName(path.c_str()), "bmp");
+    header.size = reader.size();
+    if (!header.size.isValid())
+        throw EInvalidGraphic("Bitmap image is not valid");
+    return header;
+}
+
+std::string ThumbHint(const std::string& name, QSize size, const std::string& byte)
+{
+    return name + "\nW:" + std::to_string(size.width()) + "xH:" + std::to_string(size.height()) + "\nSize:" + byte;
+}

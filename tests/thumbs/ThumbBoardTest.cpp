@@ -1,0 +1,211 @@
+#include "app/UnitMain.h"
+#include "browse/SelectionList.h"
+#include "thumbs/ThumbBoard.h"
+#include "thumbs/ThumbGeometry.h"
+#include "thumbs/ThumbImage.h"
+#include "viewer/UnitShow.h"
+
+#include "support/MainWindowFixture.h"
+#include "support/PictureMakers.h"
+#include "support/TempDir.h"
+
+#include <QGuiApplication>
+#include <QTest>
+#include <QToolButton>
+
+#include <cstdio>
+#include <functional>
+#include <jerror.h>
+#include <jpeglib.h>
+
+namespace {
+
+class ThumbBoard : public MainWindowTest {
+protected:
+    // Adds every file of the pictures folder to the selection list, in the file list's order.
+    void AddAll()
+    {
+        GoToFolder(pictures.Path());
+        frmMain->sbAddAllClick();
+    }
+    TImage* Thumb(int row) const { return frmMain->ScrollBoxTb->Thumb(row); }
+    void WaitForPixels() { frmMain->ScrollBoxTb->Decoder().Finish(); }
+    TTempDir pictures;
+};
+
+TEST_F(ThumbBoard, BuildNamesPlacesAndHintsEveryThumbnailAndFramesTheLast)
+{
+    WriteTestJpeg(pictures.File("a.jpg"), 640, 480);
+    WriteTestBmp(pictures.File("b.bmp"), 480, 640);
+    WriteTestJpeg(pictures.File("c.jpg"), 1920, 1080);
+    WritePaddedPicture(pictures.File("d.jpg"), MakeTestJpeg(80, 80), 2000);
+    AddAll();
+    frmMain->sbThumb->click();
+
+    TThumbBoard* board = frmMain->ScrollBoxTb;
+    ASSERT_NE(board, nullptr);
+    EXPECT_EQ(board->objectName(), "ScrollBoxTb");
+    EXPECT_EQ(board->geometry(), QRect(50, 352, 932, 350));
+    struct Expected {
+        const char* name;
+        QRect bounds;
+        QString hintStart;
+    };
+    const Expected expected[] = {
+        {"ImageTb0", {27, 10, 106, 80}, "a.jpg\nW:640xH:480\nSize:"},
+        {"ImageTb1", {200, 10, 60, 80}, "b.bmp\nW:480xH:640\nSize:"},
+        {"ImageTb2", {310, 10, 140, 80}, "c.jpg\nW:1920xH:1080\nSize:"},
+        {"ImageTb3", {490, 10, 80, 80}, "d.jpg\nW:80xH:80\nSize:1KB"},
+    };
+    ASSERT_EQ(board->ThumbCount(), 4);
+    EXPECT_EQ(Thumb(3)->toolTip(), expected[3].hintStart);
+    for (int row = 0; row < 4; ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_EQ(Thumb(row)->objectName(), expected[row].name);
+        EXPECT_EQ(Thumb(row)->geometry(), expected[row].bounds);
+        EXPECT_TRUE(Thumb(row)->toolTip().startsWith(expected[row].hintStart));
+        EXPECT_EQ(Thumb(row)->accessibleDescription(), Thumb(row)->toolTip());
+    }
+    EXPECT_EQ(frmMain->LastThumb, Thumb(3));
+    ASSERT_NE(frmMain->ThumbFrame, nullptr);
+    EXPECT_EQ(frmMain->ThumbFrame->geometry(), QRect(485, 5, 90, 90));
+    EXPECT_EQ(frmMain->ThumbFrame->Picture().pixel(20, 20), qRgb(255, 255, 0));
+    EXPECT_EQ(frmMain->ThumbFrame->Picture().pixel(0, 20), qRgb(0, 0, 0));
+    EXPECT_EQ(frmMain->CurrentFile, pictures.File("d.jpg"));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    // A second Show Thumb replaces the board and frames its last thumbnail again.
+    frmMain->sbThumb->click();
+    EXPECT_EQ(frmMain->centralWidget()->findChildren<TThumbBoard*>().size(), 1);
+    EXPECT_EQ(frmMain->ThumbFrame->geometry(), FrameBounds(frmMain->ScrollBoxTb->Thumb(3)->geometry()));
+    EXPECT_TRUE(dialogs.log.empty());
+}
+
+TEST_F(ThumbBoard, PressOnAThumbnailOrItsFrameMakesItCurrentAndNothingElseDoes)
+{
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg"})
+        WriteTestJpeg(pictures.File(name), 64, 48);
+    AddAll();
+    frmMain->ListView1->SelectRow(1);
+    frmMain->sbThumbClick();
+    const QRect framedLast = frmMain->ThumbFrame->geometry();
+
+    struct Case {
+        const char* what;
+        std::function<QWidget*()> target;
+        int index;      // CurrentIndex afterwards
+        int framed;     // the row framed afterwards
+    };
+    const Case cases[] = {
+        {"thumbnail 3", [&] { return Thumb(3); }, 3, 3},
+        {"the frame, now around 3", [&] { return frmMain->ThumbFrame; }, 3, 3},
+        {"thumbnail 0", [&] { return Thumb(0); }, 0, 0},
+        {"the board's background", [&] { return frmMain->ScrollBoxTb->Surface(); }, 0, 0},
+        {"the main window", [&] { return frmMain; }, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTest::mousePress(c.target(), Qt::RightButton, {}, QPoint(3, 3));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(frmMain->CurrentIndex, c.index);
+        EXPECT_EQ(frmMain->CurrentFile, RowFullPath(frmMain->ListView1->Row(c.index)));
+        EXPECT_EQ(frmMain->ThumbFrame->geometry(), FrameBounds(Thumb(c.framed)->geometry()));
+        EXPECT_EQ(frmMain->ScrollBoxTb->Surface()->findChildren<TImage*>().size(), 6u);
+        EXPECT_EQ(frmMain->ListView1->SelectedRows(), std::vector<int>{1});
+    }
+    EXPECT_NE(framedLast, frmMain->ThumbFrame->geometry());
+
+    QTest::mouseDClick(Thumb(3), Qt::LeftButton);
+    EXPECT_EQ(frmMain->CurrentIndex, 3);
+    EXPECT_EQ(frmMain->CurrentFile, pictures.File("d.jpg"));
+    EXPECT_TRUE(frmShow->isVisible());
+}
+
+TEST_F(ThumbBoard, AnEmptyListLeavesTheOldBoardShownButDisabled)
+{
+    const TTempDir noPictures;
+    const struct {
+        const char* what;
+        std::function<void()> build;
+        std::function<void()> empty;
+    } cases[] = {
+        {"an empty Directory Show folder",
+         [this] {
+             frmMain->DirectoryShowClick();
+             GoToFolder(pictures.Path());
+         },
+         [&] { GoToFolder(noPictures.Path()); }},
+        {"Remove All",
+         [this] {
+             frmMain->SelectShowClick();
+             AddAll();
+             frmMain->sbThumbClick();
+         },
+         [] { frmMain->sbRemoveAllClick(); }},
+    };
+    WriteTestJpeg(pictures.File("a.jpg"), 64, 48);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.build();
+        TThumbBoard* board = frmMain->ScrollBoxTb;
+        ASSERT_NE(board, nullptr);
+        ASSERT_TRUE(board->isEnabled());
+        c.empty();
+        EXPECT_EQ(frmMain->ScrollBoxTb, board);
+        EXPECT_FALSE(board->isEnabled());
+        EXPECT_FALSE(board->isHidden());
+        frmMain->CurrentIndex = 7;
+        QTest::mousePress(board->Thumb(0), Qt::LeftButton);
+        EXPECT_EQ(frmMain->CurrentIndex, 7);
+    }
+}
+
+TEST_F(ThumbBoard, AFileThatIsNoPictureStopsTheBuildThereWithoutAFrame)
+{
+    WriteTestJpeg(pictures.File("a.jpg"), 64, 48);
+    pictures.WriteSized("b.jpg", 500);
+    WriteTestJpeg(pictures.File("c.jpg"), 64, 48);
+    AddAll();
+    frmMain->sbThumb->click();
+
+    EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{"JPEG error #" + std::to_string(JERR_NO_SOI)});
+    ASSERT_EQ(frmMain->ScrollBoxTb->ThumbCount(), 2);
+    EXPECT_EQ(Thumb(1)->objectName(), "ImageTb1");
+    EXPECT_EQ(frmMain->ThumbFrame, nullptr);
+    EXPECT_EQ(frmMain->CurrentFile, pictures.File("b.jpg"));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    // The next press only draws a frame.
+    QTest::mousePress(Thumb(0), Qt::LeftButton);
+    ASSERT_NE(frmMain->ThumbFrame, nullptr);
+    EXPECT_EQ(frmMain->ThumbFrame->geometry(), FrameBounds(Thumb(0)->geometry()));
+}
+
+TEST_F(ThumbBoard, PixelsArriveFromTheCacheAndChangedOrDamagedFilesAreDecodedAgain)
+{
+    WriteTestJpeg(pictures.File("a.jpg"), 640, 480);
+    WriteTestJpeg(pictures.File("b.jpg"), 640, 480);
+    // Its header reads; its quantization tables are stored under numbers the frame does not use.
+    QByteArray damaged = MakeTestJpeg(64, 48);
+    for (qsizetype at = damaged.indexOf("\xFF\xDB"); at >= 0; at = damaged.indexOf("\xFF\xDB", at + 2))
+        damaged[at + 4] = static_cast<char>(damaged[at + 4] + 2);
+    WriteFileBytes(pictures.File("c.jpg"), damaged);
+    AddAll();
+    frmMain->sbThumbClick();
+    // Nothing is decoded while the build runs.
+    EXPECT_TRUE(Thumb(0)->Picture().isNull());
+    WaitForPixels();
+    EXPECT_EQ(Thumb(0)->Picture().size(), QSize(106, 80));
+    EXPECT_FALSE(Thumb(1)->Picture().isNull());
+    EXPECT_TRUE(Thumb(2)->Damaged());
+    EXPECT_TRUE(dialogs.log.empty());
+
+    WriteTestJpeg(pictures.File("b.jpg"), 480, 640);
+    frmMain->sbThumbClick();
+    EXPECT_EQ(Thumb(0)->Picture().size(), QSize(106, 80));
+    EXPECT_TRUE(Thumb(1)->Picture().isNull());
+    EXPECT_TRUE(Thumb(2)->Damaged());
+    WaitForPixels();
+    EXPECT_EQ(Thumb(1)->Picture().size(), QSize(60, 80));
+}
+
+} // namespace
