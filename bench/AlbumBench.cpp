@@ -5,6 +5,7 @@
 // cores. The pages of a run take well under a millisecond a picture; the figures are
 // the thumbnails'.
 
+#include "BenchArgs.h"
 #include "PhotoCorpus.h"
 #include "PlainDecoder.h"
 #include "BenchTiming.h"
@@ -20,7 +21,6 @@
 #include <QThreadPool>
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -49,12 +49,8 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     int width = 4000, height = 3000, count = 100;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        if (std::strcmp(argv[i], "--size") == 0)
-            std::sscanf(argv[i + 1], "%dx%d", &width, &height);
-        else if (std::strcmp(argv[i], "--count") == 0)
-            count = std::max(1, std::atoi(argv[i + 1]));
-    }
+    ReadSizeOption(argc, argv, "--size", width, height);
+    ReadCountOption(argc, argv, "--count", count);
     TPrintedDialogs dialogs;
     SetDialogs(&dialogs);
 

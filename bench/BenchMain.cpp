@@ -7,6 +7,7 @@
 //   - encoding 100 x 100 and 800 x 600 bitmaps.
 // Figures are medians of the repetitions.
 
+#include "BenchArgs.h"
 #include "BenchTiming.h"
 #include "PhotoCorpus.h"
 #include "PlainDecoder.h"
@@ -18,7 +19,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -84,12 +84,8 @@ void BenchEncode(int width, int height, int repeat)
 int main(int argc, char** argv)
 {
     int width = 4000, height = 3000, repeat = 7;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        if (std::strcmp(argv[i], "--size") == 0)
-            std::sscanf(argv[i + 1], "%dx%d", &width, &height);
-        else if (std::strcmp(argv[i], "--repeat") == 0)
-            repeat = std::max(1, std::atoi(argv[i + 1]));
-    }
+    ReadSizeOption(argc, argv, "--size", width, height);
+    ReadCountOption(argc, argv, "--repeat", repeat);
 
     QTemporaryDir dir;
     const TBitmap photo = PhotoLikeBitmap(width, height);

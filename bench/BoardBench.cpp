@@ -10,6 +10,7 @@
 //   (d) a warm rebuild (everything cached) against the cold build and decode;
 //   (e) the peak resident memory the largest corpus adds to the program's own.
 
+#include "BenchArgs.h"
 #include "BenchTiming.h"
 #include "PhotoCorpus.h"
 #include "Forms.h"
@@ -142,17 +143,15 @@ int main(int argc, char** argv)
 {
     int width = 4000, height = 3000, distinctCount = 5;
     std::vector<int> rowCounts{500, 10000};
-    for (int i = 1; i + 1 < argc; i += 2) {
-        if (std::strcmp(argv[i], "--size") == 0)
-            std::sscanf(argv[i + 1], "%dx%d", &width, &height);
-        else if (std::strcmp(argv[i], "--distinct") == 0)
-            distinctCount = std::max(1, std::atoi(argv[i + 1]));
-        else if (std::strcmp(argv[i], "--rows") == 0) {
-            rowCounts.clear();
-            std::stringstream list(argv[i + 1]);
-            for (std::string n; std::getline(list, n, ',');)
-                rowCounts.push_back(std::max(1, std::stoi(n)));
-        }
+    ReadSizeOption(argc, argv, "--size", width, height);
+    ReadCountOption(argc, argv, "--distinct", distinctCount);
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--rows") != 0)
+            continue;
+        rowCounts.clear();
+        std::stringstream list(argv[i + 1]);
+        for (std::string n; std::getline(list, n, ',');)
+            rowCounts.push_back(std::max(1, std::stoi(n)));
     }
     std::setvbuf(stdout, nullptr, _IOLBF, 0);  // each figure as soon as it is measured
     QTemporaryDir dir;

@@ -4,4 +4,7 @@ file(GLOB LUMORA_PICTURE_SOURCES CONFIGURE_DEPENDS ${LUMORA_ROOT}/src/imaging/*.
 list(APPEND LUMORA_PICTURE_SOURCES
      ${LUMORA_ROOT}/src/toolkit/Graphic.cpp
      ${LUMORA_ROOT}/src/toolkit/Bitmap.cpp
-     ${LUMORA_ROOT}/src/toolkit/Picture.cpp)
+     ${LUMORA_ROOT}/src/toolkit/Picture.cpp
+     # Display copies turn a failed load into its error text.
+     ${LUMORA_ROOT}/src/toolkit/Errors.cpp
+     ${LUMORA_ROOT}/src/toolkit/Dialogs.cpp)
