@@ -1,20 +1,47 @@
-// Writes the fuzzer's seed corpus and the hostile inputs the replay keeps checking.
-// Every input is one settings byte (see FuzzJPEG.cpp) followed by a JPEG file.
-//   lumora_fuzz_seeds fuzz/corpus fuzz/regressions
+// Writes every fuzz target's seed corpus and the hostile inputs its replay keeps checking,
+// each target in folders of its own: corpus/TARGET and regressions/TARGET.
+//   lumora_fuzz_seeds fuzz
+// jpeg: one settings byte (see FuzzJPEG.cpp) followed by a JPEG file; bmp: a file;
+// settings: a settings file; album: the title and picked paths, each ended by a zero byte.
 
 #include "imaging/JPEGImage.h"
+#include "settings/SettingsFile.h"
 #include "support/PictureMakers.h"
+#include "text/AllTools.h"
+#include "toolkit/Bitmap.h"
+#include "toolkit/TextFile.h"
 
 #include <QDir>
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
+// A target's two folders, made on first use.
+struct TFolders {
+    QString corpus;
+    QString hostile;
+};
+
+TFolders Folders(const QString& root, const char* target)
+{
+    const TFolders f{QDir(root).filePath(QStringLiteral("corpus/") + target),
+                     QDir(root).filePath(QStringLiteral("regressions/") + target)};
+    QDir().mkpath(f.corpus);
+    QDir().mkpath(f.hostile);
+    return f;
+}
+
+void Put(const QString& dir, const std::string& name, const QByteArray& bytes)
+{
+    WriteFileBytes(QDir(dir).filePath(QString::fromStdString(name)).toStdString(), bytes);
+}
+
 void Put(const QString& dir, const std::string& name, char flags, const QByteArray& jpeg)
 {
-    WriteFileBytes(QDir(dir).filePath(QString::fromStdString(name)).toStdString(), flags + jpeg);
+    Put(dir, name, flags + jpeg);
 }
 
 // A file from Lumora's own encoder.
@@ -27,19 +54,10 @@ QByteArray OwnEncoding(int width, int height, bool gray, bool progressive)
     return jpeg.SaveToBytes();
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+void JpegSeeds(const TFolders& f)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s CORPUS_DIR REGRESSIONS_DIR\n", argv[0]);
-        return 2;
-    }
-    const QString corpus = QString::fromLocal8Bit(argv[1]);
-    const QString hostile = QString::fromLocal8Bit(argv[2]);
-    QDir().mkpath(corpus);
-    QDir().mkpath(hostile);
-
+    const QString& corpus = f.corpus;
+    const QString& hostile = f.hostile;
     Put(corpus, "rgb-baseline", 0, MakeTestJpeg(17, 13));
     Put(corpus, "rgb-progressive", 0, MakeTestJpeg(24, 16, {.progressive = true}));
     Put(corpus, "rgb-progressive-shown", 32, MakeTestJpeg(24, 16, {.progressive = true}));
@@ -69,5 +87,132 @@ int main(int argc, char** argv)
     Put(hostile, "truncated-in-header", 0, MakeTestJpeg(16, 16, {.truncateTo = 100}));
     Put(hostile, "truncated-progressive-8bit", 8 | 32, MakeTestJpeg(64, 64, {.progressive = true, .truncateTo = 900}));
     Put(hostile, "not-a-jpeg", 0, MakeTestBmp(4, 4));
+}
+
+// A bitmap file as Lumora saves it.
+QByteArray OwnBitmap(TBitmap bitmap)
+{
+    return bitmap.SaveToBytes();
+}
+
+// A little-endian field of a bitmap file's headers rewritten.
+QByteArray Patched(QByteArray bmp, int offset, std::int32_t value, int bytes = 4)
+{
+    for (int i = 0; i < bytes; ++i)
+        bmp[offset + i] = static_cast<char>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xFF);
+    return bmp;
+}
+
+// Offsets in the file header and the BITMAPINFOHEADER after it.
+constexpr int kBmpWidth = 18, kBmpHeight = 22, kBmpBits = 28, kBmpCompression = 30, kBmpColorsUsed = 46;
+
+void BmpSeeds(const TFolders& f)
+{
+    Put(f.corpus, "rgb-24bit", MakeTestBmp(17, 13));
+    Put(f.corpus, "rgb-24bit-1x1", MakeTestBmp(1, 1));
+    TBitmap indexed(TestPatternImage(12, 7));
+    indexed.SetPixelFormat(TPixelFormat::pf8bit);
+    Put(f.corpus, "own-8bit", OwnBitmap(indexed));
+    Put(f.corpus, "own-24bit", OwnBitmap(TBitmap(TestPatternImage(9, 5))));
+    Put(f.corpus, "top-down", Patched(MakeTestBmp(8, 6), kBmpHeight, -6));
+    // Other depths over the same headers, for the fuzzer to repair.
+    Put(f.corpus, "as-1bit", Patched(OwnBitmap(indexed), kBmpBits, 1, 2));
+    Put(f.corpus, "as-4bit", Patched(OwnBitmap(indexed), kBmpBits, 4, 2));
+    Put(f.corpus, "as-16bit", Patched(MakeTestBmp(8, 4), kBmpBits, 16, 2));
+    Put(f.corpus, "as-32bit", Patched(MakeTestBmp(8, 4), kBmpBits, 32, 2));
+
+    Put(f.hostile, "zero-length", QByteArray());
+    Put(f.hostile, "header-only", MakeTestBmp(4, 4).left(54));
+    Put(f.hostile, "truncated-pixels", MakeTestBmp(32, 32).left(200));
+    Put(f.hostile, "huge-announced", Patched(Patched(MakeTestBmp(4, 4), kBmpWidth, 65535), kBmpHeight, 65535));
+    Put(f.hostile, "just-over-1GiB", Patched(Patched(MakeTestBmp(4, 4), kBmpWidth, 16384), kBmpHeight, 21846));
+    Put(f.hostile, "negative-width", Patched(MakeTestBmp(4, 4), kBmpWidth, -4));
+    Put(f.hostile, "most-negative-height", Patched(MakeTestBmp(4, 4), kBmpHeight, INT32_MIN));
+    Put(f.hostile, "zero-bits", Patched(MakeTestBmp(4, 4), kBmpBits, 0, 2));
+    Put(f.hostile, "rle8-over-24bit", Patched(MakeTestBmp(8, 8), kBmpCompression, 1));
+    Put(f.hostile, "huge-palette", Patched(OwnBitmap(indexed), kBmpColorsUsed, INT32_MAX));
+    Put(f.hostile, "not-a-bitmap", MakeTestJpeg(8, 8));
+}
+
+// Settings files as Lumora writes them: CR LF line ends.
+QByteArray SettingsFileBytes(const TSettings& values, const TBrowseSettings& browse)
+{
+    TAllTools tools;
+    return QByteArray::fromStdString(ToCrLf(SettingsText(values, browse, tools)));
+}
+
+void SettingsSeeds(const TFolders& f)
+{
+    const TSettings windows = DefaultSettings(WindowsDefaultSettings());
+    Put(f.corpus, "windows-defaults", SettingsFileBytes(windows, {}));
+    Put(f.corpus, "platform-defaults", SettingsFileBytes(DefaultSettings(PlatformDefaultSettings()), {}));
+
+    TSettings changed = windows;
+    changed.ImageTool = "a=b";
+    changed.SlideDelay.clear();
+    changed.HtmlThumbMode = -2147483647 - 1;
+    changed.ViewerBackdrop = 0x123456;
+    TBrowseSettings browse{0x00FF00, SystemColor(8), {}};
+    for (int k = 0; k < 3; ++k)
+        browse.SavedPaths.push_back({"mPath" + std::to_string(k), "&" + std::to_string(k) + ".C:\\Pics\\" + std::string(40 * k, 'x')});
+    Put(f.corpus, "changed-with-saved-paths", SettingsFileBytes(changed, browse));
+
+    const QByteArray defaults = SettingsFileBytes(windows, {});
+    Put(f.corpus, "linux-line-ends", QByteArray::fromStdString(FromCrLf(defaults.toStdString())));
+    Put(f.corpus, "no-last-line-end", defaults.left(defaults.size() - 2));
+
+    Put(f.hostile, "zero-length", QByteArray());
+    Put(f.hostile, "blank-first-line", "\r\n" + defaults);
+    Put(f.hostile, "lone-carriage-returns", QByteArray("2 [Menu] 0=a\rb\r\r\n3 [Image Tool]       4=\r\n"));
+    Put(f.hostile, "no-equals", QByteArray("1 [Color] 1\n"));
+    Put(f.hostile, "equals-first", QByteArray("=1\n1=\n"));
+    Put(f.hostile, "colour-out-of-range", QByteArray("1 [Color] 1=2147483648\n1 [Color] 2=-0\n"));
+    Put(f.hostile, "signs-as-keys", QByteArray("2 [Menu] +=a\n2 [Menu] -=b\n4 -2=1\n"));
+    Put(f.hostile, "eleven-saved-paths", QByteArray("2 [Menu] 7=a\n").repeated(11));
+    Put(f.hostile, "long-line", QByteArray("3 [Image Tool Path]  5=") + QByteArray(5000, '/') + "\n");
+}
+
+// The title, then each picked path, every one ended by a zero byte.
+QByteArray AlbumInput(const std::string& title, const std::vector<std::string>& paths)
+{
+    QByteArray bytes = QByteArray::fromStdString(title) + '\0';
+    for (const std::string& path : paths)
+        bytes += QByteArray::fromStdString(path) + '\0';
+    return bytes;
+}
+
+void AlbumSeeds(const TFolders& f)
+{
+    std::vector<std::string> nineteen;
+    for (int n = 1; n <= 19; ++n)
+        nineteen.push_back("/Pics/IMG_" + std::to_string(1000 + n) + ".jpg");
+    Put(f.corpus, "three-pictures", AlbumInput("Leica", {"/Pics/IMG_0001.jpg", "/Pics/IMG_0002.jpg", "/Pics/IMG_0003.jpg"}));
+    Put(f.corpus, "nineteen-pictures", AlbumInput("Nikon", nineteen));
+    Put(f.corpus, "odd-names", AlbumInput("", {"/Pics/sunset.jpg", "/Pics/SunseT.jpg", "/Pics/a.b.jpg", "/Pics/README",
+                                               "/Pics/x.", "/Pics/.jpg", "/Pics/deep/IMG.jpg"}));
+    Put(f.corpus, "markup", AlbumInput(R"(my "album" <b>)", {R"(/Pics/my & "x" <y>.jpg)", "/a b/c d.JPG"}));
+
+    Put(f.hostile, "nothing", QByteArray());
+    Put(f.hostile, "no-separator", AlbumInput("T", {"IMG.jpg", "", "."}));
+    Put(f.hostile, "empty-names", AlbumInput("T", {"/", "//", "/Pics/."}));
+    Put(f.hostile, "stand-in-like-names", AlbumInput("@t@", {"/@b1@.jpg", "/@@.jpg"}));
+    // Legal Linux names that once split their page lines.
+    Put(f.hostile, "name-line-feed", AlbumInput("T", {"/Pics/two\nlines.jpg"}));
+    Put(f.hostile, "name-carriage-return", AlbumInput("T\r", {"/Pics/cr\r.jpg", "/Pics/\r\n.jpg"}));
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FUZZ_DIR\n", argv[0]);
+        return 2;
+    }
+    const QString root = QString::fromLocal8Bit(argv[1]);
+    JpegSeeds(Folders(root, "jpeg"));
+    BmpSeeds(Folders(root, "bmp"));
+    SettingsSeeds(Folders(root, "settings"));
+    AlbumSeeds(Folders(root, "album"));
     return 0;
 }

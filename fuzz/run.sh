@@ -1,22 +1,39 @@
 #!/usr/bin/env bash
-# Builds the JPEG fuzzer with clang and runs it for the given number of seconds:
-#   fuzz/run.sh 600
-# New corpus entries stay in build-fuzz/corpus; an input that crashes is written to
-# fuzz/regressions/, which the ctest replay runs from then on (commit it with the fix).
-# fuzz/run.sh --seeds rewrites the kept seed corpus and hostile inputs instead.
+# Builds the fuzzers with clang and runs one of them for the given number of seconds:
+#   fuzz/run.sh TARGET [SECONDS] [LIBFUZZER OPTIONS...]   TARGET: jpeg, bmp, settings, album
+#   fuzz/run.sh album 600
+# New corpus entries stay in build-fuzz/corpus/TARGET; an input that fails is written to
+# fuzz/regressions/TARGET/, which the ctest replay runs from then on (commit it with the fix).
+# fuzz/run.sh --seeds rewrites every target's kept seed corpus and hostile inputs instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=build-fuzz
+
+usage() {
+    echo "usage: $0 jpeg|bmp|settings|album [SECONDS] [LIBFUZZER OPTIONS...] | --seeds" >&2
+    exit 2
+}
+[ $# -ge 1 ] || usage
 
 cmake -S fuzz -B "$BUILD" -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
       -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$BUILD" -j2
 
-if [ "${1:-}" = "--seeds" ]; then
-    exec "$BUILD/lumora_fuzz_seeds" fuzz/corpus fuzz/regressions
+if [ "$1" = "--seeds" ]; then
+    exec "$BUILD/lumora_fuzz_seeds" fuzz
 fi
 
-mkdir -p "$BUILD/corpus"
-exec "$BUILD/lumora_fuzz_jpeg" "$BUILD/corpus" fuzz/corpus fuzz/regressions \
-     -max_total_time="${1:-600}" -artifact_prefix=fuzz/regressions/ \
-     -rss_limit_mb=3072 -max_len=32768 -timeout=20 -print_final_stats=1
+TARGET=$1
+case "$TARGET" in
+    jpeg) MAX_LEN=32768 ;;
+    bmp) MAX_LEN=16384 ;;
+    settings|album) MAX_LEN=4096 ;;
+    *) usage ;;
+esac
+SECONDS_TO_RUN=${2:-600}
+shift $(( $# >= 2 ? 2 : 1 ))
+
+mkdir -p "$BUILD/corpus/$TARGET" "fuzz/regressions/$TARGET"
+exec "$BUILD/lumora_fuzz_$TARGET" "$BUILD/corpus/$TARGET" "fuzz/corpus/$TARGET" "fuzz/regressions/$TARGET" \
+     -max_total_time="$SECONDS_TO_RUN" -artifact_prefix="fuzz/regressions/$TARGET/" \
+     -rss_limit_mb=3072 -max_len="$MAX_LEN" -timeout=20 -print_final_stats=1 "$@"

@@ -37,21 +37,39 @@ std::string Joined(const std::vector<std::string>& lines)
     return text;
 }
 
+// The character reference a byte of a name or title is written as, or nullptr for the
+// byte itself. Line ends always: a Linux name may hold them, and they would split the
+// page's line. With markup also the three bytes that end an attribute or start a tag.
+const char* Reference(char c, bool markup)
+{
+    switch (c) {
+    case '\n': return "&#10;";
+    case '\r': return "&#13;";
+    case '"': return markup ? "&quot;" : nullptr;
+    case '<': return markup ? "&lt;" : nullptr;
+    case '>': return markup ? "&gt;" : nullptr;
+    default: return nullptr;
+    }
+}
+
+std::string PageText(const std::string& text, bool markup)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (const char* reference = Reference(c, markup))
+            out += reference;
+        else
+            out += c;
+    }
+    return out;
+}
+
 } // namespace
 
 std::string PageName(const std::string& baseName)
 {
-    std::string out;
-    out.reserve(baseName.size());
-    for (char c : baseName) {
-        switch (c) {
-        case '"': out += "&quot;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        default: out += c;
-        }
-    }
-    return out;
+    return PageText(baseName, true);
 }
 
 std::string RowFragment(const std::vector<TRowPicture>& pictures)
@@ -89,7 +107,7 @@ std::string PicturePage(const std::string& baseName, const std::string& pictureF
 
 std::string IndexPage(const std::string& title, const std::vector<std::string>& fragmentLines, int number, int pages)
 {
-    std::vector<std::string> lines = {"<html>", "<head>", "<title>" + title + "</title>", "</head>", kBody};
+    std::vector<std::string> lines = {"<html>", "<head>", "<title>" + PageText(title, false) + "</title>", "</head>", kBody};
     lines.insert(lines.end(), fragmentLines.begin(), fragmentLines.end());
     lines.insert(lines.end(), {
         "<hr>", "<div align=\"center\">", "<table border=\"0\">", "<tr>",

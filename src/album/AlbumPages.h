@@ -2,7 +2,8 @@
 // The texts of an album: the row fragment (one table of up to six thumbnails), the
 // picture page and the index page. Plain text in, plain text out; every line ends in
 // "\n", which the text-file writer stores as CR LF. Names go in as they are, except the
-// three characters that would end an attribute or start a tag.
+// three characters that would end an attribute or start a tag and the line ends, which
+// would split a line; the title goes in as it is except for its line ends.
 
 #include <string>
 #include <vector>
@@ -16,7 +17,8 @@ struct TRowPicture {
 // The credit of every index page's foot line.
 extern const char* const kAlbumCredit;
 
-// A base name as page text: '"', '<' and '>' become &quot;, &lt; and &gt;.
+// A base name as page text: '"', '<' and '>' become &quot;, &lt; and &gt;, line feed
+// and carriage return &#10; and &#13;.
 std::string PageName(const std::string& baseName);
 
 // "<div>"..."</div>": 8 + 2k lines for k pictures.

@@ -35,7 +35,7 @@ TEST(JPEGFileHeader, AnswersAsTheMemoryReadDoesForEveryKeptFuzzInput)
 {
     TTempDir dir;
     int inputs = 0;
-    for (const char* folder : {"corpus", "regressions"}) {
+    for (const char* folder : {"corpus/jpeg", "regressions/jpeg"}) {
         const QDir kept(QStringLiteral(LUMORA_FUZZ_DIR "/") + folder);
         for (const QString& name : kept.entryList(QDir::Files, QDir::Name)) {
             SCOPED_TRACE(name.toStdString());

@@ -1,0 +1,122 @@
+// Fuzz target: arbitrary bytes as a bitmap file, through TBitmap from memory and through
+// the picture container from a ".bmp" file. A load that fails throws EInvalidGraphic and
+// nothing else, the same way both roads; one that succeeds gives a bitmap that is not
+// empty, and Lumora's own save of it loads back with the same size, depth, colour table
+// and pixel colours.
+
+#include "toolkit/Bitmap.h"
+#include "toolkit/Picture.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+namespace {
+
+// The file the container loads, in a folder of its own for the whole run.
+const std::string& FilePath()
+{
+    static const QTemporaryDir dir;
+    static const std::string path = QFile::encodeName(dir.filePath("input.BMP")).toStdString();
+    if (!dir.isValid())
+        std::abort();
+    return path;
+}
+
+void WriteInput(const QByteArray& bytes)
+{
+    QFile file(QFile::decodeName(FilePath().c_str()));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        std::abort();
+}
+
+// The bitmap loaded, or nothing when the load was refused.
+std::optional<TBitmap> FromBytes(const QByteArray& bytes)
+{
+    TBitmap bitmap;
+    try {
+        bitmap.LoadFromBytes(bytes);
+    } catch (const EInvalidGraphic&) {
+        return std::nullopt;
+    }
+    return bitmap;
+}
+
+// The size the container holds after loading the file, or nothing when it was refused.
+std::optional<QSize> ThroughPicture()
+{
+    TPicture picture;
+    try {
+        picture.LoadFromFile(FilePath());
+    } catch (const EInvalidGraphic&) {
+        if (picture.Graphic())
+            std::abort();
+        return std::nullopt;
+    }
+    return QSize(picture.Width(), picture.Height());
+}
+
+// The colours of the pixels, as drawing sees them.
+QImage Colours(const TBitmap& bitmap)
+{
+    return bitmap.Image().convertToFormat(QImage::Format_RGB32);
+}
+
+// An 8-bit file may use indices past its colour table. Qt keeps them and draws them
+// black, but its writer packs a table of up to 16 colours into 4 bits, which turns them
+// into other colours: such bitmaps are not compared pixel for pixel.
+bool IndicesInTable(const TBitmap& bitmap)
+{
+    if (bitmap.PixelFormat() != TPixelFormat::pf8bit)
+        return true;
+    const QImage& image = bitmap.Image();
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar* row = image.constScanLine(y);
+        if (std::any_of(row, row + image.width(), [&](uchar index) { return index >= image.colorCount(); }))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+// Only the fuzzer calls this; the replay of kept inputs loads under the usual limits.
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    // Qt refuses larger pictures before decoding, which is all the search needs to see
+    // of them; decoding pictures of up to Qt's usual limit would only slow it.
+    QImageReader::setAllocationLimit(16);
+    // Qt's reader warns about every odd colour index, which would only slow the search.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const std::optional<TBitmap> bitmap = FromBytes(bytes);
+    WriteInput(bytes);
+    const std::optional<QSize> held = ThroughPicture();
+    if (bitmap.has_value() != held.has_value())
+        std::abort();
+    if (!bitmap)
+        return 0;
+    if (bitmap->Empty() || bitmap->Width() <= 0 || bitmap->Height() <= 0
+        || *held != QSize(bitmap->Width(), bitmap->Height()))
+        std::abort();
+
+    TBitmap saved = *bitmap;
+    const std::optional<TBitmap> reloaded = FromBytes(saved.SaveToBytes());
+    if (!reloaded || reloaded->Width() != bitmap->Width() || reloaded->Height() != bitmap->Height()
+        || reloaded->PixelFormat() != bitmap->PixelFormat())
+        std::abort();
+    if (IndicesInTable(*bitmap) && (reloaded->Palette() != bitmap->Palette() || Colours(*reloaded) != Colours(*bitmap)))
+        std::abort();
+    return 0;
+}
