@@ -1,11 +1,8 @@
 #pragma once
-// The limits of JPEG decoding: what a file may ask for before it is refused, and how
-// many colours an 8-bit bitmap gets.
+// The limits of JPEG decoding beside those of every picture (kMaxDecodedBytes): how
+// many scans a file may hold and how many colours an 8-bit bitmap gets.
 
-#include <cstdint>
-
-// A picture whose decoded bitmap would take more bytes than this is refused at its header.
-constexpr std::int64_t kMaxDecodedBytes = std::int64_t{1} << 30;
+#include "toolkit/PictureLimits.h"
 
 // More scans than this make a progressive file hostile: decoding stops with an error.
 constexpr int kMaxJPEGScans = 500;

@@ -2,11 +2,11 @@
 
 #include "imaging/JPEGCodec.h"
 #include "imaging/JPEGImage.h"
+#include "toolkit/Bitmap.h"
 #include "toolkit/Graphic.h"
 #include "toolkit/Picture.h"
 
 #include <QFile>
-#include <QImageReader>
 
 TThumbHeader ReadThumbHeader(const std::string& path)
 {
@@ -18,10 +18,9 @@ TThumbHeader ReadThumbHeader(const std::string& path)
         return header;
     }
     TPicture::CheckFileFormat(path);
-    QImageReader reader(QFile::decodeName(path.c_str()), "bmp");
-    header.size = reader.size();
-    if (!header.size.isValid())
-        throw EInvalidGraphic("Bitmap image is not valid");
+    QFile file;
+    OpenToRead(file, path);
+    header.size = ReadBitmapHeader(file);
     return header;
 }
 

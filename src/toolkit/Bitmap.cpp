@@ -1,12 +1,18 @@
 #include "toolkit/Bitmap.h"
 
+#include "toolkit/PictureLimits.h"
+
 #include <QBuffer>
+#include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
+#include <QtEndian>
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
+#include <mutex>
 
 namespace {
 
@@ -39,7 +45,68 @@ int NearestIndex(const QList<QRgb>& colors, QRgb rgb)
     return best;
 }
 
+// " (file name)" when the stream is a file, so that an error names what was read.
+std::string Source(const QIODevice& stream)
+{
+    const auto* file = qobject_cast<const QFileDevice*>(&stream);
+    return file ? " (" + QFile::encodeName(file->fileName()).toStdString() + ")" : std::string{};
+}
+
+// A reader of bitmap content only: another format under a bitmap name is refused.
+void UseBitmapFormat(QImageReader& reader)
+{
+    reader.setAutoDetectImageFormat(false);
+    reader.setFormat("bmp");
+    // Qt's own limit (256 MB) would give a null image without a word; bitmaps get the
+    // limit of every picture, checked at the header below.
+    static std::once_flag raised;
+    std::call_once(raised, [] { QImageReader::setAllocationLimit(static_cast<int>(kMaxDecodedBytes >> 20)); });
+}
+
+// Qt refuses a header past its own pixel limit without saying why; the header's size
+// and depth are read here first, so that a bitmap too large to decode is named as such.
+// Qt decodes 8-bit and smaller bitmaps to 8 bits a pixel, every other one to 32.
+void RefuseOversized(const QByteArray& head, const std::string& source)
+{
+    if (head.size() < 26 || !head.startsWith("BM"))
+        return;
+    const char* info = head.constData() + 14;
+    std::int64_t width = 0, height = 0;
+    int bits = 0;
+    if (qFromLittleEndian<quint32>(info) == 12) {  // the old core header: 16-bit sides
+        width = qFromLittleEndian<quint16>(info + 4);
+        height = qFromLittleEndian<quint16>(info + 6);
+        bits = qFromLittleEndian<quint16>(info + 10);
+    } else if (head.size() >= 30) {
+        width = std::abs(std::int64_t{qFromLittleEndian<qint32>(info + 4)});
+        height = std::abs(std::int64_t{qFromLittleEndian<qint32>(info + 8)});
+        bits = qFromLittleEndian<quint16>(info + 14);
+    }
+    const std::int64_t rowBytes = ((width * (bits <= 8 ? 8 : 32) + 31) / 32) * 4;
+    if (height > 0 && rowBytes > kMaxDecodedBytes / height)
+        throw EInvalidGraphic("Bitmap image of " + std::to_string(width) + " x " + std::to_string(height)
+                              + " pixels is larger than 1 GiB" + source);
+}
+
+// The size the reader's header gives, refused when it is too large or there is none.
+QSize CheckedHeader(QImageReader& reader, const QByteArray& head, const std::string& source)
+{
+    RefuseOversized(head, source);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty())
+        throw EInvalidGraphic("Bitmap image is not valid" + source);
+    return size;
+}
+
 }  // namespace
+
+QSize ReadBitmapHeader(QIODevice& device)
+{
+    const QByteArray head = device.peek(30);
+    QImageReader reader(&device);
+    UseBitmapFormat(reader);
+    return CheckedHeader(reader, head, Source(device));
+}
 
 TBitmap::TBitmap(int width, int height, TPixelFormat format) : format_(format)
 {
@@ -162,15 +229,16 @@ void TBitmap::DrawPart(QPainter& painter, const QRectF& target, const QRectF& so
 
 void TBitmap::LoadFromStream(QIODevice& stream)
 {
+    const std::string source = Source(stream);
     QByteArray bytes = ReadToEnd(stream);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    // The format is forced: content of another format under a bitmap name is refused.
-    QImageReader reader(&buffer, "bmp");
-    reader.setAutoDetectImageFormat(false);
+    QImageReader reader(&buffer);
+    UseBitmapFormat(reader);
+    CheckedHeader(reader, bytes.left(30), source);
     const QImage image = reader.read();
     if (image.isNull())
-        throw EInvalidGraphic("Bitmap image is not valid");
+        throw EInvalidGraphic("Bitmap image is not valid" + source);
     *this = TBitmap(image);
 }
 

@@ -50,7 +50,8 @@ public:
     void DrawPart(QPainter& painter, const QRectF& target, const QRectF& source,
                   TDrawFilter filter) const override;
 
-    // Bitmap files only: content of another format fails with EInvalidGraphic.
+    // Bitmap files only: content of another format, or a header whose pixels would take
+    // more than kMaxDecodedBytes, fails with EInvalidGraphic naming the file it came from.
     void LoadFromStream(QIODevice& stream) override;
     void SaveToStream(QIODevice& stream) override;
 
@@ -58,3 +59,7 @@ private:
     QImage image_;
     TPixelFormat format_ = TPixelFormat::pf24bit;
 };
+
+// The size a bitmap file's header announces, read from the device's position; what
+// LoadFromStream would refuse at the header throws the same EInvalidGraphic.
+QSize ReadBitmapHeader(QIODevice& device);

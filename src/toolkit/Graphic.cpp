@@ -1,5 +1,6 @@
 #include "toolkit/Graphic.h"
 
+#include "toolkit/PictureLimits.h"
 #include "toolkit/RunTime.h"
 #include "toolkit/StreamErrors.h"
 
@@ -27,6 +28,9 @@ void OpenToRead(QFile& file, const std::string& fileName)
     file.setFileName(FileName(fileName));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw EFOpenError("Cannot open file \"" + fileName + "\". " + Reason(file));
+    // Readers take the whole file into memory; a huge one is refused before that.
+    if (file.size() > kMaxPictureFileBytes)
+        throw EInvalidGraphic("The picture file \"" + fileName + "\" is larger than 1 GiB");
 }
 
 void TGraphic::Assign(const TGraphic& source)

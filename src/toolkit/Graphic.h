@@ -24,8 +24,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Opens a file for reading, unbuffered: picture readers read in pieces of their own size.
-// One that cannot be opened throws EFOpenError naming it.
+// Opens a picture file for reading, unbuffered: picture readers read in pieces of their
+// own size. One that cannot be opened throws EFOpenError naming it; one larger than
+// kMaxPictureFileBytes throws EInvalidGraphic naming it.
 void OpenToRead(QFile& file, const std::string& fileName);
 
 // How a picture drawn at another size than its own is filtered.

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cstdio>
@@ -88,7 +89,8 @@ std::vector<jpeg_scan_info> ScanScript(int components, int count)
 }
 
 // Rewrites the size in the frame header, walking the marker segments from the start.
-void AnnounceSize(QByteArray& bytes, int width, int height)
+// Rewrites the frame header's sample precision and size.
+void AnnounceFrame(QByteArray& bytes, int precision, int width, int height)
 {
     qsizetype i = 2;
     while (i + 9 < bytes.size() && static_cast<uchar>(bytes[i]) == 0xFF) {
@@ -96,6 +98,7 @@ void AnnounceSize(QByteArray& bytes, int width, int height)
         const int length = static_cast<uchar>(bytes[i + 2]) << 8 | static_cast<uchar>(bytes[i + 3]);
         const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
         if (frame) {
+            bytes[i + 4] = static_cast<char>(precision);
             bytes[i + 5] = static_cast<char>(height >> 8);
             bytes[i + 6] = static_cast<char>(height);
             bytes[i + 7] = static_cast<char>(width >> 8);
@@ -158,9 +161,9 @@ QByteArray MakeTestJpeg(int width, int height, const TJpegOptions& options)
     jpeg_destroy_compress(&cinfo);
     QByteArray bytes(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(size));
     std::free(buffer);
-    if (options.announcedWidth > 0 || options.announcedHeight > 0)
-        AnnounceSize(bytes, options.announcedWidth > 0 ? options.announcedWidth : width,
-                     options.announcedHeight > 0 ? options.announcedHeight : height);
+    if (options.announcedWidth > 0 || options.announcedHeight > 0 || options.precision != 8)
+        AnnounceFrame(bytes, options.precision, options.announcedWidth > 0 ? options.announcedWidth : width,
+                      options.announcedHeight > 0 ? options.announcedHeight : height);
     if (options.truncateTo > 0)
         bytes.truncate(static_cast<qsizetype>(options.truncateTo));
     return bytes;
@@ -180,7 +183,7 @@ QImage TestPatternImage(int width, int height)
     return image;
 }
 
-QByteArray MakeTestBmp(int width, int height)
+QByteArray MakeTestBmp(int width, int height, QSize announced)
 {
     const QImage image = TestPatternImage(width, height);
     QByteArray bytes;
@@ -188,6 +191,11 @@ QByteArray MakeTestBmp(int width, int height)
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "BMP"))
         throw std::runtime_error("cannot make a BMP");
+    if (announced.isValid()) {
+        // The info header's width and height, little-endian, after the 14-byte file header.
+        qToLittleEndian<qint32>(announced.width(), bytes.data() + 18);
+        qToLittleEndian<qint32>(announced.height(), bytes.data() + 22);
+    }
     return bytes;
 }
 

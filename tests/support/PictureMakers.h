@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QRgb>
+#include <QSize>
 
 #include <cstddef>
 #include <string>
@@ -34,6 +35,8 @@ struct TJpegOptions {
     std::size_t truncateTo = 0; // keep only the first bytes (0: the whole file)
     int announcedWidth = 0;     // rewrite the frame header's size (0: the real one)
     int announcedHeight = 0;
+    int precision = 8;          // the frame header's sample precision: 12 makes the file
+                                // announce 12-bit samples, which an 8-bit libjpeg refuses
 };
 
 // The pattern every test picture shows: smooth gradients, so lossy decodes stay close.
@@ -44,8 +47,8 @@ QImage TestPatternImage(int width, int height);
 QByteArray MakeTestJpeg(int width, int height, const TJpegOptions& options = {});
 void WriteTestJpeg(const std::string& path, int width, int height, const TJpegOptions& options = {});
 
-// A 24-bit BMP of the test pattern.
-QByteArray MakeTestBmp(int width, int height);
+// A 24-bit BMP of the test pattern; a valid announced size rewrites its header's size.
+QByteArray MakeTestBmp(int width, int height, QSize announced = {});
 void WriteTestBmp(const std::string& path, int width, int height);
 
 // Writes bytes to a file; throws std::runtime_error when it cannot.

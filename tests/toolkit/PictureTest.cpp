@@ -1,20 +1,24 @@
 // TPicture chooses the graphic class by the file's extension, without regard to case,
 // and never by guessing from the content.
 
+#include "imaging/JPEGCodec.h"
 #include "imaging/JPEGImage.h"
 #include "support/PictureMakers.h"
 #include "support/TempDir.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/Picture.h"
+#include "toolkit/PictureLimits.h"
 #include "toolkit/StreamErrors.h"
 
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 
 #include <cstdlib>
+#include <stdexcept>
 
 namespace {
 
@@ -107,6 +111,48 @@ TEST(PictureLoad, AFailedLoadKeepsThePictureHeld)
     EXPECT_THROW(picture.LoadFromFile(dir.File("missing.jpg")), EFOpenError);
     EXPECT_THROW(picture.LoadFromFile(dir.Write("bad.jpg", "junk")), EJPEG);
     EXPECT_EQ(picture.Width(), 30);
+}
+
+TEST(PictureLoad, RefusesFilesPastTheLimitsNamingThem)
+{
+    RegisterJPEGImage();
+    TTempDir dir;
+    const auto sparse = [&](const std::string& name) {
+        // Holes, not bytes: the file only claims its size.
+        QFile file(QString::fromStdString(dir.File(name)));
+        if (!file.open(QIODevice::WriteOnly) || !file.resize(kMaxPictureFileBytes + 1))
+            throw std::runtime_error("cannot make " + name);
+        return dir.File(name);
+    };
+    struct Case {
+        std::string path;
+        std::string error;  // what the message says before the file's name
+    };
+    const Case cases[] = {
+        {sparse("huge.jpg"), "The picture file \""},
+        {sparse("huge.bmp"), "The picture file \""},
+        {dir.Write("wide.bmp", MakeTestBmp(4, 4, {100000, 100000}).toStdString()),
+         "Bitmap image of 100000 x 100000 pixels is larger than 1 GiB ("},
+        // Qt decodes 24-bit bitmaps to 4 bytes a pixel: one row past 1 GiB.
+        {dir.Write("tall.bmp", MakeTestBmp(4, 4, {16384, 16385}).toStdString()),
+         "Bitmap image of 16384 x 16385 pixels is larger than 1 GiB ("},
+        {dir.Write("junk.bmp", "junk"), "Bitmap image is not valid ("},
+        {dir.Write("jpeg-inside.bmp", MakeTestJpeg(8, 8).toStdString()), "Bitmap image is not valid ("},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        TPicture picture;
+        try {
+            picture.LoadFromFile(c.path);
+            ADD_FAILURE() << "loaded";
+        } catch (const EInvalidGraphic& e) {
+            const std::string text = e.what();
+            EXPECT_EQ(text.substr(0, c.error.size()), c.error);
+            EXPECT_NE(text.find(c.path), std::string::npos);
+        }
+    }
+    // The header readers of the board refuse the same files.
+    EXPECT_THROW(ReadJPEGFileHeader(cases[0].path), EInvalidGraphic);
 }
 
 TEST(PictureDraw, StretchesTheGraphicIntoTheRectangle)
