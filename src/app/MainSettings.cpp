@@ -37,8 +37,7 @@ void TfrmMain::LoadSettings()
 
 void TfrmMain::WriteDefaultSettings()
 {
-    if (!SaveSettingsFile(SettingsFilePath(), DefaultSettings(PlatformDefaultSettings()), TBrowseSettings{}, MainTools))
-        Dialogs().ShowMessage(kCannotOpen);
+    SaveSettingsReporting(SettingsFilePath(), DefaultSettings(PlatformDefaultSettings()), TBrowseSettings{}, MainTools);
 }
 
 TBrowseSettings TfrmMain::BrowseSettings() const
@@ -48,8 +47,7 @@ TBrowseSettings TfrmMain::BrowseSettings() const
 
 void TfrmMain::SaveSettings()
 {
-    if (!SaveSettingsFile(SettingsFilePath(), *this, BrowseSettings(), MainTools))
-        Dialogs().ShowMessage(kCannotOpen);
+    SaveSettingsReporting(SettingsFilePath(), *this, BrowseSettings(), MainTools);
 }
 
 void TfrmMain::ReadSettings()

@@ -1,6 +1,7 @@
 #include "settings/SettingsFile.h"
 
 #include "text/AllTools.h"
+#include "toolkit/Dialogs.h"
 #include "toolkit/RunTime.h"
 #include "toolkit/TextFile.h"
 
@@ -174,4 +175,11 @@ bool SaveSettingsFile(const std::string& path, const TSettings& values, const TB
                       TAllTools& tools)
 {
     return WriteTextFileAtomic(path, SettingsText(values, browse, tools));
+}
+
+void SaveSettingsReporting(const std::string& path, const TSettings& values, const TBrowseSettings& browse,
+                           TAllTools& tools)
+{
+    if (!SaveSettingsFile(path, values, browse, tools))
+        Dialogs().ShowMessage("Cannot open output file.");
 }

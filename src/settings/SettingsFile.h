@@ -92,3 +92,8 @@ std::optional<TColorsRead> LoadSettingsFile(const std::string& path, TSettings& 
 // be written, and the old file then stays as it was.
 bool SaveSettingsFile(const std::string& path, const TSettings& values, const TBrowseSettings& browse,
                       TAllTools& tools);
+
+// What both writers of the file do: SaveSettingsFile, and the message "Cannot open output
+// file." when the file could not be written, a write that failed part way included.
+void SaveSettingsReporting(const std::string& path, const TSettings& values, const TBrowseSettings& browse,
+                           TAllTools& tools);

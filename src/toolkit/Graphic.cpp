@@ -2,6 +2,7 @@
 
 #include "toolkit/PictureLimits.h"
 #include "toolkit/RunTime.h"
+#include "toolkit/SaveFile.h"
 #include "toolkit/StreamErrors.h"
 
 #include <QBuffer>
@@ -57,7 +58,7 @@ void TGraphic::SaveToFile(const std::string& fileName)
     if (!file.open(QIODevice::WriteOnly))
         throw EFCreateError("Cannot create file \"" + fileName + "\". " + Reason(file));
     SaveToStream(file);
-    if (!file.commit())
+    if (!CommitWhole(file))
         throw EFCreateError("Cannot create file \"" + fileName + "\". " + Reason(file));
 }
 

@@ -1,5 +1,7 @@
 #include "toolkit/TextFile.h"
 
+#include "toolkit/SaveFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -47,7 +49,7 @@ bool WriteTextFileAtomic(const std::string& path, std::string_view text, TMissin
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    return CommitWhole(file);
 }
 
 std::optional<std::string> ReadTextFile(const std::string& path)

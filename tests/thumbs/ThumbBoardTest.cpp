@@ -9,8 +9,11 @@
 #include "support/PictureMakers.h"
 #include "support/TempDir.h"
 
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QGuiApplication>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <cstdio>
@@ -29,7 +32,16 @@ protected:
         frmMain->sbAddAllClick();
     }
     TImage* Thumb(int row) const { return frmMain->ScrollBoxTb->Thumb(row); }
-    void WaitForPixels() { frmMain->ScrollBoxTb->Decoder().Finish(); }
+    // Lets the events run until every thumbnail had its turn; false when that takes a minute.
+    bool WaitForPixels()
+    {
+        QTimer wake;  // the wait for more events ends at least this often
+        wake.start(50);
+        const QDeadlineTimer deadline(60'000);
+        while (!frmMain->ScrollBoxTb->Decoder().Idle() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        return frmMain->ScrollBoxTb->Decoder().Idle();
+    }
     TTempDir pictures;
 };
 
@@ -193,7 +205,7 @@ TEST_F(ThumbBoard, PixelsArriveFromTheCacheAndChangedOrDamagedFilesAreDecodedAga
     frmMain->sbThumbClick();
     // Nothing is decoded while the build runs.
     EXPECT_TRUE(Thumb(0)->Picture().isNull());
-    WaitForPixels();
+    ASSERT_TRUE(WaitForPixels());
     EXPECT_EQ(Thumb(0)->Picture().size(), QSize(106, 80));
     EXPECT_FALSE(Thumb(1)->Picture().isNull());
     EXPECT_TRUE(Thumb(2)->Damaged());
@@ -204,8 +216,32 @@ TEST_F(ThumbBoard, PixelsArriveFromTheCacheAndChangedOrDamagedFilesAreDecodedAga
     EXPECT_EQ(Thumb(0)->Picture().size(), QSize(106, 80));
     EXPECT_TRUE(Thumb(1)->Picture().isNull());
     EXPECT_TRUE(Thumb(2)->Damaged());
-    WaitForPixels();
+    ASSERT_TRUE(WaitForPixels());
     EXPECT_EQ(Thumb(1)->Picture().size(), QSize(60, 80));
+}
+
+TEST_F(ThumbBoard, AFolderDeletedWhileTheBoardDecodesMarksTheThumbnailsOfItsMissingFiles)
+{
+    constexpr int kRows = 2000;
+    const QByteArray kinds[] = {MakeTestJpeg(64, 48), MakeTestJpeg(48, 64), MakeTestJpeg(40, 40)};
+    for (int row = 0; row < kRows; ++row)
+        WriteFileBytes(pictures.File(QString("p%1.jpg").arg(row, 4, 10, QChar('0')).toStdString()), kinds[row % 3]);
+    AddAll();
+    ASSERT_EQ(frmMain->ListView1->RowCount(), kRows);
+    frmMain->sbThumbClick();
+    // Gone before any decoded result is taken in, so most decodes meet missing files.
+    ASSERT_TRUE(QDir(QFile::decodeName(pictures.Path().c_str())).removeRecursively());
+    ASSERT_TRUE(WaitForPixels());
+
+    int damaged = 0;
+    for (int row = 0; row < kRows; ++row) {
+        // Each thumbnail shows its pixels or the cross; none is left a placeholder.
+        EXPECT_NE(Thumb(row)->Damaged(), !Thumb(row)->Picture().isNull()) << row;
+        damaged += Thumb(row)->Damaged();
+    }
+    EXPECT_GT(damaged, 0);
+    std::printf("%d of %d thumbnails met a missing file\n", damaged, kRows);
+    EXPECT_TRUE(dialogs.log.empty());
 }
 
 } // namespace
