@@ -15,21 +15,23 @@ usage() {
 }
 [ $# -ge 1 ] || usage
 
-cmake -S fuzz -B "$BUILD" -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
-      -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$BUILD" -j2
-
-if [ "$1" = "--seeds" ]; then
-    exec "$BUILD/lumora_fuzz_seeds" fuzz
-fi
-
 TARGET=$1
 case "$TARGET" in
     jpeg) MAX_LEN=32768 ;;
     bmp) MAX_LEN=16384 ;;
     settings|album) MAX_LEN=4096 ;;
+    --seeds) ;;
     *) usage ;;
 esac
+
+cmake -S fuzz -B "$BUILD" -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
+      -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$BUILD" -j2
+
+if [ "$TARGET" = "--seeds" ]; then
+    exec "$BUILD/lumora_fuzz_seeds" fuzz
+fi
+
 SECONDS_TO_RUN=${2:-600}
 shift $(( $# >= 2 ? 2 : 1 ))
 
