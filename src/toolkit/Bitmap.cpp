@@ -45,6 +45,23 @@ int NearestIndex(const QList<QRgb>& colors, QRgb rgb)
     return best;
 }
 
+// Qt keeps pixel indices past a file's colour table and draws them black; the table is
+// lengthened with black to cover them, so that reading, drawing and saving agree.
+QImage IndicesCovered(QImage image)
+{
+    int highest = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar* row = image.constScanLine(y);
+        highest = std::max<int>(highest, *std::max_element(row, row + image.width()));
+    }
+    if (highest >= image.colorCount()) {
+        QList<QRgb> table = image.colorTable();
+        table.resize(highest + 1, qRgb(0, 0, 0));
+        image.setColorTable(table);
+    }
+    return image;
+}
+
 // " (file name)" when the stream is a file, so that an error names what was read.
 std::string Source(const QIODevice& stream)
 {
@@ -114,7 +131,7 @@ TBitmap::TBitmap(int width, int height, TPixelFormat format) : format_(format)
 }
 
 TBitmap::TBitmap(const QImage& image)
-    : image_(IsIndexed(image) ? image.convertToFormat(QImage::Format_Indexed8)
+    : image_(IsIndexed(image) ? IndicesCovered(image.convertToFormat(QImage::Format_Indexed8))
                               : image.convertToFormat(QImage::Format_BGR888)),
       format_(IsIndexed(image) ? TPixelFormat::pf8bit : TPixelFormat::pf24bit)
 {
