@@ -6,10 +6,10 @@
 
 #include "toolkit/Bitmap.h"
 #include "toolkit/Picture.h"
+#include "RunFile.h"
 
 #include <QBuffer>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <cstdint>
 #include <cstdlib>
@@ -37,10 +37,7 @@ std::optional<QSize> Announced(QByteArray bytes)
 // The file the container loads, in a folder of its own for the whole run.
 const std::string& FilePath()
 {
-    static const QTemporaryDir dir;
-    static const std::string path = QFile::encodeName(dir.filePath("input.BMP")).toStdString();
-    if (!dir.isValid())
-        std::abort();
+    static const std::string path = RunFilePath("input.BMP");
     return path;
 }
 

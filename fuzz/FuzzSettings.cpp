@@ -5,10 +5,10 @@
 
 #include "settings/SettingsFile.h"
 #include "text/AllTools.h"
+#include "RunFile.h"
 
 #include <QFile>
 #include <QString>
-#include <QTemporaryDir>
 
 #include <cstdint>
 #include <cstdlib>
@@ -33,10 +33,7 @@ struct TState {
 // The settings file, in a folder of its own for the whole run.
 const std::string& FilePath()
 {
-    static const QTemporaryDir dir;
-    static const std::string path = QFile::encodeName(dir.filePath("InitShow.txt")).toStdString();
-    if (!dir.isValid())
-        std::abort();
+    static const std::string path = RunFilePath("InitShow.txt");
     return path;
 }
 

@@ -100,12 +100,7 @@ TEST_F(HostileSet, EveryWindowGivesItsOwnMessageAndWritesNothingItShouldNot)
         {"deep.jpg", jpeg({.precision = 12}), false, TBoard::BuildStops, JPEGError(JERR_BAD_PRECISION), false, false},
         {"wide.bmp", bytes(MakeTestBmp(4, 4, {100000, 100000})), false, TBoard::BuildStops,
          "Bitmap image of 100000 x 100000 pixels is larger than 1 GiB (", false, false},
-        {"sparse.jpg",
-         [](const std::string& path) {
-             QFile file(QString::fromStdString(path));
-             ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(kMaxPictureFileBytes + 1));
-         },
-         false, TBoard::BuildStops, "The picture file \"", false, false},
+        {"sparse.jpg", [](const std::string& path) { WriteSparseFile(path, kMaxPictureFileBytes + 1); }, false, TBoard::BuildStops, "The picture file \"", false, false},
     };
     for (const THostile& h : set) {
         SCOPED_TRACE(h.name);

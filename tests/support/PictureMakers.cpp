@@ -211,6 +211,13 @@ void WriteFileBytes(const std::string& path, const QByteArray& bytes)
         throw std::runtime_error("cannot write " + path);
 }
 
+void WriteSparseFile(const std::string& path, std::int64_t size)
+{
+    QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
+    if (!file.open(QIODevice::WriteOnly) || !file.resize(size))
+        throw std::runtime_error("cannot make " + path);
+}
+
 void WritePaddedPicture(const std::string& path, QByteArray picture, std::size_t size)
 {
     if (static_cast<std::size_t>(picture.size()) > size)

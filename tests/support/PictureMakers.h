@@ -13,6 +13,7 @@
 #include <QSize>
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 enum class TJpegColor {
@@ -53,6 +54,9 @@ void WriteTestBmp(const std::string& path, int width, int height);
 
 // Writes bytes to a file; throws std::runtime_error when it cannot.
 void WriteFileBytes(const std::string& path, const QByteArray& bytes);
+
+// A file of size bytes that holds only holes (sparse): it claims its size, costs no disk.
+void WriteSparseFile(const std::string& path, std::int64_t size);
 
 // Writes a picture followed by zero bytes up to size, which no picture reader looks at:
 // a real picture with a file size of the test's choosing.
