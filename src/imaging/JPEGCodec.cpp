@@ -93,8 +93,8 @@ void PrepareOutput(j_decompress_ptr cinfo, TOutputPlan& plan, TBitmap& bitmap)
     if (bytes > kMaxDecodedBytes)
         ERREXIT(cinfo, JERR_IMAGE_TOO_BIG);
     // Not cleared first: every row is written by each output pass.
-    bitmap = TBitmap(QImage(static_cast<int>(cinfo->output_width), static_cast<int>(cinfo->output_height),
-                            IsEightBit(cinfo, plan) ? QImage::Format_Indexed8 : QImage::Format_BGR888));
+    bitmap = TBitmap::Unfilled(static_cast<int>(cinfo->output_width), static_cast<int>(cinfo->output_height),
+                               IsEightBit(cinfo, plan) ? TPixelFormat::pf8bit : TPixelFormat::pf24bit);
     if (bitmap.Empty())
         ERREXIT1(cinfo, JERR_OUT_OF_MEMORY, 0);
     if (plan.cmyk)
@@ -234,6 +234,7 @@ void DecodeWork(j_decompress_ptr cinfo, void* context)
         ReadRows(cinfo, plan, *job->bitmap);
     }
     jpeg_finish_decompress(cinfo);
+    job->bitmap->CoverIndices();
 }
 
 TJPEGHeader ReadHeaderFrom(jpeg_source_mgr* source, int scaleDenominator)

@@ -45,23 +45,6 @@ int NearestIndex(const QList<QRgb>& colors, QRgb rgb)
     return best;
 }
 
-// Qt keeps pixel indices past a file's colour table and draws them black; the table is
-// lengthened with black to cover them, so that reading, drawing and saving agree.
-QImage IndicesCovered(QImage image)
-{
-    int highest = -1;
-    for (int y = 0; y < image.height(); ++y) {
-        const uchar* row = image.constScanLine(y);
-        highest = std::max<int>(highest, *std::max_element(row, row + image.width()));
-    }
-    if (highest >= image.colorCount()) {
-        QList<QRgb> table = image.colorTable();
-        table.resize(highest + 1, qRgb(0, 0, 0));
-        image.setColorTable(table);
-    }
-    return image;
-}
-
 // " (file name)" when the stream is a file, so that an error names what was read.
 std::string Source(const QIODevice& stream)
 {
@@ -109,8 +92,10 @@ void RefuseOversized(const QByteArray& head, const std::string& source)
 QSize CheckedHeader(QImageReader& reader, const QByteArray& head, const std::string& source)
 {
     RefuseOversized(head, source);
-    const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty())
+    // A top-down bitmap announces a negative height, which Qt hands on as it stands.
+    const QSize announced = reader.size();
+    const QSize size(announced.width(), std::abs(announced.height()));
+    if (size.isEmpty())
         throw EInvalidGraphic("Bitmap image is not valid" + source);
     return size;
 }
@@ -131,10 +116,35 @@ TBitmap::TBitmap(int width, int height, TPixelFormat format) : format_(format)
 }
 
 TBitmap::TBitmap(const QImage& image)
-    : image_(IsIndexed(image) ? IndicesCovered(image.convertToFormat(QImage::Format_Indexed8))
-                              : image.convertToFormat(QImage::Format_BGR888)),
+    : image_(image.convertToFormat(IsIndexed(image) ? QImage::Format_Indexed8 : QImage::Format_BGR888)),
       format_(IsIndexed(image) ? TPixelFormat::pf8bit : TPixelFormat::pf24bit)
 {
+    // Qt keeps pixel indices past a file's colour table and draws them black.
+    CoverIndices();
+}
+
+TBitmap TBitmap::Unfilled(int width, int height, TPixelFormat format)
+{
+    TBitmap bitmap;
+    bitmap.format_ = format;
+    bitmap.image_ = QImage(std::max(width, 0), std::max(height, 0), QtFormat(format));
+    return bitmap;
+}
+
+void TBitmap::CoverIndices()
+{
+    if (image_.format() != QImage::Format_Indexed8)
+        return;
+    int highest = -1;
+    for (int y = 0; y < image_.height(); ++y) {
+        const uchar* row = image_.constScanLine(y);
+        highest = std::max<int>(highest, *std::max_element(row, row + image_.width()));
+    }
+    if (highest >= image_.colorCount()) {
+        QList<QRgb> table = image_.colorTable();
+        table.resize(highest + 1, qRgb(0, 0, 0));
+        image_.setColorTable(table);
+    }
 }
 
 int TBitmap::Width() const

@@ -17,6 +17,12 @@ public:
     TBitmap(int width, int height, TPixelFormat format = TPixelFormat::pf24bit);
     // Takes any QImage: indexed images keep their colours in 8 bits, others become 24 bits.
     explicit TBitmap(const QImage& image);
+    // Pixels left as they are, for a decoder that writes every row itself; once the rows
+    // are in, CoverIndices makes an 8-bit bitmap's colour table cover them.
+    static TBitmap Unfilled(int width, int height, TPixelFormat format);
+    // Lengthens an 8-bit bitmap's colour table with black up to the highest index its
+    // pixels use, so that reading, drawing and saving agree on them.
+    void CoverIndices();
     TBitmap(const TBitmap&) = default;
     TBitmap& operator=(const TBitmap&) = default;
 

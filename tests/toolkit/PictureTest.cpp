@@ -13,8 +13,10 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QtEndian>
 
 #include <cstdlib>
 
@@ -148,6 +150,48 @@ TEST(PictureLoad, RefusesFilesPastTheLimitsNamingThem)
     }
     // The header readers of the board refuse the same files.
     EXPECT_THROW(ReadJPEGFileHeader(cases[0].path), EInvalidGraphic);
+}
+
+// Qt's BMP file of image, its rows stored top row first when topDown, as a negative
+// height announces.
+QByteArray BmpFile(const QImage& image, bool topDown)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    if (topDown) {
+        const qint32 offset = qFromLittleEndian<qint32>(bytes.constData() + 10);
+        const qsizetype stride = (bytes.size() - offset) / image.height();
+        QByteArray rows;
+        for (int y = image.height() - 1; y >= 0; --y)
+            rows.append(bytes.mid(offset + y * stride, stride));
+        bytes.replace(offset, rows.size(), rows);
+        qToLittleEndian<qint32>(-image.height(), bytes.data() + 22);
+    }
+    return bytes;
+}
+
+TEST(PictureLoad, BitmapsLoadStoredBottomUpOrTopDown)
+{
+    const QImage colours = TestPatternImage(7, 5);
+    const QImage indexed = colours.convertToFormat(QImage::Format_Indexed8);
+    TTempDir dir;
+    int n = 0;
+    for (const QImage& image : {colours, indexed}) {
+        for (const bool topDown : {false, true}) {
+            SCOPED_TRACE(std::to_string(image.depth()) + (topDown ? " bits, top-down" : " bits, bottom-up"));
+            const std::string path = dir.Write(std::to_string(++n) + ".bmp", BmpFile(image, topDown).toStdString());
+            QFile file(QString::fromStdString(path));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_EQ(ReadBitmapHeader(file), QSize(7, 5));
+            TPicture picture;
+            picture.LoadFromFile(path);
+            const auto& bitmap = dynamic_cast<const TBitmap&>(*picture.Graphic());
+            for (const QPoint p : {QPoint(0, 0), QPoint(6, 0), QPoint(0, 4), QPoint(6, 4)})
+                EXPECT_EQ(bitmap.Image().pixel(p), image.pixel(p)) << p.x() << "," << p.y();
+        }
+    }
 }
 
 TEST(PictureDraw, StretchesTheGraphicIntoTheRectangle)
