@@ -53,14 +53,14 @@ void CheckSplit(TAllTools& tools, const std::string& path, TPickedFile& picked)
 }
 
 // A name as page text: markup and line ends as character references.
-std::string Escaped(std::string_view name, bool markup)
+std::string Escaped(std::string_view name)
 {
     static const std::map<char, std::string> references = {
         {'"', "&quot;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'\n', "&#10;"}, {'\r', "&#13;"}};
     std::string out;
     for (const char c : name) {
         const auto it = references.find(c);
-        out += it != references.end() && (markup || c == '\n' || c == '\r') ? it->second : std::string(1, c);
+        out += it != references.end() ? it->second : std::string(1, c);
     }
     return out;
 }
@@ -119,8 +119,8 @@ void CheckPages(const std::string& title, const std::vector<std::string>& baseNa
     for (int n = 1; n <= count; ++n) {
         const std::string& base = baseNames[static_cast<std::size_t>(n - 1)];
         const std::string key = std::to_string(n);
-        const std::string name = StandIn(standIns, "b" + key, Escaped(base, true));
-        const std::string file = StandIn(standIns, "f" + key, Escaped(base + ".jpg", true));
+        const std::string name = StandIn(standIns, "b" + key, Escaped(base));
+        const std::string file = StandIn(standIns, "f" + key, Escaped(base + ".jpg"));
         CheckPage(PicturePage(base, base + ".jpg", n, count), PicturePage(name, file, n, count), 36, standIns);
         pictures.push_back({n, base});
         references.push_back({n, name});
@@ -139,7 +139,7 @@ void CheckPages(const std::string& title, const std::vector<std::string>& baseNa
         referenceFragments.push_back(Lines(referenceFragment));
     }
 
-    const std::string titleStandIn = StandIn(standIns, "t", Escaped(title, false));
+    const std::string titleStandIn = StandIn(standIns, "t", Escaped(title));
     const int pages = (static_cast<int>(fragments.size()) + 2) / 3;
     for (int m = 1; m <= pages; ++m) {
         std::vector<std::string> lines;

@@ -38,26 +38,28 @@ std::string Joined(const std::vector<std::string>& lines)
 }
 
 // The character reference a byte of a name or title is written as, or nullptr for the
-// byte itself. Line ends always: a Linux name may hold them, and they would split the
-// page's line. With markup also the three bytes that end an attribute or start a tag.
-const char* Reference(char c, bool markup)
+// byte itself: the three bytes that end an attribute or start a tag, and line ends,
+// which a Linux name may hold and which would split the page's line.
+const char* Reference(char c)
 {
     switch (c) {
     case '\n': return "&#10;";
     case '\r': return "&#13;";
-    case '"': return markup ? "&quot;" : nullptr;
-    case '<': return markup ? "&lt;" : nullptr;
-    case '>': return markup ? "&gt;" : nullptr;
+    case '"': return "&quot;";
+    case '<': return "&lt;";
+    case '>': return "&gt;";
     default: return nullptr;
     }
 }
 
-std::string PageText(const std::string& text, bool markup)
+} // namespace
+
+std::string PageText(const std::string& text)
 {
     std::string out;
     out.reserve(text.size());
     for (char c : text) {
-        if (const char* reference = Reference(c, markup))
+        if (const char* reference = Reference(c))
             out += reference;
         else
             out += c;
@@ -65,22 +67,15 @@ std::string PageText(const std::string& text, bool markup)
     return out;
 }
 
-} // namespace
-
-std::string PageName(const std::string& baseName)
-{
-    return PageText(baseName, true);
-}
-
 std::string RowFragment(const std::vector<TRowPicture>& pictures)
 {
     std::vector<std::string> lines = {"<div align=\"center\">", "<table border=\"1\">", "<tr>"};
     for (const TRowPicture& p : pictures)
         lines.push_back("<td align=\"center\"><a href=\"Show" + IntToStr(p.number) + ".htm\"><img border=\"0\" src=\""
-                        + PageName(p.baseName) + "t.jpg\"></a></td>");
+                        + PageText(p.baseName) + "t.jpg\"></a></td>");
     lines.insert(lines.end(), {"</tr>", "<tr>"});
     for (const TRowPicture& p : pictures)
-        lines.push_back("<td align=\"center\"><font size=\"4\" face=\"Comic Sans MS\">" + PageName(p.baseName)
+        lines.push_back("<td align=\"center\"><font size=\"4\" face=\"Comic Sans MS\">" + PageText(p.baseName)
                         + "</font></td>");
     lines.insert(lines.end(), {"</tr>", "</table>", "</div>"});
     return Joined(lines);
@@ -88,12 +83,12 @@ std::string RowFragment(const std::vector<TRowPicture>& pictures)
 
 std::string PicturePage(const std::string& baseName, const std::string& pictureFile, int number, int count)
 {
-    const std::string name = PageName(baseName);
+    const std::string name = PageText(baseName);
     return Joined({
         "<html>", "<head>", "<title>" + name + "</title>", "</head>", kBody,
         "<div align=\"center\">", "<center>", "<table border=\"1\">", "<tr>",
         // The blank after the file name is part of every picture page.
-        "<td><img border=\"0\" src=\"" + PageName(pictureFile) + " \"></td>",
+        "<td><img border=\"0\" src=\"" + PageText(pictureFile) + " \"></td>",
         "</tr>", "<tr>", "<td>",
         "<p align=\"center\"><font size=\"4\" face=\"Comic Sans MS\">" + name + "</font></p>",
         "</td>", "</tr>", "</table>", "</center>", "</div>",
@@ -107,7 +102,7 @@ std::string PicturePage(const std::string& baseName, const std::string& pictureF
 
 std::string IndexPage(const std::string& title, const std::vector<std::string>& fragmentLines, int number, int pages)
 {
-    std::vector<std::string> lines = {"<html>", "<head>", "<title>" + PageText(title, false) + "</title>", "</head>", kBody};
+    std::vector<std::string> lines = {"<html>", "<head>", "<title>" + PageText(title) + "</title>", "</head>", kBody};
     lines.insert(lines.end(), fragmentLines.begin(), fragmentLines.end());
     lines.insert(lines.end(), {
         "<hr>", "<div align=\"center\">", "<table border=\"0\">", "<tr>",

@@ -17,9 +17,9 @@ struct TRowPicture {
 // The credit of every index page's foot line.
 extern const char* const kAlbumCredit;
 
-// A base name as page text: '"', '<' and '>' become &quot;, &lt; and &gt;, line feed
-// and carriage return &#10; and &#13;.
-std::string PageName(const std::string& baseName);
+// A base name or the title as page text: '"', '<' and '>' become &quot;, &lt; and
+// &gt;, line feed and carriage return &#10; and &#13;.
+std::string PageText(const std::string& text);
 
 // "<div>"..."</div>": 8 + 2k lines for k pictures.
 std::string RowFragment(const std::vector<TRowPicture>& pictures);

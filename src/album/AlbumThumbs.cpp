@@ -1,9 +1,11 @@
 #include "album/AlbumThumbs.h"
 
 #include "imaging/JPEGImage.h"
+#include "toolkit/PictureLimits.h"
 #include "toolkit/RunTime.h"
 
 #include <cstring>
+#include <new>
 #include <vector>
 
 namespace {
@@ -50,10 +52,15 @@ TThumbSize ThumbSize(const TThumbSettings& settings, int width, int height)
 TBitmap ReduceNearest(const TBitmap& source, TThumbSize size)
 {
     const QImage& from = source.Image();
+    const int bytes = from.depth() / 8;
+    if (std::int64_t{size.width} * size.height * bytes > kMaxDecodedBytes)
+        throw EConvertError("A thumbnail of " + IntToStr(size.width) + " x " + IntToStr(size.height)
+                            + " pixels is larger than 1 GiB");
     QImage to(size.width, size.height, from.format());
+    if (to.isNull())
+        throw std::bad_alloc();
     if (from.format() == QImage::Format_Indexed8)
         to.setColorTable(from.colorTable());
-    const int bytes = from.depth() / 8;
     const std::vector<int> columns = Steps(from.width(), size.width);
     const std::vector<int> rows = Steps(from.height(), size.height);
     for (int y = 0; y < size.height; ++y) {

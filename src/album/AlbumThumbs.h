@@ -30,7 +30,8 @@ TThumbSize ThumbSize(const TThumbSettings& settings, int width, int height);
 
 // Column x takes source column (x + 1) * W / w, row y source row (y + 1) * H / h, by
 // integer stepping; the step that reaches one past the picture's last column or row
-// takes that last column or row. 8-bit bitmaps keep their colour table.
+// takes that last column or row. 8-bit bitmaps keep their colour table. A thumbnail
+// that would take more than the decoding limit throws EConvertError, like a size of 0.
 TBitmap ReduceNearest(const TBitmap& source, TThumbSize size);
 
 // The thumbnail file's bytes for the JPEG picture at path: decoded at full size,
