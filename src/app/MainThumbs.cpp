@@ -11,6 +11,7 @@
 #include "thumbs/ThumbHeader.h"
 #include "thumbs/ThumbImage.h"
 #include "toolkit/ControlColor.h"
+#include "toolkit/Dialogs.h"
 #include "toolkit/Form.h"
 #include "toolkit/Hourglass.h"
 #include "toolkit/LongJobs.h"
@@ -18,6 +19,7 @@
 #include "toolkit/StatusProgress.h"
 
 #include <QPainter>
+#include <QTimer>
 
 #include <functional>
 
@@ -52,7 +54,7 @@ void TfrmMain::BuildThumbBoard()
         ScrollBoxTb = new TThumbBoard(GroupBox1, kDirectoryShowThumbsPerRow, thumbCache_);
         ScrollBoxTb->setGeometry(Splitter1->x() + Splitter1->width() + 10, 15, 820, 640);
     } else {
-        ScrollBoxTb = new TThumbBoard(centralWidget(), kSelectShowThumbsPerRow, thumbCache_);
+        ScrollBoxTb = new TThumbBoard(client_, kSelectShowThumbsPerRow, thumbCache_);
         ScrollBoxTb->setGeometry(50, 352, 932, 350);
     }
     for (QWidget* area : {ScrollBoxTb->viewport(), ScrollBoxTb->Surface()})
@@ -63,32 +65,32 @@ void TfrmMain::BuildThumbBoard()
     std::vector<std::string> paths;
     for (const TSelectionRow& row : rows)
         paths.push_back(RowFullPath(row));
-    const auto addThumb = [&](int i, const TThumbHeader& header, const std::string& hint) {
-        CurrentFile = paths[static_cast<std::size_t>(i)];
-        LastThumb = ScrollBoxTb->AddThumb(i, CurrentFile, header, hint);
-        LastThumb->OnMouseDown = [this](QObject* sender) { FormMouseDown(sender); };
-        LastThumb->OnDblClick = [this](QObject* sender) { FormDblClick(sender); };
-    };
+    std::vector<TUnreadable> unreadable;
     TStatusProgress shown(statusBar(), static_cast<int>(rows.size()), "Thumbnails placed");
-    try {
-        // Headers only, on every core; thumbnails are made in list order on this thread.
-        RunJobsInOrder(
-            static_cast<int>(rows.size()),
-            [&paths](int i) { return ReadThumbHeader(paths[static_cast<std::size_t>(i)]); },
-            [&](int i, TThumbHeader& header) {
-                const TSelectionRow& row = rows[static_cast<std::size_t>(i)];
-                addThumb(i, header, ThumbHint(row.name, header.size, row.byte));
-                return true;
-            },
-            std::bind_front(&TStatusProgress::Report, &shown));
-    } catch (...) {
-        // The failed file keeps its empty thumbnail; no frame is drawn.
-        addThumb(ScrollBoxTb->ThumbCount(), TThumbHeader{}, {});
-        ScrollBoxTb->StartDecoding(JPEGDefaults());
-        throw;
-    }
+    // Headers only, on every core; thumbnails are made in list order on this thread. A
+    // file that cannot be read gets its marked thumbnail and the build goes on.
+    RunJobsInOrder(
+        static_cast<int>(rows.size()),
+        [&paths](int i) { return ReadThumbHeader(paths[static_cast<std::size_t>(i)]); },
+        [&](int i, TThumbHeader& header) {
+            const auto at = static_cast<std::size_t>(i);
+            CurrentFile = paths[at];
+            LastThumb = ScrollBoxTb->AddThumb(i, CurrentFile, header, ThumbHint(rows[at].name, header, rows[at].byte));
+            LastThumb->OnMouseDown = [this](QObject* sender) { FormMouseDown(sender); };
+            LastThumb->OnDblClick = [this](QObject* sender) { FormDblClick(sender); };
+            if (!header.error.empty())
+                unreadable.push_back({CurrentFile, header.error});
+            return true;
+        },
+        std::bind_front(&TStatusProgress::Report, &shown));
     FrameThumb(LastThumb->x(), LastThumb->y(), kFrameHeight, LastThumb->width());
     ScrollBoxTb->StartDecoding(JPEGDefaults());
+    if (!unreadable.empty()) {
+        // Told once the handler that asked for the build has finished its own steps.
+        QTimer::singleShot(0, this, [text = UnreadableFilesText(unreadable)] {
+            Dialogs().ShowMessage(text, TMessageKind::Error);
+        });
+    }
 }
 
 void TfrmMain::FrameThumb(int left, int top, int height, int width)

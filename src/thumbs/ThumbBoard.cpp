@@ -28,14 +28,18 @@ TImage* TThumbBoard::AddThumb(int row, const std::string& path, const TThumbHead
 {
     auto* thumb = new TImage(widget());
     thumb->setObjectName("ImageTb" + QString::number(row));
-    const QRect bounds = ThumbBounds(row, perRow_, header.size);
+    // A file that could not be read stands as a square with the damaged mark.
+    const bool unreadable = !header.error.empty();
+    const QRect bounds = ThumbBounds(row, perRow_, unreadable ? QSize(1, 1) : header.size);
     thumb->setGeometry(bounds);
     const QString text = QFile::decodeName(hint.c_str());
     thumb->setToolTip(text);
     thumb->setAccessibleDescription(text);
     widget()->resize(std::max(widget()->width(), bounds.right() + 1 + kBoardMargin),
                      std::max(widget()->height(), bounds.bottom() + 1 + kBoardMargin));
-    if (const TDisplayCopy* copy = cache_.Find(path, header.stamp, bounds.size()))
+    if (unreadable)
+        thumb->SetDamaged();
+    else if (const TDisplayCopy* copy = cache_.Find(path, header.stamp, bounds.size()))
         Show(thumb, *copy);
     thumb->show();
     thumbs_.push_back(thumb);

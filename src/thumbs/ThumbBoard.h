@@ -23,7 +23,7 @@ public:
     // The control thumbnails and the frame are placed on.
     QWidget* Surface() const { return widget(); }
     // Thumbnail "ImageTb" + row, placed in its cell with hint; it shows the cached copy
-    // of path when there is one.
+    // of path when there is one, and the damaged mark when the header could not be read.
     TImage* AddThumb(int row, const std::string& path, const TThumbHeader& header, const std::string& hint);
     TImage* Thumb(int row) const { return thumbs_.at(static_cast<std::size_t>(row)); }
     int ThumbCount() const { return static_cast<int>(thumbs_.size()); }

@@ -3,28 +3,54 @@
 #include "imaging/JPEGCodec.h"
 #include "imaging/JPEGImage.h"
 #include "toolkit/Bitmap.h"
+#include "toolkit/Errors.h"
 #include "toolkit/Graphic.h"
 #include "toolkit/Picture.h"
 
 #include <QFile>
 
+#include <algorithm>
+
+namespace {
+constexpr std::size_t kFilesNamed = 10;
+}  // namespace
+
 TThumbHeader ReadThumbHeader(const std::string& path)
 {
     TThumbHeader header;
     header.stamp = FileStamp(path);
-    if (IsJPEGFileName(path)) {
-        const TJPEGHeader jpeg = ReadJPEGFileHeader(path);
-        header.size = {jpeg.width, jpeg.height};
-        return header;
+    try {
+        if (IsJPEGFileName(path)) {
+            const TJPEGHeader jpeg = ReadJPEGFileHeader(path);
+            header.size = {jpeg.width, jpeg.height};
+            return header;
+        }
+        TPicture::CheckFileFormat(path);
+        QFile file;
+        OpenToRead(file, path);
+        header.size = ReadBitmapHeader(file);
+    } catch (...) {
+        header.size = {};
+        header.error = ExceptionText(std::current_exception());
     }
-    TPicture::CheckFileFormat(path);
-    QFile file;
-    OpenToRead(file, path);
-    header.size = ReadBitmapHeader(file);
     return header;
 }
 
-std::string ThumbHint(const std::string& name, QSize size, const std::string& byte)
+std::string ThumbHint(const std::string& name, const TThumbHeader& header, const std::string& byte)
 {
-    return name + "\nW:" + std::to_string(size.width()) + "xH:" + std::to_string(size.height()) + "\nSize:" + byte;
+    const std::string picture = header.error.empty() ? "W:" + std::to_string(header.size.width()) + "xH:"
+                                                           + std::to_string(header.size.height())
+                                                     : header.error;
+    return name + "\n" + picture + "\nSize:" + byte;
+}
+
+std::string UnreadableFilesText(const std::vector<TUnreadable>& files)
+{
+    std::string text = "These pictures could not be read:";
+    const std::size_t named = std::min(files.size(), kFilesNamed);
+    for (std::size_t i = 0; i < named; ++i)
+        text += "\n" + files[i].path + ": " + files[i].error;
+    if (files.size() > named)
+        text += "\nand " + std::to_string(files.size() - named) + " more";
+    return text;
 }

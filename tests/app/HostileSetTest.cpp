@@ -36,14 +36,14 @@ std::string JPEGError(int code)
     return "JPEG error #" + std::to_string(code);
 }
 
-enum class TBoard { Pixels, Damaged, BuildStops };
+enum class TBoard { Pixels, Damaged, Unreadable };
 
 struct THostile {
     const char* name;
     std::function<void(const std::string& path)> make;
     bool viewerShows;       // else "Could not load or alter JPEG Files"
     TBoard board;
-    std::string buildError;  // the error box's text, up to the file's name when it has one
+    std::string buildError;  // the header's error, up to the file's name when it has one
     bool slideShows;        // else the show skips it
     bool albumThumb;        // else the album's thumbnail step fails
 };
@@ -89,18 +89,18 @@ TEST_F(HostileSet, EveryWindowGivesItsOwnMessageAndWritesNothingItShouldNot)
     const THostile set[] = {
         // Cut short in its pixels: shown as far as it goes, the rest filled in.
         {"truncated.jpg", jpeg({.truncateTo = 1500}), true, TBoard::Pixels, "", true, true},
-        {"empty.jpg", bytes({}), false, TBoard::BuildStops, JPEGError(JERR_INPUT_EMPTY), false, false},
-        {"bitmap.jpg", bytes(MakeTestBmp(16, 16)), false, TBoard::BuildStops, JPEGError(JERR_NO_SOI), false, false},
+        {"empty.jpg", bytes({}), false, TBoard::Unreadable, JPEGError(JERR_INPUT_EMPTY), false, false},
+        {"bitmap.jpg", bytes(MakeTestBmp(16, 16)), false, TBoard::Unreadable, JPEGError(JERR_NO_SOI), false, false},
         // The viewer reads every file as JPEG; the album looks for "jpeg.jpg".
-        {"jpeg.bmp", jpeg({}), true, TBoard::BuildStops, "Bitmap image is not valid (", false, false},
-        {"huge.jpg", jpeg({.announcedWidth = 65500, .announcedHeight = 65500}), false, TBoard::BuildStops,
+        {"jpeg.bmp", jpeg({}), true, TBoard::Unreadable, "Bitmap image is not valid (", false, false},
+        {"huge.jpg", jpeg({.announcedWidth = 65500, .announcedHeight = 65500}), false, TBoard::Unreadable,
          JPEGError(JERR_IMAGE_TOO_BIG), false, false},
         {"scans.jpg", [](const std::string& path) { WriteTestJpeg(path, 8, 8, {.color = TJpegColor::Grey, .scans = 501}); },
          false, TBoard::Damaged, "", false, false},
-        {"deep.jpg", jpeg({.precision = 12}), false, TBoard::BuildStops, JPEGError(JERR_BAD_PRECISION), false, false},
-        {"wide.bmp", bytes(MakeTestBmp(4, 4, {100000, 100000})), false, TBoard::BuildStops,
+        {"deep.jpg", jpeg({.precision = 12}), false, TBoard::Unreadable, JPEGError(JERR_BAD_PRECISION), false, false},
+        {"wide.bmp", bytes(MakeTestBmp(4, 4, {100000, 100000})), false, TBoard::Unreadable,
          "Bitmap image of 100000 x 100000 pixels is larger than 1 GiB (", false, false},
-        {"sparse.jpg", [](const std::string& path) { WriteSparseFile(path, kMaxPictureFileBytes + 1); }, false, TBoard::BuildStops, "The picture file \"", false, false},
+        {"sparse.jpg", [](const std::string& path) { WriteSparseFile(path, kMaxPictureFileBytes + 1); }, false, TBoard::Unreadable, "The picture file \"", false, false},
     };
     for (const THostile& h : set) {
         SCOPED_TRACE(h.name);
@@ -122,22 +122,29 @@ TEST_F(HostileSet, EveryWindowGivesItsOwnMessageAndWritesNothingItShouldNot)
             EXPECT_EQ(frmShow->PictureWidth, 64);
         frmShow->close();
 
-        // The board, after a good picture.
-        List({"good.jpg", h.name});
-        frmMain->sbThumb->click();  // a click, so the error box shows what the build throws
+        // The board, with the file between two good pictures: the build goes on past it.
+        List({"good.jpg", h.name, "good.jpg"});
+        frmMain->sbThumb->click();
         frmMain->ScrollBoxTb->Decoder().Finish();
+        QCoreApplication::processEvents();
         const std::vector<std::string> boardMessages = NewMessages();
-        if (h.board == TBoard::BuildStops) {
+        EXPECT_EQ(frmMain->ScrollBoxTb->Thumb(1)->Damaged(), h.board != TBoard::Pixels);
+        if (h.board == TBoard::Unreadable) {
             ASSERT_EQ(boardMessages.size(), 1u) << testing::PrintToString(boardMessages);
-            EXPECT_EQ(boardMessages[0].substr(0, h.buildError.size()), h.buildError);
+            const std::string named = "These pictures could not be read:\n" + path + ": " + h.buildError;
+            EXPECT_EQ(boardMessages[0].substr(0, named.size()), named);
             if (h.buildError.back() == '(' || h.buildError.back() == '"')
-                EXPECT_NE(boardMessages[0].find(path), std::string::npos) << boardMessages[0];
-            EXPECT_EQ(frmMain->ThumbFrame, nullptr);
+                EXPECT_NE(boardMessages[0].find(path, named.size()), std::string::npos) << boardMessages[0];
+            const std::string hint = frmMain->ScrollBoxTb->Thumb(1)->accessibleDescription().toStdString();
+            EXPECT_EQ(hint.substr(0, std::string(h.name).size() + 1 + h.buildError.size()),
+                      std::string(h.name) + "\n" + h.buildError);
         } else {
             EXPECT_EQ(boardMessages, std::vector<std::string>{});
-            EXPECT_EQ(frmMain->ScrollBoxTb->Thumb(1)->Damaged(), h.board == TBoard::Damaged);
         }
+        EXPECT_NE(frmMain->ThumbFrame, nullptr) << "the frame surrounds the last thumbnail";
+        EXPECT_EQ(frmMain->CurrentFile, pictures.File("good.jpg"));
         EXPECT_FALSE(frmMain->ScrollBoxTb->Thumb(0)->Picture().isNull());
+        EXPECT_FALSE(frmMain->ScrollBoxTb->Thumb(2)->Picture().isNull());
 
         // The slide show, with a good picture after it.
         List({h.name, "good.jpg"});

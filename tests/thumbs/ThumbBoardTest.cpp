@@ -172,24 +172,43 @@ TEST_F(ThumbBoard, AnEmptyListLeavesTheOldBoardShownButDisabled)
     }
 }
 
-TEST_F(ThumbBoard, AFileThatIsNoPictureStopsTheBuildThereWithoutAFrame)
+TEST_F(ThumbBoard, UnreadableFilesAreMarkedAndNamedOnceAndTheBuildGoesOn)
 {
     WriteTestJpeg(pictures.File("a.jpg"), 64, 48);
     pictures.WriteSized("b.jpg", 500);
     WriteTestJpeg(pictures.File("c.jpg"), 64, 48);
+    WriteTestJpeg(pictures.File("d.jpg"), 64, 48);
+    for (int i = 0; i < 11; ++i)
+        pictures.Write("e" + std::to_string(i) + ".jpg", "");
+    WriteTestJpeg(pictures.File("f.jpg"), 64, 48);
     AddAll();
-    frmMain->sbThumb->click();
+    QFile::remove(QString::fromStdString(pictures.File("d.jpg")));  // gone after Add
+    frmMain->ListView1->selectRow(0);
+    frmMain->sbRemoveClick();  // a handler that rebuilds the board finishes its own steps
+    EXPECT_EQ(frmMain->StatusText(kSelectedCountPanel), "Selected 15 File(s).");
+    EXPECT_TRUE(dialogs.Messages().empty()) << "told once the handler is done";
+    QCoreApplication::processEvents();
 
-    EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{"JPEG error #" + std::to_string(JERR_NO_SOI)});
-    ASSERT_EQ(frmMain->ScrollBoxTb->ThumbCount(), 2);
-    EXPECT_EQ(Thumb(1)->objectName(), "ImageTb1");
-    EXPECT_EQ(frmMain->ThumbFrame, nullptr);
-    EXPECT_EQ(frmMain->CurrentFile, pictures.File("b.jpg"));
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    // The next press only draws a frame.
-    QTest::mousePress(Thumb(0), Qt::LeftButton);
+    const std::string empty = "JPEG error #" + std::to_string(JERR_INPUT_EMPTY);
+    const std::string named = "These pictures could not be read:\n" + pictures.File("b.jpg") + ": JPEG error #"
+                        + std::to_string(JERR_NO_SOI) + "\n" + pictures.File("d.jpg") + ": ";
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    const std::string box = dialogs.Messages()[0];
+    EXPECT_EQ(box.substr(0, named.size()), named);
+    // In the file list's order e10 comes before e2: e6 is the tenth named.
+    EXPECT_NE(box.find(pictures.File("e6.jpg") + ": " + empty + "\nand 3 more"), std::string::npos) << box;
+    ASSERT_EQ(frmMain->ScrollBoxTb->ThumbCount(), 15);
+    for (int row = 0; row < 15; ++row)
+        EXPECT_EQ(Thumb(row)->Damaged(), row != 1 && row != 14) << row;
+    EXPECT_EQ(Thumb(0)->accessibleDescription().toStdString(),
+              "b.jpg\nJPEG error #" + std::to_string(JERR_NO_SOI) + "\nSize:500B");
+    EXPECT_EQ(Thumb(0)->width(), kThumbHeight) << "unread, it stands as a square";
     ASSERT_NE(frmMain->ThumbFrame, nullptr);
-    EXPECT_EQ(frmMain->ThumbFrame->geometry(), FrameBounds(Thumb(0)->geometry()));
+    EXPECT_EQ(frmMain->ThumbFrame->geometry(), FrameBounds(Thumb(14)->geometry()));
+    EXPECT_EQ(frmMain->CurrentFile, pictures.File("f.jpg"));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    ASSERT_TRUE(WaitForPixels());
+    EXPECT_FALSE(Thumb(14)->Picture().isNull());
 }
 
 TEST_F(ThumbBoard, PixelsArriveFromTheCacheAndChangedOrDamagedFilesAreDecodedAgain)
