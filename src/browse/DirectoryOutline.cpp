@@ -39,17 +39,25 @@ std::string TCDirectoryOutline::Directory() const
 
 void TCDirectoryOutline::SetDirectory(const std::string& folder)
 {
-    const QFileInfo info(QFile::decodeName(folder.c_str()));
-    if (!info.isDir())
+    if (!MoveTo(folder))
         return;
-    const std::string target =
-        NormalizeFolder(QFile::encodeName(QDir::cleanPath(info.absoluteFilePath())).toStdString());
-    if (target == directory_)
-        return;
-    directory_ = target;
+    // Set by the program: the tree shows where it went.
     following_ = true;
     ShowCurrent();
     emit changed();
+}
+
+bool TCDirectoryOutline::MoveTo(const std::string& folder)
+{
+    const QFileInfo info(QFile::decodeName(folder.c_str()));
+    if (!info.isDir())
+        return false;
+    const std::string target =
+        NormalizeFolder(QFile::encodeName(QDir::cleanPath(info.absoluteFilePath())).toStdString());
+    if (target == directory_)
+        return false;
+    directory_ = target;
+    return true;
 }
 
 void TCDirectoryOutline::SetDrive(const std::string& drive)
@@ -75,7 +83,10 @@ void TCDirectoryOutline::currentChanged(const QModelIndex& current, const QModel
     QTreeView::currentChanged(current, previous);
     if (moving_ || !current.isValid())
         return;
-    SetDirectory(QFile::encodeName(model_->filePath(current)).toStdString());
+    // The user's own click or key: the row stays where the user put it.
+    following_ = false;
+    if (MoveTo(QFile::encodeName(model_->filePath(current)).toStdString()))
+        emit changed();
 }
 
 bool TCDirectoryOutline::viewportEvent(QEvent* event)

@@ -30,6 +30,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Makes folder current without showing it; false when it is no folder or current already.
+    bool MoveTo(const std::string& folder);
     void ShowCurrent();
 
     QFileSystemModel* model_;

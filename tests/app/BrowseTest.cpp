@@ -7,7 +7,11 @@
 #include "support/MainWindowFixture.h"
 #include "support/TempDir.h"
 
+#include <functional>
+
+#include <QFileSystemModel>
 #include <QSignalSpy>
+#include <QTest>
 #include <QToolButton>
 
 namespace {
@@ -80,3 +84,57 @@ TEST_F(Browse, DriveChangeMovesFileListAndTree)
 }
 
 } // namespace
+
+namespace {
+
+// The user's own moves in the tree end on the folder under the pointer or cursor, however
+// far the tree had scrolled to show a folder the program set.
+TEST_F(Browse, TheTreeOpensTheFolderTheUserPointsAt)
+{
+    for (int i = 0; i < 60; ++i)
+        pictures.Write("d" + std::to_string(10 + i) + "/x.jpg", "picture");
+    frmMain->show();
+    TCDirectoryOutline* tree = frmMain->CDirectoryOutline1;
+    QWidget* rows = tree->viewport();
+    const auto folder = [&](int i) { return pictures.File("d" + std::to_string(i)); };
+    const auto rowOf = [&](int i) {
+        return tree->visualRect(static_cast<QFileSystemModel*>(tree->model())->index(QString::fromStdString(folder(i))));
+    };
+    const struct {
+        const char* name;
+        std::function<int()> act;  // what the user does; the folder it should end on
+    } cases[] = {
+        {"press, move a pixel, release",
+         [&] {
+             const QRect row = rowOf(44);
+             QTest::mousePress(rows, Qt::LeftButton, {}, row.center());
+             QTest::mouseMove(rows, row.center() + QPoint(1, 1));
+             QTest::mouseRelease(rows, Qt::LeftButton, {}, row.center() + QPoint(1, 1));
+             return 44;
+         }},
+        {"double click",
+         [&] {
+             QTest::mouseDClick(rows, Qt::LeftButton, {}, rowOf(45).center());
+             return 45;
+         }},
+        {"arrow key",
+         [&] {
+             tree->setFocus();
+             QTest::keyClick(tree, Qt::Key_Down);
+             return 41;
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        GoToFolder(folder(40));
+        // The model lists folders in the background and the tree follows the folder set.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return rows->rect().contains(rowOf(45)) && !rowOf(45).isEmpty(); }));
+        QTest::qWait(50);
+        const int wanted = c.act();
+        QTest::qWait(50);
+        EXPECT_EQ(tree->Directory(), folder(wanted));
+        EXPECT_EQ(frmMain->windowTitle().toStdString(), "Lumora   [ " + folder(wanted) + " ]");
+    }
+}
+
+}  // namespace
