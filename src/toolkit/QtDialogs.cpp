@@ -1,9 +1,10 @@
 #include "toolkit/QtDialogs.h"
 
+#include "toolkit/OpenDialog.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFile>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -52,20 +53,14 @@ bool TQtDialogs::AskYesNo(const std::string& text)
 
 std::vector<std::string> TQtDialogs::OpenFiles(const TOpenFileRequest& request)
 {
-    QWidget* parent = QApplication::activeWindow();
-    const QString title = QString::fromStdString(request.title);
-    const QString folder = QFile::decodeName(request.initialFolder.c_str());
-    const QString filter = QtFilter(request.filter);
-    QStringList chosen;
-    if (request.multiSelect) {
-        chosen = QFileDialog::getOpenFileNames(parent, title, folder, filter);
-    } else {
-        const QString one = QFileDialog::getOpenFileName(parent, title, folder, filter);
-        if (!one.isEmpty())
-            chosen << one;
-    }
+    TOpenDialog dialog(QApplication::activeWindow(), QString::fromStdString(request.title),
+                       QFile::decodeName(request.initialFolder.c_str()), QtFilter(request.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     std::vector<std::string> files;
-    for (const QString& name : chosen)
+    if (dialog.exec() != QDialog::Accepted)
+        return files;
+    for (const QString& name : dialog.Chosen())
         files.push_back(QFile::encodeName(name).toStdString());
     return files;
 }
