@@ -72,7 +72,7 @@ QToolButton* TfrmMain::AddToolButton(const char* name, const char* hint, void (T
 
 void TfrmMain::CreateToolBar()
 {
-    ToolBar1 = new QWidget(centralWidget());
+    ToolBar1 = new QWidget(client_);
     ToolBar1->setObjectName("ToolBar1");
     ToolBar1->setFixedHeight(kToolBarHeight);
     auto* bar = new QHBoxLayout(ToolBar1);
@@ -102,7 +102,7 @@ void TfrmMain::CreateToolBar()
 
 void TfrmMain::CreateWorkArea()
 {
-    GroupBox1 = new TWorkArea(centralWidget());
+    GroupBox1 = new TWorkArea(client_);
     GroupBox1->setObjectName("GroupBox1");
 
     CDirectoryOutline1 = new TCDirectoryOutline(GroupBox1);

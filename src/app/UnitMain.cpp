@@ -2,6 +2,7 @@
 
 #include "app/Artwork.h"
 #include "app/MainLayout.h"
+#include "app/WindowPlace.h"
 #include "app/WorkArea.h"
 #include "browse/DirectoryOutline.h"
 #include "browse/DriveComboBox.h"
@@ -16,10 +17,13 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindowStateChangeEvent>
 
 TfrmMain* frmMain = nullptr;
 TAllTools MainTools;
@@ -35,11 +39,18 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     setWindowIcon(AppIcon());
     setFont(QFont("MS Sans Serif", 8));
 
-    auto* client = new QWidget(this);
-    setCentralWidget(client);
+    // A window smaller than the fixed layout scrolls to every control.
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName("WorkScroller");
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    client_ = new QWidget;
+    client_->setMinimumSize(kMainLayoutExtent);
+    scroller->setWidget(client_);
+    setCentralWidget(scroller);
     CreateToolBar();
     CreateWorkArea();
-    auto* column = new QVBoxLayout(client);
+    auto* column = new QVBoxLayout(client_);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     column->addWidget(ToolBar1);
@@ -48,7 +59,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     CreateMenus();
     CreateStatusBar();
     CreateTray();
-    resize(1024, 768);
+    resize(kMainDesignSize);
     FormCreate();
 }
 
@@ -216,6 +227,23 @@ void TfrmMain::changeEvent(QEvent* event)
     // While the tray icon is there it stands in for the task-bar entry of a minimised window.
     if (event->type() == QEvent::WindowStateChange && isMinimized() && TrayIcon1->isVisible())
         QTimer::singleShot(0, this, &QWidget::hide);
+    // Restored from maximised, the window comes back where it was before: for a window
+    // first given the whole screen, with its title bar above it. It is put on the screen
+    // once the window system has placed it.
+    const Qt::WindowStates large = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (event->type() == QEvent::WindowStateChange && (static_cast<QWindowStateChangeEvent*>(event)->oldState() & large)
+        && !(windowState() & (large | Qt::WindowMinimized)))
+        QTimer::singleShot(0, this, &TfrmMain::PlaceOnScreen);
+}
+
+void TfrmMain::PlaceOnScreen()
+{
+    const QRect available = screen()->availableGeometry();
+    if (isMaximized() || available.contains(frameGeometry()))
+        return;
+    const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                         frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+    setGeometry(NormalPlace(available, frame, kMainDesignSize));
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event)

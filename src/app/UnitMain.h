@@ -161,6 +161,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Puts a window that was restored from maximised back on the screen.
+    void PlaceOnScreen();
     void CreateToolBar();
     void CreateWorkArea();
     void CreateMenus();
@@ -185,6 +187,8 @@ private:
     std::vector<QLabel*> statusPanels_;
     std::vector<QAction*> savedPathEntries_;
     std::vector<QIcon> ImageList1;
+    // What the work area's controls are laid out on, inside the scrolling central widget.
+    QWidget* client_ = nullptr;
     int trayFrame_ = 0;
     QTimer* trayTimer_ = nullptr;
 };

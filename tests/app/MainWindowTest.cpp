@@ -7,15 +7,21 @@
 #include "viewer/UnitShow.h"
 #include "about/UnitAbout.h"
 #include "album/UnitGenHTML.h"
+#include "thumbs/ThumbBoard.h"
 #include "viewer/UnitSlide.h"
 
 #include "support/MainWindowFixture.h"
+#include "support/PictureMakers.h"
 #include "support/ScriptedModal.h"
+#include "support/TempDir.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
 
 namespace {
@@ -150,6 +156,26 @@ TEST_F(MainWindow, WorkAreaChainsItsControlsFromTheLeft)
     EXPECT_EQ(frmMain->FileListBox1->width(), 226);
     frmMain->GroupBox1->SplitterMoved(frmMain->Splitter2, -1000);
     EXPECT_EQ(frmMain->FileListBox1->width(), 5);
+}
+
+TEST_F(MainWindow, AWindowSmallerThanTheLayoutScrollsToEveryControl)
+{
+    TTempDir pictures;
+    WriteTestJpeg(pictures.File("a.jpg"), 64, 48);
+    frmMain->ListView1->AddRow({pictures.Path(), "a.jpg", ""});
+    frmMain->resize(1366, 705);
+    frmMain->show();
+    auto* scroller = frmMain->findChild<QScrollArea*>("WorkScroller");
+    ASSERT_NE(scroller, nullptr);
+    for (QAction* layout : {frmMain->SelectShow, frmMain->DirectoryShow}) {
+        SCOPED_TRACE(layout->text().toStdString());
+        layout->trigger();
+        QCoreApplication::processEvents();
+        for (QScrollBar* bar : {scroller->horizontalScrollBar(), scroller->verticalScrollBar()})
+            bar->setValue(bar->maximum());
+        const QRect board(frmMain->ScrollBoxTb->mapTo(scroller->viewport(), QPoint(0, 0)), frmMain->ScrollBoxTb->size());
+        EXPECT_TRUE(scroller->viewport()->rect().contains(board));
+    }
 }
 
 TEST_F(MainWindow, SixWindowsExistWithTheirCaptions)
