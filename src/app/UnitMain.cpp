@@ -227,23 +227,45 @@ void TfrmMain::changeEvent(QEvent* event)
     // While the tray icon is there it stands in for the task-bar entry of a minimised window.
     if (event->type() == QEvent::WindowStateChange && isMinimized() && TrayIcon1->isVisible())
         QTimer::singleShot(0, this, &QWidget::hide);
-    // Restored from maximised, the window comes back where it was before: for a window
-    // first given the whole screen, with its title bar above it. It is put on the screen
-    // once the window system has placed it.
+    // Restored from maximised, the window goes back where it was before: for a window
+    // first given the whole screen, with its title bar above the screen. Once the window
+    // system has moved it there, it is put on the screen.
     const Qt::WindowStates large = Qt::WindowMaximized | Qt::WindowFullScreen;
-    if (event->type() == QEvent::WindowStateChange && (static_cast<QWindowStateChangeEvent*>(event)->oldState() & large)
-        && !(windowState() & (large | Qt::WindowMinimized)))
+    if (event->type() == QEvent::WindowStateChange) {
+        restoredFrom_.reset();
+        if ((static_cast<QWindowStateChangeEvent*>(event)->oldState() & large)
+            && !(windowState() & (large | Qt::WindowMinimized)))
+            restoredFrom_ = geometry();
+    }
+}
+
+void TfrmMain::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    if (restoredFrom_ && geometry() != *restoredFrom_)
+        QTimer::singleShot(0, this, &TfrmMain::PlaceOnScreen);
+}
+
+void TfrmMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (restoredFrom_ && geometry() != *restoredFrom_)
         QTimer::singleShot(0, this, &TfrmMain::PlaceOnScreen);
 }
 
 void TfrmMain::PlaceOnScreen()
 {
-    const QRect available = screen()->availableGeometry();
-    if (isMaximized() || available.contains(frameGeometry()))
+    if (!restoredFrom_ || geometry() == *restoredFrom_)
         return;
-    const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
-                         frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
-    setGeometry(NormalPlace(available, frame, kMainDesignSize));
+    restoredFrom_.reset();
+    const QRect available = screen()->availableGeometry();
+    if (windowState() != Qt::WindowNoState || available.contains(frameGeometry()))
+        return;
+    const QRect frame = frameGeometry(), inside = geometry();
+    setGeometry(NormalPlace(available,
+                            {inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
+                             frame.bottom() - inside.bottom()},
+                            kMainDesignSize));
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event)

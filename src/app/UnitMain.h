@@ -7,8 +7,10 @@
 
 #include <QIcon>
 #include <QMainWindow>
+#include <QRect>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -159,6 +161,8 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // Puts a window that was restored from maximised back on the screen.
@@ -189,6 +193,8 @@ private:
     std::vector<QIcon> ImageList1;
     // What the work area's controls are laid out on, inside the scrolling central widget.
     QWidget* client_ = nullptr;
+    // Where the window was when it was restored from maximised, until it has moved.
+    std::optional<QRect> restoredFrom_;
     int trayFrame_ = 0;
     QTimer* trayTimer_ = nullptr;
 };
