@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QThread>
@@ -39,7 +40,12 @@ double RunWith(const TAlbumInputs& inputs, int threads)
 {
     QThreadPool pool;
     pool.setMaxThreadCount(threads);
-    return Milliseconds([&] { MakeAlbum(inputs, {}, &pool); });
+    return Milliseconds([&] {
+        TAlbumRun run(&pool);
+        QEventLoop loop;
+        run.Start(inputs, {}, [&] { loop.quit(); });
+        loop.exec();
+    });
 }
 
 } // namespace

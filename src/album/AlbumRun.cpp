@@ -4,7 +4,7 @@
 #include "imaging/JPEGImage.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Hourglass.h"
-#include "toolkit/LongJobs.h"
+#include "toolkit/OrderedJobs.h"
 #include "toolkit/RunTime.h"
 #include "toolkit/TextFile.h"
 
@@ -100,30 +100,6 @@ void SaveThumbnail(const std::string& path, const QByteArray& bytes, const TJPEG
     thumbnail.SaveToFile(path);
 }
 
-// Made on the pool, saved here in album order; the first entry that fails ends the step.
-void MakeThumbnails(const TAlbumInputs& in, const std::vector<std::string>& pictureFiles,
-                    const TProgressStart& startProgress, QThreadPool* pool)
-{
-    const int count = Count(in.entries);
-    if (count == 0)
-        return;
-    const std::function<void(int, int)> report = startProgress ? startProgress(count) : nullptr;
-    const auto work = [&](int i) {
-        const auto at = static_cast<std::size_t>(i);
-        return MakeThumbnail(in.entries[at].Folder + pictureFiles[at], in.thumbs, in.jpeg);
-    };
-    const auto save = [&](int i, QByteArray& bytes) {
-        const TAlbumEntry& e = in.entries[static_cast<std::size_t>(i)];
-        SaveThumbnail(e.Folder + e.BaseName + "t.jpg", bytes, in.jpeg);
-        return true;
-    };
-    try {
-        RunJobsInOrder(count, work, save, report, pool);
-    } catch (...) {
-        Dialogs().ShowMessage("Could not load or alter JPEG Files");
-    }
-}
-
 // The name in folder of the picture base + ".jpg" in whatever case it is spelled on
 // disk, as Windows would find it; base + ".jpg" when there is none.
 std::string PictureFileName(const std::string& folder, const std::string& baseName)
@@ -141,20 +117,71 @@ std::string PictureFileName(const std::string& folder, const std::string& baseNa
 
 } // namespace
 
-void MakeAlbum(const TAlbumInputs& inputs, const TProgressStart& startProgress, QThreadPool* pool)
+TAlbumRun::TAlbumRun(QThreadPool* pool) : thumbs_(pool)
 {
+}
+
+TAlbumRun::~TAlbumRun() = default;
+
+void TAlbumRun::Start(const TAlbumInputs& inputs, const TProgressStart& startProgress, std::function<void()> ended)
+{
+    Cancel();
+    hourglass_ = std::make_unique<THourglass>();
+    ended_ = std::move(ended);
+    std::vector<std::string> pictureFiles;
+    for (const TAlbumEntry& e : inputs.entries)
+        pictureFiles.push_back(PictureFileName(e.Folder, e.BaseName));
     {
-        const THourglass wait;
-        std::vector<std::string> pictureFiles;
-        for (const TAlbumEntry& e : inputs.entries)
-            pictureFiles.push_back(PictureFileName(e.Folder, e.BaseName));
-        {
-            const QTemporaryDir rowFolder;
-            const std::vector<std::string> rowFiles = WriteRowFiles(inputs, rowFolder);
-            WritePicturePages(inputs, pictureFiles);
-            WriteIndexPages(inputs, rowFiles);
-        }  // the row files go with their folder
-        MakeThumbnails(inputs, pictureFiles, startProgress, pool);
-    }
+        const QTemporaryDir rowFolder;
+        const std::vector<std::string> rowFiles = WriteRowFiles(inputs, rowFolder);
+        WritePicturePages(inputs, pictureFiles);
+        WriteIndexPages(inputs, rowFiles);
+    }  // the row files go with their folder
+    // Thumbnails are made on the pool from the run's own copy of the inputs, and saved
+    // here in album order; the first entry that fails ends the step.
+    const int count = Count(inputs.entries);
+    report_ = count > 0 && startProgress ? startProgress(count) : nullptr;
+    thumbs_.Start(
+        count,
+        [in = inputs, pictureFiles](int i) {
+            const auto at = static_cast<std::size_t>(i);
+            return MakeThumbnail(in.entries[at].Folder + pictureFiles[at], in.thumbs, in.jpeg);
+        },
+        [entries = inputs.entries, jpeg = inputs.jpeg](int i, QByteArray& bytes) {
+            const TAlbumEntry& e = entries[static_cast<std::size_t>(i)];
+            SaveThumbnail(e.Folder + e.BaseName + "t.jpg", bytes, jpeg);
+            return true;
+        },
+        [this](int done, int total) {
+            if (report_)
+                report_(done, total);
+        },
+        [this](const TJobEnd& end) {
+            if (end.failure)
+                Dialogs().ShowMessage("Could not load or alter JPEG Files");
+            End();
+        });
+}
+
+void TAlbumRun::End()
+{
+    report_ = nullptr;
+    hourglass_.reset();
+    const std::function<void()> ended = std::move(ended_);
     Dialogs().ShowMessage("Write down.");
+    if (ended)
+        ended();
+}
+
+void TAlbumRun::Cancel()
+{
+    if (!thumbs_.Running())
+        return;
+    thumbs_.Cancel();
+    End();
+}
+
+void TAlbumRun::WaitForWorkers()
+{
+    thumbs_.WaitForWorkers();
 }

@@ -11,8 +11,11 @@
 #include "album/AlbumEntry.h"
 #include "album/AlbumThumbs.h"
 #include "imaging/JPEGSettings.h"
+#include "toolkit/Hourglass.h"
+#include "toolkit/OrderedJobs.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,7 +34,27 @@ struct TAlbumInputs {
 // reports pictures done, and the display lasts as long as that reporter.
 using TProgressStart = std::function<std::function<void(int done, int total)>(int total)>;
 
-// The whole run on the calling thread (the user-interface thread), under the hourglass;
-// it waits for the thumbnails with only user input held back. A null pool is the
-// global one.
-void MakeAlbum(const TAlbumInputs& inputs, const TProgressStart& startProgress = {}, QThreadPool* pool = nullptr);
+// One album run at a time. The pages are written when it starts; the thumbnails follow
+// from the pool while the event loop goes on, under the hourglass; "Write down." comes
+// when they are done, and then ended. Cancelling ends the run there, with "Write down.".
+// The destructor waits for the workers still running.
+class TAlbumRun {
+public:
+    explicit TAlbumRun(QThreadPool* pool = nullptr);
+    ~TAlbumRun();
+    TAlbumRun(const TAlbumRun&) = delete;
+    TAlbumRun& operator=(const TAlbumRun&) = delete;
+
+    void Start(const TAlbumInputs& inputs, const TProgressStart& startProgress = {}, std::function<void()> ended = {});
+    void Cancel();
+    bool Running() const { return thumbs_.Running(); }
+    void WaitForWorkers();
+
+private:
+    void End();
+
+    TOrderedJobs thumbs_;
+    std::unique_ptr<THourglass> hourglass_;
+    std::function<void(int, int)> report_;
+    std::function<void()> ended_;
+};

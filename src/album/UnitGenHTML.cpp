@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -154,14 +155,32 @@ void TfrmGenHTML::cmdMakeClick()
                               {frmMain->HtmlThumbMode, frmMain->HtmlThumbPixelsWidth, frmMain->HtmlThumbPixelsHeight,
                                frmMain->HtmlThumbPercentWidth, frmMain->HtmlThumbPercentHeight},
                               JPEGDefaults()};
-    MakeAlbum(inputs, [this](int total) {
-        auto shown = std::make_shared<TStatusProgress>(StatusBar1, total, "Thumbnails made");
-        if (auto* bar = StatusBar1->findChild<QProgressBar*>()) {
-            bar->setObjectName("ThumbProgress");
-            bar->setFixedHeight(25);
-        }
-        return [shown](int done, int all) { shown->Report(done, all); };
-    });
+    // While the thumbnails are made nothing may change the list or start another run.
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdGetFile, cmdMake, ListView1})
+        w->setEnabled(false);
+    album_.Start(
+        inputs,
+        [this](int total) {
+            auto shown = std::make_shared<TStatusProgress>(StatusBar1, total, "Thumbnails made");
+            if (auto* bar = StatusBar1->findChild<QProgressBar*>()) {
+                bar->setObjectName("ThumbProgress");
+                bar->setFixedHeight(25);
+            }
+            return [shown](int done, int all) { shown->Report(done, all); };
+        },
+        [this] {
+            for (QWidget* w : std::initializer_list<QWidget*>{cmdGetFile, cmdMake, ListView1})
+                w->setEnabled(true);
+        });
+}
+
+void TfrmGenHTML::keyPressEvent(QKeyEvent* event)
+{
+    // Esc stops a run at the thumbnail it has reached.
+    if (event->key() == Qt::Key_Escape && album_.Running())
+        Guarded([this] { album_.Cancel(); });
+    else
+        TForm::keyPressEvent(event);
 }
 
 bool TfrmGenHTML::CameFromAnotherWindow() const

@@ -3,6 +3,7 @@
 // output prefix, and makes the album when Make is pressed. The work is done by
 // AlbumEntry (picking), AlbumRun and AlbumPages; the window turns events into calls.
 
+#include "album/AlbumRun.h"
 #include "toolkit/Form.h"
 
 #include <QPointer>
@@ -40,10 +41,13 @@ public:
     void cmdGetFileClick();
     void ListView1ColumnClick(int column);
     void cmdMakeClick();
+    // An album is being made: its thumbnails are still on their way.
+    bool Making() const { return album_.Running(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool event(QEvent* event) override;
 
@@ -54,6 +58,7 @@ private:
     // program's windows, not one of this window's dialogs or another program.
     bool CameFromAnotherWindow() const;
 
+    TAlbumRun album_;
     QLabel* statusPanel_ = nullptr;
     std::string openFolder_;          // the open dialog's start, fixed when the window is made
     QPointer<QWindow> lastFocus_;     // the last window other than this one that had the focus

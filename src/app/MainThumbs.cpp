@@ -2,6 +2,7 @@
 // and the presses and double clicks on its thumbnails.
 
 #include "app/UnitMain.h"
+#include "app/BoardBuild.h"
 #include "app/WorkArea.h"
 #include "browse/SelectionList.h"
 #include "imaging/JPEGImage.h"
@@ -12,16 +13,13 @@
 #include "thumbs/ThumbImage.h"
 #include "toolkit/ControlColor.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/Errors.h"
 #include "toolkit/Form.h"
-#include "toolkit/Hourglass.h"
-#include "toolkit/LongJobs.h"
+#include "toolkit/OrderedJobs.h"
 #include "toolkit/RunTime.h"
-#include "toolkit/StatusProgress.h"
 
 #include <QPainter>
-#include <QTimer>
 
-#include <functional>
 
 namespace {
 
@@ -38,6 +36,9 @@ bool IsThumbImage(const QObject* sender)
 
 void TfrmMain::BuildThumbBoard()
 {
+    // A new build, or a list emptied, replaces the build that was running.
+    boardJob_.Cancel();
+    boardBuild_.reset();
     if (ListView1->RowCount() == 0) {
         if (ScrollBoxTb)
             ScrollBoxTb->setEnabled(false);
@@ -49,7 +50,6 @@ void TfrmMain::BuildThumbBoard()
     LastThumb = nullptr;
     FrameCanvas = nullptr;
 
-    const THourglass hourglass;
     if (ViewMode == kDirectoryShow) {
         ScrollBoxTb = new TThumbBoard(GroupBox1, kDirectoryShowThumbsPerRow, thumbCache_);
         ScrollBoxTb->setGeometry(Splitter1->x() + Splitter1->width() + 10, 15, 820, 640);
@@ -65,32 +65,52 @@ void TfrmMain::BuildThumbBoard()
     std::vector<std::string> paths;
     for (const TSelectionRow& row : rows)
         paths.push_back(RowFullPath(row));
-    std::vector<TUnreadable> unreadable;
-    TStatusProgress shown(statusBar(), static_cast<int>(rows.size()), "Thumbnails placed");
+    boardBuild_ = std::make_unique<TBoardBuild>(statusBar(), static_cast<int>(rows.size()));
+    SetBusy(true);
     // Headers only, on every core; thumbnails are made in list order on this thread. A
     // file that cannot be read gets its marked thumbnail and the build goes on.
-    RunJobsInOrder(
-        static_cast<int>(rows.size()),
-        [&paths](int i) { return ReadThumbHeader(paths[static_cast<std::size_t>(i)]); },
-        [&](int i, TThumbHeader& header) {
+    boardJob_.Start(
+        static_cast<int>(rows.size()), [paths](int i) { return ReadThumbHeader(paths[static_cast<std::size_t>(i)]); },
+        [this, rows, paths](int i, TThumbHeader& header) {
             const auto at = static_cast<std::size_t>(i);
-            CurrentFile = paths[at];
-            LastThumb = ScrollBoxTb->AddThumb(i, CurrentFile, header, ThumbHint(rows[at].name, header, rows[at].byte));
+            LastThumb = ScrollBoxTb->AddThumb(i, paths[at], header, ThumbHint(rows[at].name, header, rows[at].byte));
             LastThumb->OnMouseDown = [this](QObject* sender) { FormMouseDown(sender); };
             LastThumb->OnDblClick = [this](QObject* sender) { FormDblClick(sender); };
+            CurrentFile = paths[at];
             if (!header.error.empty())
-                unreadable.push_back({CurrentFile, header.error});
+                boardBuild_->unreadable.push_back({paths[at], header.error});
             return true;
         },
-        std::bind_front(&TStatusProgress::Report, &shown));
-    FrameThumb(LastThumb->x(), LastThumb->y(), kFrameHeight, LastThumb->width());
-    ScrollBoxTb->StartDecoding(JPEGDefaults());
-    if (!unreadable.empty()) {
-        // Told once the handler that asked for the build has finished its own steps.
-        QTimer::singleShot(0, this, [text = UnreadableFilesText(unreadable)] {
-            Dialogs().ShowMessage(text, TMessageKind::Error);
+        [this](int done, int total) { boardBuild_->progress.Report(done, total); },
+        [this](const TJobEnd& end) {
+            FinishThumbBoard();
+            if (end.failure)
+                ShowHandlerException(end.failure);
         });
-    }
+}
+
+void TfrmMain::FinishThumbBoard()
+{
+    const std::unique_ptr<TBoardBuild> build = std::move(boardBuild_);
+    SetBusy(false);
+    if (LastThumb)
+        FrameThumb(LastThumb->x(), LastThumb->y(), kFrameHeight, LastThumb->width());
+    ScrollBoxTb->StartDecoding(JPEGDefaults());
+    if (!build->unreadable.empty())
+        Dialogs().ShowMessage(UnreadableFilesText(build->unreadable), TMessageKind::Error);
+}
+
+void TfrmMain::CancelThumbBoard()
+{
+    if (!boardJob_.Running())
+        return;
+    boardJob_.Cancel();
+    FinishThumbBoard();
+}
+
+bool TfrmMain::Busy() const
+{
+    return boardJob_.Running();
 }
 
 void TfrmMain::FrameThumb(int left, int top, int height, int width)

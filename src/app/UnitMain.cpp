@@ -1,6 +1,7 @@
 #include "app/UnitMain.h"
 
 #include "app/Artwork.h"
+#include "app/BoardBuild.h"
 #include "app/MainLayout.h"
 #include "app/WindowPlace.h"
 #include "app/WorkArea.h"
@@ -11,9 +12,14 @@
 #include "browse/SelectionList.h"
 #include "settings/SavedPaths.h"
 #include "text/AllTools.h"
+#include "thumbs/ThumbBoard.h"
+#include "toolkit/Errors.h"
 #include "toolkit/Form.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
@@ -268,8 +274,31 @@ void TfrmMain::PlaceOnScreen()
                             kMainDesignSize));
 }
 
+void TfrmMain::SetBusy(bool busy)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{sbAdd, sbAddAll, sbRemove, sbRemoveAll, sbThumb, sbSlideShow,
+                                                      sbImageTool, sbGenHTML, FileListBox1, ListView1, ScrollBoxTb})
+        if (w)
+            w->setEnabled(!busy);
+    for (QAction* menu : {Path->menuAction(), Mode->menuAction(), Options->menuAction(), Help->menuAction()})
+        menu->setEnabled(!busy);
+}
+
+void TfrmMain::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && Busy())
+        Guarded([this] { CancelThumbBoard(); });
+    else
+        QMainWindow::keyPressEvent(event);
+}
+
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
+    // Nothing a job works for may go while its workers still run.
+    boardJob_.Cancel();
+    boardBuild_.reset();
+    SetBusy(false);
+    boardJob_.WaitForWorkers();
     QMainWindow::closeEvent(event);
     TrayIcon1->hide();
     // Closing the main window ends the program, whatever other windows are open.

@@ -4,12 +4,14 @@
 
 #include "app/MainState.h"
 #include "thumbs/ThumbCache.h"
+#include "toolkit/OrderedJobs.h"
 
 #include <QIcon>
 #include <QMainWindow>
 #include <QRect>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +22,7 @@ class QMenu;
 class QSystemTrayIcon;
 class QTimer;
 class QToolButton;
+struct TBoardBuild;
 class TCDirectoryOutline;
 class TForm;
 class TDriveComboBox;
@@ -109,7 +112,13 @@ public:
     void ApplyDirectoryShowLayout();
     // Appends the row of file name in folder; false when its size cannot be read.
     bool AddPictureRow(const std::string& folder, const std::string& name);
+    // Starts a build of the board from the selection list; it ends from the event loop.
     void BuildThumbBoard();
+    // Ends a running build where it is, as if its last placed thumbnail were its last.
+    void CancelThumbBoard();
+    // A job runs: the window takes no input that would change the selection, start
+    // another job or open a window.
+    bool Busy() const;
     // Draws a new ThumbFrame behind the thumbnail at left, top of width (height is 90).
     void FrameThumb(int left, int top, int height, int width);
     // The four controls that share the browsing colours: drive box, folder tree,
@@ -161,10 +170,16 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // What ends a build: the frame, the decoding of pixels, the box naming unread files.
+    void FinishThumbBoard();
+    // Takes the input that could change the selection, start a job or open a window
+    // away while a job runs, and gives it back.
+    void SetBusy(bool busy);
     // Puts a window that was restored from maximised back on the screen.
     void PlaceOnScreen();
     void CreateToolBar();
@@ -188,6 +203,9 @@ private:
 
     // Display copies of the board's thumbnails, kept between builds.
     TThumbCache thumbCache_{kThumbCacheBytes};
+    // The board build's header reads, and what the build holds while they run.
+    TOrderedJobs boardJob_;
+    std::unique_ptr<TBoardBuild> boardBuild_;
     std::vector<QLabel*> statusPanels_;
     std::vector<QAction*> savedPathEntries_;
     std::vector<QIcon> ImageList1;

@@ -74,21 +74,29 @@ void TThumbDecoder::Pump()
         ++running_;
         TDisplayRequest request{jobs_[static_cast<std::size_t>(row)].path,
                                 jobs_[static_cast<std::size_t>(row)].size, &Stretch, jpeg_};
-        QtConcurrent::run(pool_, [request] { return MakeDisplayCopy(request); })
-            .then(&context_, [this, row, generation = generation_](const TDisplayCopy& copy) {
-                // A job done before its continuation was attached would be delivered
-                // inside Pump: every result comes through the event loop instead.
-                QMetaObject::invokeMethod(
-                    &context_,
-                    [this, row, generation, copy] {
-                        --running_;
-                        if (generation == generation_)
-                            done_(row, copy);
-                        Pump();
-                    },
-                    Qt::QueuedConnection);
-            });
+        std::erase_if(workers_, [](const QFuture<void>& worker) { return worker.isFinished(); });
+        workers_.push_back(QtConcurrent::run(pool_, [this, request, row, generation = generation_] {
+            TDisplayCopy copy = MakeDisplayCopy(request);
+            // The decoder waits for its workers before it goes, so context_ is still
+            // here; every result comes through the event loop, never inside Pump.
+            QMetaObject::invokeMethod(
+                &context_,
+                [this, row, generation, copy = std::move(copy)] {
+                    --running_;
+                    if (generation == generation_)
+                        done_(row, copy);
+                    Pump();
+                },
+                Qt::QueuedConnection);
+        }));
     }
+}
+
+TThumbDecoder::~TThumbDecoder()
+{
+    waiting_.clear();
+    for (QFuture<void>& worker : workers_)
+        worker.waitForFinished();
 }
 
 void TThumbDecoder::Finish()

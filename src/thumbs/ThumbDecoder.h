@@ -8,6 +8,7 @@
 #include "imaging/DisplayCopy.h"
 #include "imaging/JPEGSettings.h"
 
+#include <QFuture>
 #include <QObject>
 #include <QSize>
 
@@ -31,6 +32,10 @@ public:
 
     // done gets each result of the current generation; pool null: the global pool.
     explicit TThumbDecoder(TDone done, QThreadPool* pool = nullptr);
+    // Waits for the decodes still running: they hand their results to this decoder.
+    ~TThumbDecoder();
+    TThumbDecoder(const TThumbDecoder&) = delete;
+    TThumbDecoder& operator=(const TThumbDecoder&) = delete;
 
     // A new generation: jobs[row] for every row in wanted, under these settings.
     void Start(std::vector<TThumbJob> jobs, const std::vector<int>& wanted, const TJPEGSettings& jpeg);
@@ -51,6 +56,7 @@ private:
     TDone done_;
     QThreadPool* pool_;
     QObject context_;  // results are delivered on its thread, and not after it is gone
+    std::vector<QFuture<void>> workers_;
     std::vector<TThumbJob> jobs_;
     TJPEGSettings jpeg_;
     std::set<int> waiting_;

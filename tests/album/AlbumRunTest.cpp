@@ -1,5 +1,6 @@
 #include "album/AlbumRun.h"
 
+#include "support/AlbumRunWait.h"
 #include "support/PictureMakers.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
@@ -62,7 +63,7 @@ TEST(AlbumRun, WritesAPagePerPictureAnIndexPerEighteenAndAThumbnailEach)
         TTempDir dir;
         dir.Write("out/1.txt", "mine");
         TScriptedDialogs dialogs;
-        MakeAlbum(Album(dir, count, dir.File("out/")));
+        MakeAlbumAndWait(Album(dir, count, dir.File("out/")));
 
         EXPECT_EQ(dialogs.Messages(), Texts{"Write down."});
         std::set<std::string> expected = {"1.txt"};
@@ -93,7 +94,7 @@ TEST(AlbumRun, ThePrefixGoesBeforeEveryPageNameAsItIs)
     ASSERT_TRUE(QDir::setCurrent(Q(dir.File("cwd"))));
     for (const std::string prefix : {"dir/", "dir", ""}) {
         TScriptedDialogs dialogs;
-        MakeAlbum(Album(dir, 1, prefix));
+        MakeAlbumAndWait(Album(dir, 1, prefix));
         EXPECT_TRUE(Exists(prefix + "Show1.htm") && Exists(prefix + "Thumb1.htm")) << prefix;
     }
     QDir::setCurrent(before);
@@ -156,7 +157,7 @@ TEST(AlbumRun, EachFailureIsReportedAndTheRunGoesOnAsItAlwaysHas)
         TAlbumInputs in = Album(dir, 3, dir.File("out/"));
         c.setUp(dir, in);
         TScriptedDialogs dialogs;
-        MakeAlbum(in);
+        MakeAlbumAndWait(in);
         qputenv("TMPDIR", tmp);
         EXPECT_EQ(dialogs.Messages(), c.messages);
         for (const std::string& name : c.written)
@@ -186,7 +187,7 @@ TEST(AlbumRun, TwoThreadsWriteTheSameThumbnailsAsOne)
         const auto start = [&](int total) {
             return [&, total](int done, int all) { reported.push_back(all == total ? done : -1); };
         };
-        MakeAlbum(in, start, &pool);
+        MakeAlbumAndWait(in, start, &pool);
         EXPECT_EQ(reported, (std::vector<int>{1, 2, 3, 4, 5, 6}));
         messages[threads - 1] = dialogs.Messages();
         for (int n = 1; n <= 9; ++n) {

@@ -148,6 +148,7 @@ TEST_F(GenHTML, MakeWritesTheAlbumOfTheListAndLeavesTheListAsItWas)
     frmMain->HtmlThumbPercentWidth = "25";
     frmMain->HtmlThumbPercentHeight = "50";
     frmGenHTML->cmdMakeClick();
+    WaitForJobs();
 
     EXPECT_EQ(dialogs.Messages(), (std::vector<std::string>{"Could not load or alter JPEG Files", "Write down."}));
     EXPECT_NE(ReadBytes(config.File("Thumb1.htm")).find("<title>Nikon</title>"), std::string::npos);

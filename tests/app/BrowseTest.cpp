@@ -47,6 +47,7 @@ TEST_F(Browse, FolderChangeInDirectoryShowFillsTheSelectionWithTheFolder)
     frmMain->ListView1->AddRow({"/elsewhere", "dropped.jpg", "1KB"});
     // Through the menu: the board this layout builds reports the missing file in the error box.
     frmMain->DirectoryShow->trigger();
+    WaitForJobs();
     frmMain->SetStatusText(1, "Selected 1 File(s).");
     GoToFolder(pictures.Path());
 

@@ -125,8 +125,8 @@ TEST_F(HostileSet, EveryWindowGivesItsOwnMessageAndWritesNothingItShouldNot)
         // The board, with the file between two good pictures: the build goes on past it.
         List({"good.jpg", h.name, "good.jpg"});
         frmMain->sbThumb->click();
+        WaitForJobs();
         frmMain->ScrollBoxTb->Decoder().Finish();
-        QCoreApplication::processEvents();
         const std::vector<std::string> boardMessages = NewMessages();
         EXPECT_EQ(frmMain->ScrollBoxTb->Thumb(1)->Damaged(), h.board != TBoard::Pixels);
         if (h.board == TBoard::Unreadable) {
@@ -165,6 +165,7 @@ TEST_F(HostileSet, EveryWindowGivesItsOwnMessageAndWritesNothingItShouldNot)
         dialogs.fileAnswers = {{path}};
         frmGenHTML->cmdGetFileClick();
         frmGenHTML->cmdMakeClick();
+        WaitForJobs();
         const std::vector<std::string> albumMessages =
             h.albumThumb ? std::vector<std::string>{"Write down."} : std::vector<std::string>{kLoadFailed, "Write down."};
         EXPECT_EQ(NewMessages(), albumMessages);

@@ -121,6 +121,7 @@ TEST_F(MainWindow, ModeMenuSwitchesLayoutsAndBack)
     frmMain->ShowWorkButtons();
     frmMain->sbSlideShow->hide();
     frmMain->DirectoryShow->trigger();
+    WaitForJobs();
     EXPECT_EQ(frmMain->ViewMode, 2);
     EXPECT_EQ(frmMain->GroupBox1->height(), 660);
     EXPECT_EQ(frmMain->GroupBox1->ControlWidth(frmMain->CDirectoryOutline1), 177);
@@ -132,6 +133,7 @@ TEST_F(MainWindow, ModeMenuSwitchesLayoutsAndBack)
 
     frmMain->HideWorkButtons();
     frmMain->SelectShow->trigger();
+    WaitForJobs();
     EXPECT_EQ(frmMain->ViewMode, 1);
     EXPECT_EQ(frmMain->GroupBox1->height(), 305);
     EXPECT_EQ(frmMain->GroupBox1->ControlWidth(frmMain->CDirectoryOutline1), 240);
@@ -170,6 +172,7 @@ TEST_F(MainWindow, AWindowSmallerThanTheLayoutScrollsToEveryControl)
     for (QAction* layout : {frmMain->SelectShow, frmMain->DirectoryShow}) {
         SCOPED_TRACE(layout->text().toStdString());
         layout->trigger();
+        WaitForJobs();
         QCoreApplication::processEvents();
         for (QScrollBar* bar : {scroller->horizontalScrollBar(), scroller->verticalScrollBar()})
             bar->setValue(bar->maximum());

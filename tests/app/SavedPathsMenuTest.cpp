@@ -39,6 +39,7 @@ TEST_F(SavedPathsMenu, AddingRecordsTheFolderAndChoosingItGoesBackThere)
     for (int layout : {1, 2}) {
         if (layout == 2)
             frmMain->ApplyDirectoryShowLayout();
+            WaitForJobs();
         GoToFolder(folders[1].Path());
         frmMain->SavedPathEntries()[0]->trigger();
         EXPECT_EQ(frmMain->CDirectoryOutline1->Directory(), folders[0].Path()) << layout;

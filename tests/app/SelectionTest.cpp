@@ -93,6 +93,7 @@ TEST_F(Selection, RemoveDeletesSelectedRowsAndRemoveAllEmptiesTheList)
     frmMain->ListView1->SelectRow(1);
     frmMain->ListView1->SelectRow(3);
     frmMain->sbRemoveClick();
+    WaitForJobs();
     EXPECT_EQ(RowNames(), (std::vector<std::string>{"a.jpg", "c.bmp"}));
     EXPECT_EQ(frmMain->StatusText(1), "Selected 2 File(s).");
     EXPECT_TRUE(WorkButtonsShown());
@@ -100,6 +101,7 @@ TEST_F(Selection, RemoveDeletesSelectedRowsAndRemoveAllEmptiesTheList)
     frmMain->ListView1->SelectRow(0);
     frmMain->ListView1->SelectRow(1);
     frmMain->sbRemoveClick();
+    WaitForJobs();
     EXPECT_EQ(frmMain->ListView1->RowCount(), 0);
     EXPECT_EQ(frmMain->StatusText(1), "Selected 0 File(s).");
     EXPECT_FALSE(WorkButtonsShown());

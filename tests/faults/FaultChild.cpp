@@ -73,8 +73,9 @@ int MakeAlbumOf(int argc, char** argv)
     TAlbumInputs in{{}, argv[2], "Faults", {1, "100", "100", "20", "20"}, JPEGDefaults()};
     for (int i = 4; i < argc; ++i)
         in.entries.push_back(SplitPickedFile(tools, argv[i]).entry);
-    MakeAlbum(in);
-    return 0;
+    TAlbumRun run;
+    run.Start(in, {}, [] { QCoreApplication::quit(); });
+    return app.exec();
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 #include "support/MainWindowFixture.h"
 
 #include "Forms.h"
+#include "album/UnitGenHTML.h"
 #include "app/UnitMain.h"
 #include "browse/DirectoryOutline.h"
 #include "browse/FileListBox.h"
 #include "browse/SelectionList.h"
+
+#include <QTest>
 
 void MainWindowTest::SetUp()
 {
@@ -31,6 +34,12 @@ void MainWindowTest::TearDown()
 void MainWindowTest::GoToFolder(const std::string& folder)
 {
     frmMain->CDirectoryOutline1->SetDirectory(folder);
+    WaitForJobs();
+}
+
+void MainWindowTest::WaitForJobs()
+{
+    ASSERT_TRUE(QTest::qWaitFor([] { return !frmMain->Busy() && !frmGenHTML->Making(); }, 60'000));
 }
 
 void MainWindowTest::SelectFiles(std::initializer_list<int> entries)

@@ -19,8 +19,10 @@ protected:
     // Where this test's settings file lives.
     std::string SettingsPath() const;
 
-    // Moves the folder tree, as a user would, and lets the window react.
+    // Moves the folder tree, as a user would, and lets the window react, jobs included.
     void GoToFolder(const std::string& folder);
+    // Lets the event loop run until the board build and the album run have ended.
+    static void WaitForJobs();
     // Selects exactly the given file-list entries.
     void SelectFiles(std::initializer_list<int> entries);
     // The File Name texts of the selection list, top to bottom.

@@ -53,6 +53,7 @@ TEST_F(ThumbBoard, BuildNamesPlacesAndHintsEveryThumbnailAndFramesTheLast)
     WritePaddedPicture(pictures.File("d.jpg"), MakeTestJpeg(80, 80), 2000);
     AddAll();
     frmMain->sbThumb->click();
+    WaitForJobs();
 
     TThumbBoard* board = frmMain->ScrollBoxTb;
     ASSERT_NE(board, nullptr);
@@ -88,6 +89,7 @@ TEST_F(ThumbBoard, BuildNamesPlacesAndHintsEveryThumbnailAndFramesTheLast)
 
     // A second Show Thumb replaces the board and frames its last thumbnail again.
     frmMain->sbThumb->click();
+    WaitForJobs();
     EXPECT_EQ(frmMain->centralWidget()->findChildren<TThumbBoard*>().size(), 1);
     EXPECT_EQ(frmMain->ThumbFrame->geometry(), FrameBounds(frmMain->ScrollBoxTb->Thumb(3)->geometry()));
     EXPECT_TRUE(dialogs.log.empty());
@@ -100,6 +102,7 @@ TEST_F(ThumbBoard, PressOnAThumbnailOrItsFrameMakesItCurrentAndNothingElseDoes)
     AddAll();
     frmMain->ListView1->SelectRow(1);
     frmMain->sbThumbClick();
+    WaitForJobs();
     const QRect framedLast = frmMain->ThumbFrame->geometry();
 
     struct Case {
@@ -144,14 +147,17 @@ TEST_F(ThumbBoard, AnEmptyListLeavesTheOldBoardShownButDisabled)
         {"an empty Directory Show folder",
          [this] {
              frmMain->DirectoryShowClick();
+             WaitForJobs();
              GoToFolder(pictures.Path());
          },
          [&] { GoToFolder(noPictures.Path()); }},
         {"Remove All",
          [this] {
              frmMain->SelectShowClick();
+             WaitForJobs();
              AddAll();
              frmMain->sbThumbClick();
+             WaitForJobs();
          },
          [] { frmMain->sbRemoveAllClick(); }},
     };
@@ -186,8 +192,10 @@ TEST_F(ThumbBoard, UnreadableFilesAreMarkedAndNamedOnceAndTheBuildGoesOn)
     frmMain->ListView1->selectRow(0);
     frmMain->sbRemoveClick();  // a handler that rebuilds the board finishes its own steps
     EXPECT_EQ(frmMain->StatusText(kSelectedCountPanel), "Selected 15 File(s).");
-    EXPECT_TRUE(dialogs.Messages().empty()) << "told once the handler is done";
-    QCoreApplication::processEvents();
+    EXPECT_TRUE(dialogs.Messages().empty()) << "told once the build is done";
+    EXPECT_FALSE(frmMain->sbAdd->isEnabled()) << "no input that changes the selection while it runs";
+    WaitForJobs();
+    EXPECT_TRUE(frmMain->sbAdd->isEnabled());
 
     const std::string empty = "JPEG error #" + std::to_string(JERR_INPUT_EMPTY);
     const std::string named = "These pictures could not be read:\n" + pictures.File("b.jpg") + ": JPEG error #"
@@ -222,6 +230,7 @@ TEST_F(ThumbBoard, PixelsArriveFromTheCacheAndChangedOrDamagedFilesAreDecodedAga
     WriteFileBytes(pictures.File("c.jpg"), damaged);
     AddAll();
     frmMain->sbThumbClick();
+    WaitForJobs();
     // Nothing is decoded while the build runs.
     EXPECT_TRUE(Thumb(0)->Picture().isNull());
     ASSERT_TRUE(WaitForPixels());
@@ -232,6 +241,7 @@ TEST_F(ThumbBoard, PixelsArriveFromTheCacheAndChangedOrDamagedFilesAreDecodedAga
 
     WriteTestJpeg(pictures.File("b.jpg"), 480, 640);
     frmMain->sbThumbClick();
+    WaitForJobs();
     EXPECT_EQ(Thumb(0)->Picture().size(), QSize(106, 80));
     EXPECT_TRUE(Thumb(1)->Picture().isNull());
     EXPECT_TRUE(Thumb(2)->Damaged());
@@ -248,6 +258,7 @@ TEST_F(ThumbBoard, AFolderDeletedWhileTheBoardDecodesMarksTheThumbnailsOfItsMiss
     AddAll();
     ASSERT_EQ(frmMain->ListView1->RowCount(), kRows);
     frmMain->sbThumbClick();
+    WaitForJobs();
     // Gone before any decoded result is taken in, so most decodes meet missing files.
     ASSERT_TRUE(QDir(QFile::decodeName(pictures.Path().c_str())).removeRecursively());
     ASSERT_TRUE(WaitForPixels());
@@ -264,3 +275,31 @@ TEST_F(ThumbBoard, AFolderDeletedWhileTheBoardDecodesMarksTheThumbnailsOfItsMiss
 }
 
 } // namespace
+
+namespace {
+
+// Closing the window, or Esc, ends a running build where it is; nothing is placed after.
+TEST_F(ThumbBoard, ClosingOrEscEndsARunningBuild)
+{
+    WriteTestJpeg(pictures.File("a.jpg"), 64, 48);
+    for (const bool closing : {false, true}) {
+        SCOPED_TRACE(closing ? "closing" : "Esc");
+        frmMain->ListView1->Clear();
+        for (int i = 0; i < 2000; ++i)
+            frmMain->ListView1->AddRow({pictures.Path(), "a.jpg", "1KB"});
+        frmMain->sbThumbClick();
+        ASSERT_TRUE(frmMain->Busy());
+        if (closing)
+            frmMain->close();
+        else
+            QTest::keyClick(frmMain, Qt::Key_Escape);
+        EXPECT_FALSE(frmMain->Busy());
+        const int placed = frmMain->ScrollBoxTb->ThumbCount();
+        QTest::qWait(100);
+        EXPECT_EQ(frmMain->ScrollBoxTb->ThumbCount(), placed);
+        EXPECT_LT(placed, 2000);
+        EXPECT_TRUE(frmMain->sbAdd->isEnabled());
+    }
+}
+
+}  // namespace

@@ -1,13 +1,15 @@
-#include "toolkit/LongJobs.h"
+#include "toolkit/OrderedJobs.h"
 
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
 #include <QSemaphore>
 #include <QThread>
 #include <QThreadPool>
 #include <QTimer>
 
 #include <algorithm>
+#include <optional>
 #include <atomic>
 #include <set>
 #include <stdexcept>
@@ -21,7 +23,7 @@ constexpr int None = -1;
 constexpr int ByTheStop = -2;  // the gate opens in the apply that stops the run
 constexpr int ByATimer = -3;   // the gate opens in a zero timer on the calling thread
 
-TEST(LongJobs, ResultsComeInJobOrderUpToTheFirstStopOrFailure)
+TEST(OrderedJobs, ResultsComeInJobOrderUpToTheFirstStopOrFailure)
 {
     struct Case {
         const char* name;
@@ -82,18 +84,31 @@ TEST(LongJobs, ResultsComeInJobOrderUpToTheFirstStopOrFailure)
         if (c.opener == ByATimer)
             QTimer::singleShot(0, open);
 
-        int applied = -1;
+        TOrderedJobs jobs(&pool);
+        QEventLoop loop;
+        std::optional<TJobEnd> end;
+        jobs.Start(c.count, work, apply, progress, [&](const TJobEnd& e) {
+            end = e;
+            loop.quit();
+        });
+        EXPECT_TRUE(jobs.Running()) << "nothing is applied before the event loop runs";
+        EXPECT_TRUE(handed.empty());
+        QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+        loop.exec();
+        ASSERT_TRUE(end.has_value());
+        EXPECT_FALSE(jobs.Running());
+        jobs.WaitForWorkers();
+        const int applied = end->applied;
         std::string error;
         try {
-            applied = RunJobsInOrder(c.count, work, apply, progress, &pool);
+            if (end->failure)
+                std::rethrow_exception(end->failure);
         } catch (const std::runtime_error& e) {
             error = e.what();
         }
 
         EXPECT_EQ(error, c.error);
-        if (error.empty()) {
-            EXPECT_EQ(applied, c.applied);
-        }
+        EXPECT_EQ(applied, c.applied);
         const int calls = c.applied + (c.stopAt == None ? 0 : 1);
         std::vector<std::string> inOrder;
         std::vector<std::pair<int, int>> counted;
@@ -111,4 +126,47 @@ TEST(LongJobs, ResultsComeInJobOrderUpToTheFirstStopOrFailure)
     }
 }
 
-} // namespace
+// A cancelled run, or one replaced by the next, applies nothing more and never ends; its
+// running jobs finish on the pool and the owner waits for them before it goes.
+TEST(OrderedJobs, ACancelledOrReplacedRunStopsWhereItWas)
+{
+    for (const bool replaced : {false, true}) {
+        SCOPED_TRACE(replaced ? "replaced" : "cancelled");
+        QThreadPool pool;
+        pool.setMaxThreadCount(2);
+        std::atomic<int> ended = 0;
+        std::vector<int> handed;
+        int ends = 0;
+        QEventLoop loop;
+        {
+            TOrderedJobs jobs(&pool);
+            const auto work = [&ended](int i) {
+                QThread::msleep(i == 0 ? 1 : 30);
+                ++ended;
+                return i;
+            };
+            jobs.Start(6, work, [&](int i, int& r) {
+                handed.push_back(r);
+                if (i == 0) {
+                    if (replaced)
+                        jobs.Start(1, [](int) { return 10; }, [&](int, int& r10) { handed.push_back(r10); return true; },
+                                   {}, [&](const TJobEnd&) { ++ends; loop.quit(); });
+                    else
+                        jobs.Cancel();
+                    QTimer::singleShot(200, &loop, &QEventLoop::quit);
+                }
+                return true;
+            }, {}, [&](const TJobEnd&) { ends += 100; });
+            loop.exec();
+            EXPECT_FALSE(jobs.Running());
+        }
+        EXPECT_EQ(handed, (replaced ? std::vector<int>{0, 10} : std::vector<int>{0}));
+        EXPECT_EQ(ends, replaced ? 1 : 0);
+        const int atTheEnd = ended;
+        QThread::msleep(100);
+        EXPECT_EQ(ended, atTheEnd) << "the owner waited for its running jobs";
+        EXPECT_LT(atTheEnd, replaced ? 7 : 6) << "jobs not started by the cancel are not run";
+    }
+}
+
+}  // namespace
