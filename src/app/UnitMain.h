@@ -3,6 +3,7 @@
 // and tray icon, and the state the other windows share (MainState).
 
 #include "app/MainState.h"
+#include "browse/OpenedPaths.h"
 #include "thumbs/ThumbCache.h"
 
 #include <QIcon>
@@ -107,6 +108,12 @@ public:
     void ApplyDirectoryShowLayout();
     // Appends the row of file name in folder; false when its size cannot be read.
     bool AddPictureRow(const std::string& folder, const std::string& name);
+    // Adds the pictures' rows as Add does; the full paths of those that got none.
+    std::vector<std::string> AddPictures(const std::vector<TPictureFile>& pictures);
+    // What the command line names: folders move the folder tree there; pictures move it
+    // to the first one's folder, are added, and the first of them opens in the viewer.
+    // What cannot be opened is named in one message.
+    void OpenCommandLine(const std::vector<std::string>& paths);
     void BuildThumbBoard();
     // Draws a new ThumbFrame behind the thumbnail at left, top of width (height is 90).
     void FrameThumb(int left, int top, int height, int width);
@@ -168,6 +175,10 @@ private:
     void CreateTray();
     void StartTray();
     void ShowSelectedCount();
+    // Runs the folder change for folder, also when the tree is already there.
+    void MoveTreeTo(const std::string& folder);
+    // Moves the tree to the folders, then adds the pictures; the pictures that got no row.
+    std::vector<std::string> OpenPaths(const TOpenedPaths& opened);
     // The controls that only the Select Show layout shows.
     std::vector<QWidget*> SelectShowControls() const;
     QToolButton* AddToolButton(const char* name, const char* hint, void (TfrmMain::*handler)());
