@@ -1,4 +1,5 @@
-// The main window opened from outside: the command line's folders and pictures.
+// The main window opened from outside: the command line's folders and pictures, and
+// those dropped on the window.
 
 #include "app/UnitMain.h"
 #include "browse/DirectoryOutline.h"
@@ -6,6 +7,29 @@
 #include "toolkit/Dialogs.h"
 #include "toolkit/Form.h"
 #include "toolkit/Platform.h"
+
+#include <QDropEvent>
+#include <QMimeData>
+
+namespace {
+
+// Takes a drag or drop that holds folders or pictures and refuses any other; what it
+// holds to open, nothing when refused. Copy, never Move: a file manager deletes what was
+// moved once the drop is taken.
+TOpenedPaths AnswerDrop(QDropEvent* event)
+{
+    // File managers give their files as a text/uri-list.
+    TOpenedPaths opened = SortOpenedPaths(UriListPaths(event->mimeData()->data("text/uri-list").toStdString()));
+    if (!(event->possibleActions() & Qt::CopyAction) || (opened.folders.empty() && opened.pictures.empty())) {
+        event->ignore();
+        return {};
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return opened;
+}
+
+}  // namespace
 
 void TfrmMain::MoveTreeTo(const std::string& folder)
 {
@@ -42,4 +66,19 @@ void TfrmMain::OpenCommandLine(const std::vector<std::string>& paths)
     }
     if (!failed.empty())
         Dialogs().ShowMessage(CannotOpenText(failed));
+}
+
+void TfrmMain::dragEnterEvent(QDragEnterEvent* event)
+{
+    AnswerDrop(event);
+}
+
+void TfrmMain::dragMoveEvent(QDragMoveEvent* event)
+{
+    AnswerDrop(event);
+}
+
+void TfrmMain::dropEvent(QDropEvent* event)
+{
+    OpenPaths(AnswerDrop(event));
 }

@@ -34,6 +34,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     setWindowTitle("Lumora");
     setWindowIcon(AppIcon());
     setFont(QFont("MS Sans Serif", 8));
+    setAcceptDrops(true);
 
     auto* client = new QWidget(this);
     setCentralWidget(client);

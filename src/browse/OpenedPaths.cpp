@@ -112,6 +112,24 @@ std::optional<std::string> FileUriPath(const std::string& uri)
     return path;
 }
 
+std::vector<std::string> UriListPaths(const std::string& uriList)
+{
+    std::vector<std::string> paths;
+    std::size_t start = 0;
+    while (start < uriList.size()) {
+        std::size_t end = uriList.find('\n', start);
+        if (end == std::string::npos)
+            end = uriList.size();
+        std::string line = uriList.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (const std::optional<std::string> path = FileUriPath(line))
+            paths.push_back(*path);
+        start = end + 1;
+    }
+    return paths;
+}
+
 std::string CannotOpenText(const std::vector<std::string>& paths)
 {
     std::string text = "Could not open:";

@@ -28,5 +28,8 @@ TOpenedPaths SortOpenedPaths(const std::vector<std::string>& paths);
 // other address, a file on another host, or one whose name would hold a NUL byte.
 std::optional<std::string> FileUriPath(const std::string& uri);
 
+// The local paths of a drop's text/uri-list, in order; other addresses are left out.
+std::vector<std::string> UriListPaths(const std::string& uriList);
+
 // The one message that names every path that could not be opened.
 std::string CannotOpenText(const std::vector<std::string>& paths);
