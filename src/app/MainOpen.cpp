@@ -59,13 +59,15 @@ void TfrmMain::OpenCommandLine(const std::vector<std::string>& paths)
     std::vector<std::string> failed = opened.failed;
     for (const std::string& path : OpenPaths(opened))
         failed.push_back(path);
+    // The message comes first: a box over the viewer would keep it from being activated,
+    // and activation loads its picture.
+    if (!failed.empty())
+        Dialogs().ShowMessage(CannotOpenText(failed));
     if (ListView1->RowCount() > first) {
         CurrentIndex = first;
         CurrentFile = RowFullPath(ListView1->Row(first));
         Forms.Show->Show();
     }
-    if (!failed.empty())
-        Dialogs().ShowMessage(CannotOpenText(failed));
 }
 
 void TfrmMain::dragEnterEvent(QDragEnterEvent* event)
