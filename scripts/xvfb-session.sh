@@ -1,12 +1,24 @@
 #!/usr/bin/env bash
-# Starts Lumora on a virtual screen, waits for its main window ("Lumora"), optionally
-# saves a screenshot of the whole screen, closes the window through its Exit menu
-# and ends with Lumora's own exit status.
-#   scripts/xvfb-session.sh LUMORA FOLDER [SCREENSHOT.png [KEY...]]
+# Starts Lumora on a virtual screen, waits for its main window ("Lumora", or
+# "Lumora   [ FOLDER ]" once a folder is chosen), optionally saves a screenshot of the
+# whole screen, closes the window through its Exit menu and ends with Lumora's own exit
+# status.
+#   scripts/xvfb-session.sh [--arg ARG]... [--window TITLE] LUMORA FOLDER [SCREENSHOT.png [KEY...]]
+# Each ARG goes to Lumora's command line. With --window the session also waits for a
+# window whose title matches TITLE (an extended regular expression), e.g. the viewer's.
 # The KEYs (xdotool key names, e.g. alt+o Return for Options > Properties) are pressed
 # in the main window before the screenshot, to open another window for it; Esc closes
 # that window again before Lumora is closed.
 set -euo pipefail
+args=()
+also=""
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --arg) args+=("$2"); shift 2 ;;
+    --window) also=$2; shift 2 ;;
+    *) break ;;
+    esac
+done
 lumora=$(realpath "$1")
 folder=$2
 shot=${3:+$(realpath -m "$3")}
@@ -54,21 +66,27 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
 fi
 
 cd "$folder"
-"$lumora" &
+"$lumora" "${args[@]}" &
 pid=$!
 
-window=""
-for _ in $(seq 1 80); do
-    window=$(xdotool search --onlyvisible --name '^Lumora$' 2>/dev/null | head -n 1 || true)
-    [ -n "$window" ] && break
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.25
-done
-if [ -z "$window" ]; then
-    echo "xvfb-session: no window titled Lumora appeared" >&2
-    kill "$pid" 2>/dev/null || true
-    exit 1
-fi
+# The first visible window whose title matches $1, waited for while Lumora runs.
+find_window() {
+    local found=""
+    for _ in $(seq 1 80); do
+        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+        [ -n "$found" ] && break
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.25
+    done
+    if [ -z "$found" ]; then
+        echo "xvfb-session: no window titled $1 appeared" >&2
+        kill "$pid" 2>/dev/null || true
+        exit 1
+    fi
+    echo "$found"
+}
+window=$(find_window '^Lumora($|   \[)')
+[ -z "$also" ] || find_window "$also" >/dev/null
 
 if [ ${#keys[@]} -gt 0 ]; then
     xdotool windowfocus --sync "$window"

@@ -6,6 +6,8 @@
 #include "browse/SelectionRows.h"
 #include "toolkit/Form.h"
 
+#include <algorithm>
+
 bool TfrmMain::AddPictureRow(const std::string& folder, const std::string& name)
 {
     // A file that went away or cannot be read gets no row; the others go on.
@@ -22,17 +24,32 @@ void TfrmMain::ShowSelectedCount()
     SetStatusText(kSelectedCountPanel, SelectedCountText(ListView1->RowCount()));
 }
 
-void TfrmMain::sbAddClick()
+std::vector<std::string> TfrmMain::AddPictures(const std::vector<TPictureFile>& pictures)
 {
-    bool added = false;
-    for (int i = 0; i < FileListBox1->Count(); ++i)
-        if (FileListBox1->Selected(i) && AddPictureRow(FileListBox1->Directory(), FileListBox1->Entry(i)))
-            added = true;
-    if (added) {
+    std::vector<std::string> failed;
+    std::vector<std::string> folders;  // of the rows added, each once
+    for (const TPictureFile& picture : pictures) {
+        if (!AddPictureRow(picture.folder, picture.name))
+            failed.push_back(RowFullPath({picture.folder, picture.name, {}}));
+        else if (std::find(folders.begin(), folders.end(), picture.folder) == folders.end())
+            folders.push_back(picture.folder);
+    }
+    if (!folders.empty()) {
         ShowWorkButtons();
-        RecordSavedPath(FileListBox1->Directory());
+        for (const std::string& folder : folders)
+            RecordSavedPath(folder);
     }
     ShowSelectedCount();
+    return failed;
+}
+
+void TfrmMain::sbAddClick()
+{
+    std::vector<TPictureFile> selected;
+    for (int i = 0; i < FileListBox1->Count(); ++i)
+        if (FileListBox1->Selected(i))
+            selected.push_back({FileListBox1->Directory(), FileListBox1->Entry(i)});
+    AddPictures(selected);
 }
 
 void TfrmMain::sbAddAllClick()

@@ -44,6 +44,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     setWindowTitle("Lumora");
     setWindowIcon(AppIcon());
     setFont(QFont("MS Sans Serif", 8));
+    setAcceptDrops(true);
 
     // A window smaller than the fixed layout scrolls to every control.
     auto* scroller = new QScrollArea(this);

@@ -3,6 +3,7 @@
 // and tray icon, and the state the other windows share (MainState).
 
 #include "app/MainState.h"
+#include "browse/OpenedPaths.h"
 #include "thumbs/ThumbCache.h"
 #include "toolkit/OrderedJobs.h"
 
@@ -17,6 +18,9 @@
 #include <vector>
 
 class QAction;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QLabel;
 class QMenu;
 class QSystemTrayIcon;
@@ -112,6 +116,12 @@ public:
     void ApplyDirectoryShowLayout();
     // Appends the row of file name in folder; false when its size cannot be read.
     bool AddPictureRow(const std::string& folder, const std::string& name);
+    // Adds the pictures' rows as Add does; the full paths of those that got none.
+    std::vector<std::string> AddPictures(const std::vector<TPictureFile>& pictures);
+    // What the command line names: folders move the folder tree there; pictures move it
+    // to the first one's folder, are added, and the first of them opens in the viewer.
+    // What cannot be opened is named in one message.
+    void OpenCommandLine(const std::vector<std::string>& paths);
     // Starts a build of the board from the selection list; it ends from the event loop.
     void BuildThumbBoard();
     // Ends a running build where it is, as if its last placed thumbnail were its last.
@@ -173,6 +183,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Dropped pictures are added as Add adds them and a dropped folder moves the folder
+    // tree there; a drag holding neither is refused.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // What ends a build: the frame, the decoding of pixels, the box naming unread files.
@@ -189,6 +204,10 @@ private:
     void CreateTray();
     void StartTray();
     void ShowSelectedCount();
+    // Runs the folder change for folder, also when the tree is already there.
+    void MoveTreeTo(const std::string& folder);
+    // Moves the tree to the folders, then adds the pictures; the pictures that got no row.
+    std::vector<std::string> OpenPaths(const TOpenedPaths& opened);
     // The controls that only the Select Show layout shows.
     std::vector<QWidget*> SelectShowControls() const;
     QToolButton* AddToolButton(const char* name, const char* hint, void (TfrmMain::*handler)());
