@@ -5,8 +5,6 @@
 
 #include "toolkit/Form.h"
 
-#include <QPointer>
-
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,7 +14,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QStatusBar;
-class QWindow;
 class TSelectionList;
 struct TAlbumEntry;
 
@@ -42,22 +39,14 @@ public:
     void cmdMakeClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     // Along the bottom edge, full width, 25 high.
     void PlaceStatusBar();
-    // Whether the window that had the focus before this one is another of the
-    // program's windows, not one of this window's dialogs or another program.
-    bool CameFromAnotherWindow() const;
 
     QLabel* statusPanel_ = nullptr;
-    std::string openFolder_;          // the open dialog's start, fixed when the window is made
-    QPointer<QWindow> lastFocus_;     // the last window other than this one that had the focus
-    bool showActivationPending_ = false;  // showing has activated the window already
+    std::string openFolder_;  // the open dialog's start, fixed when the window is made
 };
 
 extern TfrmGenHTML* frmGenHTML;

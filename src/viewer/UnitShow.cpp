@@ -3,6 +3,7 @@
 #include "app/UnitMain.h"
 #include "browse/SelectionList.h"
 #include "imaging/JPEGImage.h"
+#include "toolkit/Activation.h"
 #include "toolkit/ControlColor.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Errors.h"
@@ -29,18 +30,6 @@ namespace {
 const char* const kLoadFailed = "Could not load or alter JPEG Files";
 const char* const kNoMore = "No More Last Picture !!";
 
-// Counts a box of the viewer's own while it is open.
-class TOwnBox {
-public:
-    explicit TOwnBox(int& open) : open_(open) { ++open_; }
-    ~TOwnBox() { --open_; }
-    TOwnBox(const TOwnBox&) = delete;
-    TOwnBox& operator=(const TOwnBox&) = delete;
-
-private:
-    int& open_;
-};
-
 QString Shown(const std::string& text)
 {
     return QFile::decodeName(text.c_str());
@@ -61,6 +50,7 @@ TfrmShow::TfrmShow(QWidget* parent) : TForm("frmShow", "Show Picture", parent)
     column->addWidget(ScrollBox1, 1);
     column->addWidget(StatusBar1);
     SetBackdrop(frmMain->ViewerBackdrop);
+    new TActivation(this, [this] { FormActivate(); });
 }
 
 void TfrmShow::SetBackdrop(TColor color)
@@ -86,16 +76,6 @@ void TfrmShow::PlacePicture(const QRect& bounds)
 
 bool TfrmShow::event(QEvent* event)
 {
-    // Coming back from another window of the program is an activation; the closing
-    // of one of the viewer's own boxes is not.
-    if (event->type() == QEvent::WindowDeactivate)
-        lostToOwnBox_ = ownBoxes_ > 0;
-    if (event->type() == QEvent::WindowActivate) {
-        if (lostToOwnBox_)
-            lostToOwnBox_ = false;
-        else
-            Guarded([this] { FormActivate(); });
-    }
     if (event->type() == QEvent::Hide)
         ahead_.Drop();
     return TForm::event(event);
@@ -107,18 +87,6 @@ void TfrmShow::setVisible(bool visible)
     if (visible && !isVisible())
         move(frmMain->frameGeometry().center() - rect().center());
     TForm::setVisible(visible);
-}
-
-void TfrmShow::Tell(const std::string& text)
-{
-    const TOwnBox box(ownBoxes_);
-    Dialogs().ShowMessage(text);
-}
-
-bool TfrmShow::Ask(const std::string& text)
-{
-    const TOwnBox box(ownBoxes_);
-    return Dialogs().AskYesNo(text);
 }
 
 void TfrmShow::FormActivate()
@@ -143,7 +111,7 @@ void TfrmShow::ShowPicture(const std::string& path, int position, int total)
     DecodeNeighboursAhead();
     if (!copy.error.empty()) {
         // The previous picture stays, with its clean copy, its mark and its texts.
-        Tell(kLoadFailed);
+        Dialogs().ShowMessage(kLoadFailed);
         return;
     }
     CleanPicture = TBitmap(copy.image);
@@ -260,7 +228,7 @@ void TfrmShow::ShowNext()
         return;
     }
     // An emptied list has no first entry to go to.
-    if (Ask(std::string(kNoMore) + "\nGo First ?") && last >= 0)
+    if (Dialogs().AskYesNo(std::string(kNoMore) + "\nGo First ?") && last >= 0)
         ShowEntry(0);
 }
 
@@ -269,7 +237,7 @@ void TfrmShow::ShowLast()
     // A list shortened behind the viewer's back is stepped back into from its end.
     const int previous = std::min(frmMain->CurrentIndex - 1, frmMain->ListView1->RowCount() - 1);
     if (frmMain->CurrentIndex < 1 || previous < 0) {
-        Tell(kNoMore);
+        Dialogs().ShowMessage(kNoMore);
         return;
     }
     ShowEntry(previous);
@@ -277,7 +245,7 @@ void TfrmShow::ShowLast()
 
 void TfrmShow::sbtInfoClick()
 {
-    Tell(frmMain->CurrentFile + "\nW:" + IntToStr(PictureWidth) + " x H:" + IntToStr(PictureHeight));
+    Dialogs().ShowMessage(frmMain->CurrentFile + "\nW:" + IntToStr(PictureWidth) + " x H:" + IntToStr(PictureHeight));
 }
 
 void TfrmShow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)

@@ -96,15 +96,7 @@ private:
     void ShowEntry(int index);
     // Starts decoding the neighbours of the current entry, next first.
     void DecodeNeighboursAhead();
-    // The viewer's own boxes: their closing is no return to the window.
-    void Tell(const std::string& text);
-    bool Ask(const std::string& text);
-
     QLabel* panels_[2] = {};
-    // Set while one of the viewer's own boxes is open.
-    int ownBoxes_ = 0;
-    // The window last lost the activation to one of its own boxes.
-    bool lostToOwnBox_ = false;
     // The next and the previous entry, decoded ahead.
     TDecodeAhead ahead_{2};
 };

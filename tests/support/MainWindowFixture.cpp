@@ -6,6 +6,25 @@
 #include "browse/FileListBox.h"
 #include "browse/SelectionList.h"
 
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+
+void Activate(QWidget* window)
+{
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == window->windowHandle(); }));
+    QCoreApplication::processEvents();
+}
+
+void SwitchToAnotherProgram()
+{
+    QWindow elsewhere;
+    elsewhere.show();
+    elsewhere.requestActivate();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == &elsewhere; }));
+}
+
 void MainWindowTest::SetUp()
 {
     setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);

@@ -12,13 +12,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QEvent>
+#include <QDialog>
 #include <QScrollArea>
 #include <QTest>
 #include <QThreadPool>
 #include <QToolButton>
 
 #include <filesystem>
+#include <functional>
 
 namespace {
 
@@ -45,19 +46,18 @@ protected:
         for (const char* name : names)
             frmMain->ListView1->AddRow({pictures.Path(), name, ""});
     }
-    // What a double click on entry index does, and the activation that follows.
+    // What a double click on entry index does, and the window system's activation.
     void Open(int index)
     {
         frmMain->CurrentIndex = index;
         frmMain->CurrentFile = RowFullPath(frmMain->ListView1->Row(index));
         frmShow->Show();
-        // As the window system activates it: the activation, then the initial focus.
-        QApplication::setActiveWindow(frmShow);
+        Activate(frmShow);
     }
-    static void Send(QEvent::Type type)
+    static void Choose(int entry)
     {
-        QEvent event(type);
-        QCoreApplication::sendEvent(frmShow, &event);
+        frmShow->cmbZoom->setCurrentIndex(entry);
+        frmShow->cmbZoomClick();
     }
     // A key goes to the focused control, else to the window.
     static void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -172,8 +172,7 @@ TEST_F(PictureViewer, LockModeReappliesFixAtEachLoadEvenAfterAZoomListChoice)
     EXPECT_EQ(frmShow->FitMode, 2);
     EXPECT_EQ(Bounds(), Centred(fixed(600, 800)));
 
-    frmShow->cmbZoom->setCurrentIndex(8);
-    frmShow->cmbZoomClick();
+    Choose(8);
     EXPECT_EQ(Bounds(), Centred({60, 80}));
     Key(Qt::Key_Space);
     EXPECT_EQ(Bounds(), Centred(fixed(1000, 900)));
@@ -229,36 +228,46 @@ TEST_F(PictureViewer, WhatCannotBeDecodedKeepsThePreviousPicture)
     EXPECT_EQ(dialogs.Messages().size(), 3u);
 }
 
-// Closing a box lets the viewer's activation run, as the window system does.
-class TReactivatingDialogs : public TScriptedDialogs {
+// A box takes the focus while it is open and gives it back, as the window system's do.
+class TFocusTakingDialogs : public TScriptedDialogs {
 public:
     void ShowMessage(const std::string& text, TMessageKind kind) override
     {
-        QEvent away(QEvent::WindowDeactivate);
-        QCoreApplication::sendEvent(frmShow, &away);
+        QDialog box(frmShow);
+        box.show();
+        Activate(&box);
         TScriptedDialogs::ShowMessage(text, kind);
-        QEvent back(QEvent::WindowActivate);
-        QCoreApplication::sendEvent(frmShow, &back);
+        box.hide();
+        Activate(frmShow);
     }
 };
 
-TEST_F(PictureViewer, ComingBackFromTheMainWindowReloadsButTheViewersOwnBoxesDoNot)
+TEST_F(PictureViewer, ComingBackFromAnotherLumoraWindowReloadsButNotFromAnotherProgramOrAnOwnBox)
 {
-    AddPictures({{"a.jpg", 64, 48}});
-    Open(0);
-    TReactivatingDialogs boxes;
-    frmShow->ZoomIn();
-    frmShow->sbtInfo->click();
+    frmMain->show();
+    AddPictures({{"a.jpg", 64, 48}, {"b.jpg", 32, 24}});
+    TFocusTakingDialogs boxes;
+    const struct {
+        const char* away;
+        std::function<void()> go;
+        bool reloads;
+    } cases[] = {
+        {"another program", [] { SwitchToAnotherProgram(); }, false},
+        {"the viewer's own box", [] { frmShow->sbtInfo->click(); }, false},
+        {"the main window", [] { Activate(frmMain); }, true},
+        {"another program, then the main window", [] { SwitchToAnotherProgram(); Activate(frmMain); }, true},
+    };
+    for (const auto& c : cases) {
+        Open(0);
+        frmShow->ZoomIn();
+        c.go();
+        frmMain->CurrentFile = Path("b.jpg");
+        Activate(frmShow);
+        EXPECT_EQ(frmShow->ZoomIndex, c.reloads ? 4 : 3) << c.away;
+        EXPECT_EQ(Bounds(), c.reloads ? Centred({32, 24}) : Centred({80, 60})) << c.away;
+        frmShow->close();
+    }
     EXPECT_EQ(boxes.Messages(), (std::vector<std::string>{Path("a.jpg") + "\nW:64 x H:48"}));
-    EXPECT_EQ(frmShow->ZoomIndex, 3);
-    EXPECT_EQ(Bounds().size(), QSize(80, 60));
-
-    WriteTestJpeg(Path("a.jpg"), 32, 24);
-    Send(QEvent::WindowDeactivate);
-    Send(QEvent::WindowActivate);
-    EXPECT_EQ(frmShow->ZoomIndex, 4);
-    EXPECT_EQ(frmShow->cmbZoom->currentText(), "100%");
-    EXPECT_EQ(Bounds(), Centred({32, 24}));
 }
 
 TEST_F(PictureViewer, StepsUseTheNeighbourDecodedAheadUnlessItsFileChanged)
