@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -63,15 +64,34 @@ QString TfrmShow::PanelText(int panel) const
     return panels_[panel]->text();
 }
 
-QSize TfrmShow::AreaSize() const
+QSize TfrmShow::FullArea() const
 {
-    return ScrollBox1->viewport()->size();
+    return ScrollBox1->contentsRect().size();
+}
+
+QSize TfrmShow::Room(QSize extent) const
+{
+    const QSize bars(ScrollBox1->verticalScrollBar()->sizeHint().width(),
+                     ScrollBox1->horizontalScrollBar()->sizeHint().height());
+    return RoomFor(extent, FullArea(), bars);
 }
 
 void TfrmShow::PlacePicture(const QRect& bounds)
 {
     Image1->setGeometry(bounds);
     ScrollBox1->widget()->resize(std::max(bounds.right() + 1, 0), std::max(bounds.bottom() + 1, 0));
+    ShowScrollBars();
+}
+
+void TfrmShow::ShowScrollBars()
+{
+    // Decided here, not left to the area, which can keep a bar that has nothing to scroll.
+    const QSize room = Room(ScrollBox1->widget()->size());
+    const QSize full = FullArea();
+    ScrollBox1->setHorizontalScrollBarPolicy(room.height() < full.height() ? Qt::ScrollBarAlwaysOn
+                                                                           : Qt::ScrollBarAlwaysOff);
+    ScrollBox1->setVerticalScrollBarPolicy(room.width() < full.width() ? Qt::ScrollBarAlwaysOn
+                                                                       : Qt::ScrollBarAlwaysOff);
 }
 
 bool TfrmShow::event(QEvent* event)
@@ -120,7 +140,7 @@ void TfrmShow::ShowPicture(const std::string& path, int position, int total)
     PictureHeight = copy.natural.height();
     PictureWidth = copy.natural.width();
     const QSize natural(PictureWidth, PictureHeight);
-    PlacePicture(QRect(CentredOrigin(natural, AreaSize()), natural));
+    PlacePicture(QRect(CentredOrigin(natural, Room(natural)), natural));
     if (chkLock->isChecked()) {
         if (FitMode == 1)
             ZoomOriginal();
@@ -144,7 +164,7 @@ void TfrmShow::DecodeNeighboursAhead()
 
 void TfrmShow::CenterPicture()
 {
-    Image1->move(CentredOrigin(Image1->size(), AreaSize()));
+    Image1->move(CentredOrigin(Image1->size(), Room(Image1->size())));
     SyncOverlay();
 }
 
@@ -201,14 +221,14 @@ void TfrmShow::ZoomOriginal()
 void TfrmShow::ZoomFix()
 {
     FitMode = 2;
-    Image1->resize(FixSize(Image1->size(), AreaSize()));
+    Image1->resize(FixSize(Image1->size(), FullArea()));
     CenterPicture();
 }
 
 void TfrmShow::ZoomStretch()
 {
     FitMode = 3;
-    Image1->setGeometry(StretchBounds(AreaSize()));
+    Image1->setGeometry(StretchBounds(FullArea()));
     // The overlay follows the stretched picture, so a mark lies where it is dragged.
     SyncOverlay();
 }
@@ -297,6 +317,9 @@ bool TfrmShow::eventFilter(QObject* watched, QEvent* event)
         // Space and Backspace step through the list; they never open the zoom list.
         return key->key() == Qt::Key_Space || key->key() == Qt::Key_Backspace;
     }
+    // A resized window leaves the picture where it is, with the bars it then needs.
+    if (watched == ScrollBox1 && event->type() == QEvent::Resize)
+        ShowScrollBars();
     if (watched == PaintBox1 && event->type() == QEvent::MouseButtonPress) {
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
         Guarded([&] { PaintBox1MouseDown(at); });

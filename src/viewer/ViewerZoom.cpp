@@ -64,3 +64,13 @@ QPoint CentredOrigin(QSize shown, QSize area)
     return QPoint(shown.width() < area.width() ? (area.width() - shown.width()) / 2 : 0,
                   shown.height() < area.height() ? (area.height() - shown.height()) / 2 : 0);
 }
+
+QSize RoomFor(QSize extent, QSize full, QSize bars)
+{
+    QSize room = full;
+    // A bar the first look adds can bring the other bar; the second look settles it.
+    for (int look = 0; look < 2; ++look)
+        room = QSize(full.width() - (extent.height() > room.height() ? bars.width() : 0),
+                     full.height() - (extent.width() > room.width() ? bars.height() : 0));
+    return room;
+}

@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QThreadPool>
 #include <QToolButton>
@@ -161,7 +162,8 @@ TEST_F(PictureViewer, LockModeReappliesFixAtEachLoadEvenAfterAZoomListChoice)
     Open(0);
     frmShow->chkLock->setChecked(true);
     Key(Qt::Key_F6);
-    const QSize area = Area();
+    // Fix goes by the area without scroll bars.
+    const QSize area = frmShow->ScrollBox1->size();
     const auto fixed = [&](double w, double h) {
         const float r = w > h ? float(area.width()) / float(w) : float(area.height()) / float(h);
         return QSize(int(w * r - 10), int(h * r - 8));
@@ -268,6 +270,35 @@ TEST_F(PictureViewer, ComingBackFromAnotherLumoraWindowReloadsButNotFromAnotherP
         frmShow->close();
     }
     EXPECT_EQ(boxes.Messages(), (std::vector<std::string>{Path("a.jpg") + "\nW:64 x H:48"}));
+}
+
+TEST_F(PictureViewer, APictureAfterALargerOneIsPlacedInTheAreaItReallyHas)
+{
+    AddPictures({{"large.jpg", 2000, 1500}, {"wide.jpg", 1600, 400}, {"mid.jpg", 1024, 768}, {"small.jpg", 640, 360}});
+    const struct {
+        const char* what;
+        const char* name;
+        std::function<void()> apply;
+        QRect bounds;
+        bool bars;
+    } cases[] = {
+        {"100% of 640 x 360", "small.jpg", [] {}, {24, 10, 640, 360}, false},
+        {"Fix of 1600 x 400", "wide.jpg", [] { frmShow->ZoomFix(); }, {5, 108, 678, 164}, false},
+        {"10% of 1024 x 768", "mid.jpg", [] { Choose(8); }, {293, 152, 102, 76}, false},
+        {"150% of 1024 x 768", "mid.jpg", [] { Choose(2); }, {0, 0, 1536, 1152}, true},
+    };
+    Open(0);
+    ASSERT_EQ(frmShow->ScrollBox1->size(), QSize(688, 381));
+    for (const auto& c : cases) {
+        frmShow->ShowPicture(Path("large.jpg"), 1, 4);
+        QCoreApplication::processEvents();
+        frmShow->ShowPicture(Path(c.name), 2, 4);
+        c.apply();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Bounds(), c.bounds) << c.what;
+        EXPECT_EQ(frmShow->ScrollBox1->horizontalScrollBar()->isVisible(), c.bars) << c.what;
+        EXPECT_EQ(frmShow->ScrollBox1->verticalScrollBar()->isVisible(), c.bars) << c.what;
+    }
 }
 
 TEST_F(PictureViewer, StepsUseTheNeighbourDecodedAheadUnlessItsFileChanged)
