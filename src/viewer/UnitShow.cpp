@@ -353,6 +353,8 @@ void TfrmShow::PaintBox1MouseDown(QPoint at)
 void TfrmShow::PaintBox1MouseUp(QPoint at)
 {
     MarkEnd = at;
-    Image1->Mark(MarkStart, MarkEnd);
+    // The overlay shows the picture at its shown size; the mark goes on its pixels.
+    const QSize natural(Image1->Picture().Width(), Image1->Picture().Height());
+    Image1->Mark(PicturePoint(MarkStart, Image1->size(), natural), PicturePoint(MarkEnd, Image1->size(), natural));
     Unmarked = false;
 }

@@ -206,6 +206,33 @@ TEST_F(PictureViewer, AMarkLiesUnderTheDragAtFullSizeAndTheNextPressRemovesIt)
     EXPECT_EQ(frmShow->Image1->Picture().Pixel(10, 8), frmShow->CleanPicture.Pixel(10, 8));
 }
 
+TEST_F(PictureViewer, AMarkLiesUnderTheDragAtEverySize)
+{
+    AddPictures({{"a.jpg", 1600, 400}});
+    Open(0);
+    // Shown 400 x 100, 678 x 164 and 678 x 373.
+    const struct {
+        const char* size;
+        std::function<void()> apply;
+        QPoint from, to;
+        QPoint first, last;  // the outline's corners on the picture's pixels
+    } cases[] = {
+        {"25%", [] { Choose(7); }, {10, 5}, {50, 25}, {40, 20}, {199, 99}},
+        {"Fix", [] { frmShow->ZoomFix(); }, {339, 41}, {452, 123}, {800, 100}, {1065, 299}},
+        {"Stretch", [] { frmShow->ZoomStretch(); }, {339, 186}, {452, 280}, {800, 199}, {1065, 299}},
+    };
+    for (const auto& c : cases) {
+        c.apply();
+        QTest::mousePress(frmShow->PaintBox1, Qt::LeftButton, {}, c.from);
+        QTest::mouseRelease(frmShow->PaintBox1, Qt::LeftButton, {}, c.to);
+        const TBitmap& marked = frmShow->Image1->Picture();
+        for (const QPoint p : {c.first, c.last, QPoint(c.last.x(), c.first.y()), QPoint(c.first.x(), c.last.y())})
+            EXPECT_EQ(marked.Pixel(p.x(), p.y()), 0) << c.size << " " << p.x() << "," << p.y();
+        const QPoint outside = c.last + QPoint(1, 1);
+        EXPECT_EQ(marked.Pixel(outside.x(), outside.y()), frmShow->CleanPicture.Pixel(outside.x(), outside.y())) << c.size;
+    }
+}
+
 TEST_F(PictureViewer, WhatCannotBeDecodedKeepsThePreviousPicture)
 {
     WriteTestJpeg(Path("a.jpg"), 64, 48);

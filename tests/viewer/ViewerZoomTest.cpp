@@ -68,6 +68,10 @@ TEST(ViewerZoom, SizesFromTheTableAndTheEdgeCases)
         {"room: too high, then too wide beside the bar",
          [] { return QRect(QPoint(), RoomFor({680, 382}, {688, 381}, {15, 16})); },
          {0, 0, 673, 365}},
+        {"the pixel under a point at 25%", [] { return QRect(PicturePoint({10, 5}, {400, 100}, {1600, 400}), QSize(0, 0)); },
+         {40, 20, 0, 0}},
+        {"a point left of the picture stays off it", [] { return QRect(PicturePoint({-1, 2}, {3, 3}, {4, 4}), QSize(0, 0)); },
+         {-2, 2, 0, 0}},
     };
     for (const TCase& c : cases)
         EXPECT_EQ(c.compute(), c.expected) << c.name;
