@@ -169,4 +169,3 @@ void TfrmGenHTML::resizeEvent(QResizeEvent* event)
     TForm::resizeEvent(event);
     PlaceStatusBar();
 }
-

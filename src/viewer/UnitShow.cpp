@@ -51,6 +51,8 @@ TfrmShow::TfrmShow(QWidget* parent) : TForm("frmShow", "Show Picture", parent)
     column->addWidget(ScrollBox1, 1);
     column->addWidget(StatusBar1);
     SetBackdrop(frmMain->ViewerBackdrop);
+    // Shown, or come back to from another Lumora window: reloaded. Back from another
+    // program or from one of its own boxes: left as it was.
     new TActivation(this, [this] { FormActivate(); });
 }
 

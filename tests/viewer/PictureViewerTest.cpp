@@ -8,7 +8,6 @@
 #include "support/PictureMakers.h"
 #include "support/TempDir.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
