@@ -6,25 +6,22 @@
 #include "browse/SelectionList.h"
 #include "imaging/JPEGImage.h"
 #include "text/AllTools.h"
+#include "toolkit/Activation.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Errors.h"
 #include "toolkit/StatusProgress.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QWindow>
 
 #include <memory>
-#include <utility>
 
 TfrmGenHTML* frmGenHTML = nullptr;
 std::int32_t AlbumSortColumn = 0;
@@ -83,10 +80,8 @@ TfrmGenHTML::TfrmGenHTML(QWidget* parent) : TForm("frmGenHTML", "Generate HTML",
     Connect(cmdMake, &QPushButton::clicked, this, &TfrmGenHTML::cmdMakeClick);
     connect(ListView1->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int column) { Guarded([&] { ListView1ColumnClick(column); }); });
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* window) {
-        if (window != windowHandle())
-            lastFocus_ = window;
-    });
+    // Emptied when shown or come back to from another window, not after its own dialog.
+    new TActivation(this, [this] { FormActivate(); });
 
     move(200, 136);
     resize(692, 582);
@@ -183,29 +178,6 @@ void TfrmGenHTML::keyPressEvent(QKeyEvent* event)
         TForm::keyPressEvent(event);
 }
 
-bool TfrmGenHTML::CameFromAnotherWindow() const
-{
-    if (!lastFocus_)
-        return false;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->windowHandle() == lastFocus_)
-            return w != this && (dynamic_cast<TForm*>(w) || qobject_cast<QMainWindow*>(w));
-    return false;
-}
-
-void TfrmGenHTML::showEvent(QShowEvent* event)
-{
-    TForm::showEvent(event);
-    showActivationPending_ = true;
-    Guarded([&] { FormActivate(); });
-}
-
-void TfrmGenHTML::hideEvent(QHideEvent* event)
-{
-    TForm::hideEvent(event);
-    showActivationPending_ = false;
-}
-
 void TfrmGenHTML::PlaceStatusBar()
 {
     StatusBar1->setGeometry(0, height() - 25, width(), 25);
@@ -215,14 +187,4 @@ void TfrmGenHTML::resizeEvent(QResizeEvent* event)
 {
     TForm::resizeEvent(event);
     PlaceStatusBar();
-}
-
-bool TfrmGenHTML::event(QEvent* event)
-{
-    // Activation empties the list, but closing one of the window's own dialogs, or
-    // coming back from another program, is not an activation.
-    if (event->type() == QEvent::WindowActivate && !std::exchange(showActivationPending_, false)
-        && CameFromAnotherWindow())
-        Guarded([&] { FormActivate(); });
-    return TForm::event(event);
 }

@@ -6,8 +6,6 @@
 #include "album/AlbumRun.h"
 #include "toolkit/Form.h"
 
-#include <QPointer>
-
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -17,7 +15,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QStatusBar;
-class QWindow;
 class TSelectionList;
 struct TAlbumEntry;
 
@@ -45,24 +42,16 @@ public:
     bool Making() const { return album_.Running(); }
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     // Along the bottom edge, full width, 25 high.
     void PlaceStatusBar();
-    // Whether the window that had the focus before this one is another of the
-    // program's windows, not one of this window's dialogs or another program.
-    bool CameFromAnotherWindow() const;
 
     TAlbumRun album_;
     QLabel* statusPanel_ = nullptr;
-    std::string openFolder_;          // the open dialog's start, fixed when the window is made
-    QPointer<QWindow> lastFocus_;     // the last window other than this one that had the focus
-    bool showActivationPending_ = false;  // showing has activated the window already
+    std::string openFolder_;  // the open dialog's start, fixed when the window is made
 };
 
 extern TfrmGenHTML* frmGenHTML;

@@ -125,6 +125,7 @@ void TfrmShow::CreateArea()
     PaintBox1 = new QWidget(content);
     PaintBox1->setObjectName("PaintBox1");
     PaintBox1->installEventFilter(this);
+    ScrollBox1->installEventFilter(this);
     PlacePicture(QRect());
 }
 

@@ -3,6 +3,7 @@
 #include "app/UnitMain.h"
 #include "browse/SelectionList.h"
 #include "imaging/JPEGImage.h"
+#include "toolkit/Activation.h"
 #include "toolkit/ControlColor.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Errors.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -28,18 +30,6 @@ namespace {
 
 const char* const kLoadFailed = "Could not load or alter JPEG Files";
 const char* const kNoMore = "No More Last Picture !!";
-
-// Counts a box of the viewer's own while it is open.
-class TOwnBox {
-public:
-    explicit TOwnBox(int& open) : open_(open) { ++open_; }
-    ~TOwnBox() { --open_; }
-    TOwnBox(const TOwnBox&) = delete;
-    TOwnBox& operator=(const TOwnBox&) = delete;
-
-private:
-    int& open_;
-};
 
 QString Shown(const std::string& text)
 {
@@ -61,6 +51,9 @@ TfrmShow::TfrmShow(QWidget* parent) : TForm("frmShow", "Show Picture", parent)
     column->addWidget(ScrollBox1, 1);
     column->addWidget(StatusBar1);
     SetBackdrop(frmMain->ViewerBackdrop);
+    // Shown, or come back to from another Lumora window: reloaded. Back from another
+    // program or from one of its own boxes: left as it was.
+    new TActivation(this, [this] { FormActivate(); });
 }
 
 void TfrmShow::SetBackdrop(TColor color)
@@ -73,29 +66,38 @@ QString TfrmShow::PanelText(int panel) const
     return panels_[panel]->text();
 }
 
-QSize TfrmShow::AreaSize() const
+QSize TfrmShow::FullArea() const
 {
-    return ScrollBox1->viewport()->size();
+    return ScrollBox1->contentsRect().size();
+}
+
+QSize TfrmShow::Room(QSize extent) const
+{
+    const QSize bars(ScrollBox1->verticalScrollBar()->sizeHint().width(),
+                     ScrollBox1->horizontalScrollBar()->sizeHint().height());
+    return RoomFor(extent, FullArea(), bars);
 }
 
 void TfrmShow::PlacePicture(const QRect& bounds)
 {
     Image1->setGeometry(bounds);
     ScrollBox1->widget()->resize(std::max(bounds.right() + 1, 0), std::max(bounds.bottom() + 1, 0));
+    ShowScrollBars();
+}
+
+void TfrmShow::ShowScrollBars()
+{
+    // Decided here, not left to the area, which can keep a bar that has nothing to scroll.
+    const QSize room = Room(ScrollBox1->widget()->size());
+    const QSize full = FullArea();
+    ScrollBox1->setHorizontalScrollBarPolicy(room.height() < full.height() ? Qt::ScrollBarAlwaysOn
+                                                                           : Qt::ScrollBarAlwaysOff);
+    ScrollBox1->setVerticalScrollBarPolicy(room.width() < full.width() ? Qt::ScrollBarAlwaysOn
+                                                                       : Qt::ScrollBarAlwaysOff);
 }
 
 bool TfrmShow::event(QEvent* event)
 {
-    // Coming back from another window of the program is an activation; the closing
-    // of one of the viewer's own boxes is not.
-    if (event->type() == QEvent::WindowDeactivate)
-        lostToOwnBox_ = ownBoxes_ > 0;
-    if (event->type() == QEvent::WindowActivate) {
-        if (lostToOwnBox_)
-            lostToOwnBox_ = false;
-        else
-            Guarded([this] { FormActivate(); });
-    }
     if (event->type() == QEvent::Hide)
         ahead_.Drop();
     return TForm::event(event);
@@ -107,18 +109,6 @@ void TfrmShow::setVisible(bool visible)
     if (visible && !isVisible())
         move(frmMain->frameGeometry().center() - rect().center());
     TForm::setVisible(visible);
-}
-
-void TfrmShow::Tell(const std::string& text)
-{
-    const TOwnBox box(ownBoxes_);
-    Dialogs().ShowMessage(text);
-}
-
-bool TfrmShow::Ask(const std::string& text)
-{
-    const TOwnBox box(ownBoxes_);
-    return Dialogs().AskYesNo(text);
 }
 
 void TfrmShow::FormActivate()
@@ -143,7 +133,7 @@ void TfrmShow::ShowPicture(const std::string& path, int position, int total)
     DecodeNeighboursAhead();
     if (!copy.error.empty()) {
         // The previous picture stays, with its clean copy, its mark and its texts.
-        Tell(kLoadFailed);
+        Dialogs().ShowMessage(kLoadFailed);
         return;
     }
     CleanPicture = TBitmap(copy.image);
@@ -152,7 +142,7 @@ void TfrmShow::ShowPicture(const std::string& path, int position, int total)
     PictureHeight = copy.natural.height();
     PictureWidth = copy.natural.width();
     const QSize natural(PictureWidth, PictureHeight);
-    PlacePicture(QRect(CentredOrigin(natural, AreaSize()), natural));
+    PlacePicture(QRect(CentredOrigin(natural, Room(natural)), natural));
     if (chkLock->isChecked()) {
         if (FitMode == 1)
             ZoomOriginal();
@@ -176,7 +166,7 @@ void TfrmShow::DecodeNeighboursAhead()
 
 void TfrmShow::CenterPicture()
 {
-    Image1->move(CentredOrigin(Image1->size(), AreaSize()));
+    Image1->move(CentredOrigin(Image1->size(), Room(Image1->size())));
     SyncOverlay();
 }
 
@@ -233,14 +223,14 @@ void TfrmShow::ZoomOriginal()
 void TfrmShow::ZoomFix()
 {
     FitMode = 2;
-    Image1->resize(FixSize(Image1->size(), AreaSize()));
+    Image1->resize(FixSize(Image1->size(), FullArea()));
     CenterPicture();
 }
 
 void TfrmShow::ZoomStretch()
 {
     FitMode = 3;
-    Image1->setGeometry(StretchBounds(AreaSize()));
+    Image1->setGeometry(StretchBounds(FullArea()));
     // The overlay follows the stretched picture, so a mark lies where it is dragged.
     SyncOverlay();
 }
@@ -260,7 +250,7 @@ void TfrmShow::ShowNext()
         return;
     }
     // An emptied list has no first entry to go to.
-    if (Ask(std::string(kNoMore) + "\nGo First ?") && last >= 0)
+    if (Dialogs().AskYesNo(std::string(kNoMore) + "\nGo First ?") && last >= 0)
         ShowEntry(0);
 }
 
@@ -269,7 +259,7 @@ void TfrmShow::ShowLast()
     // A list shortened behind the viewer's back is stepped back into from its end.
     const int previous = std::min(frmMain->CurrentIndex - 1, frmMain->ListView1->RowCount() - 1);
     if (frmMain->CurrentIndex < 1 || previous < 0) {
-        Tell(kNoMore);
+        Dialogs().ShowMessage(kNoMore);
         return;
     }
     ShowEntry(previous);
@@ -277,7 +267,7 @@ void TfrmShow::ShowLast()
 
 void TfrmShow::sbtInfoClick()
 {
-    Tell(frmMain->CurrentFile + "\nW:" + IntToStr(PictureWidth) + " x H:" + IntToStr(PictureHeight));
+    Dialogs().ShowMessage(frmMain->CurrentFile + "\nW:" + IntToStr(PictureWidth) + " x H:" + IntToStr(PictureHeight));
 }
 
 void TfrmShow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
@@ -329,6 +319,9 @@ bool TfrmShow::eventFilter(QObject* watched, QEvent* event)
         // Space and Backspace step through the list; they never open the zoom list.
         return key->key() == Qt::Key_Space || key->key() == Qt::Key_Backspace;
     }
+    // A resized window leaves the picture where it is, with the bars it then needs.
+    if (watched == ScrollBox1 && event->type() == QEvent::Resize)
+        ShowScrollBars();
     if (watched == PaintBox1 && event->type() == QEvent::MouseButtonPress) {
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
         Guarded([&] { PaintBox1MouseDown(at); });
@@ -362,6 +355,8 @@ void TfrmShow::PaintBox1MouseDown(QPoint at)
 void TfrmShow::PaintBox1MouseUp(QPoint at)
 {
     MarkEnd = at;
-    Image1->Mark(MarkStart, MarkEnd);
+    // The overlay shows the picture at its shown size; the mark goes on its pixels.
+    const QSize natural(Image1->Picture().Width(), Image1->Picture().Height());
+    Image1->Mark(PicturePoint(MarkStart, Image1->size(), natural), PicturePoint(MarkEnd, Image1->size(), natural));
     Unmarked = false;
 }

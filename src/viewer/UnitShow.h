@@ -87,24 +87,21 @@ private:
     void CreateArea();
     void CreateStatusBar();
     QToolButton* AddButton(const char* name, const char* hint, void (TfrmShow::*handler)());
-    QSize AreaSize() const;
+    // The picture area with no scroll bars, and the room it leaves a picture that
+    // reaches extent from its top left once the bars that picture needs are shown.
+    QSize FullArea() const;
+    QSize Room(QSize extent) const;
     // Applies a Zoom In or Zoom Out step; nothing when there is none.
     void ApplyZoomStep(const std::optional<TZoomStep>& step);
     // Sets the picture's bounds and lets the area scroll over all of it.
     void PlacePicture(const QRect& bounds);
+    // Shows the scroll bars the picture's bounds need, and only those.
+    void ShowScrollBars();
     // Steps to entry index of the selection list and shows it.
     void ShowEntry(int index);
     // Starts decoding the neighbours of the current entry, next first.
     void DecodeNeighboursAhead();
-    // The viewer's own boxes: their closing is no return to the window.
-    void Tell(const std::string& text);
-    bool Ask(const std::string& text);
-
     QLabel* panels_[2] = {};
-    // Set while one of the viewer's own boxes is open.
-    int ownBoxes_ = 0;
-    // The window last lost the activation to one of its own boxes.
-    bool lostToOwnBox_ = false;
     // The next and the previous entry, decoded ahead.
     TDecodeAhead ahead_{2};
 };

@@ -1,6 +1,7 @@
 #include "viewer/ViewerZoom.h"
 
 #include <cmath>
+#include <cstdint>
 
 const std::array<TZoomEntry, kZoomEntryCount>& ZoomEntries()
 {
@@ -63,4 +64,30 @@ QPoint CentredOrigin(QSize shown, QSize area)
 {
     return QPoint(shown.width() < area.width() ? (area.width() - shown.width()) / 2 : 0,
                   shown.height() < area.height() ? (area.height() - shown.height()) / 2 : 0);
+}
+
+QSize RoomFor(QSize extent, QSize full, QSize bars)
+{
+    QSize room = full;
+    // A bar the first look adds can bring the other bar; the second look settles it.
+    for (int look = 0; look < 2; ++look)
+        room = QSize(full.width() - (extent.height() > room.height() ? bars.width() : 0),
+                     full.height() - (extent.width() > room.width() ? bars.height() : 0));
+    return room;
+}
+
+namespace {
+// Rounded down, in 64 bits: a point far out on a large picture overflows 32.
+int Scaled(int v, int to, int from)
+{
+    const std::int64_t product = std::int64_t{v} * to;
+    return static_cast<int>(product / from - (product % from < 0 ? 1 : 0));
+}
+}  // namespace
+
+QPoint PicturePoint(QPoint at, QSize shown, QSize natural)
+{
+    if (shown.width() <= 0 || shown.height() <= 0)
+        return at;
+    return QPoint(Scaled(at.x(), natural.width(), shown.width()), Scaled(at.y(), natural.height(), shown.height()));
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The viewer's sizing rules as plain functions of sizes: the zoom list, the Zoom In and
-// Zoom Out steps, Fix, Stretch and centring. The window only applies what they give.
+// Zoom Out steps, Fix, Stretch, centring, the room scroll bars leave and the way from a
+// point on the shown picture to its pixels. The window only applies what they give.
 
 #include <QPoint>
 #include <QRect>
@@ -48,3 +49,12 @@ QRect StretchBounds(QSize area);
 
 // Where a picture of size shown sits: centred on each side it is smaller on, else at 0.
 QPoint CentredOrigin(QSize shown, QSize area);
+
+// The room a scrolling area of size full (no bars) leaves a picture whose bounds reach
+// extent from its top left: a side the extent overflows gets a bar, which takes its
+// breadth (bars: the vertical bar's width, the horizontal bar's height) from the other
+// side, and that may make the other side overflow in turn.
+QSize RoomFor(QSize extent, QSize full, QSize bars);
+
+// The pixel of a picture of size natural under point at, when it is shown at size shown.
+QPoint PicturePoint(QPoint at, QSize shown, QSize natural);

@@ -18,7 +18,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTest>
 #include <QToolButton>
 
 namespace {
@@ -28,14 +27,6 @@ using GenHTML = MainWindowTest;
 std::vector<TAlbumEntry> Listed()
 {
     return frmGenHTML->Entries();
-}
-
-// Makes window the active one and lets it take its activation.
-void Activate(QWidget* window)
-{
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == window->windowHandle(); }));
-    QCoreApplication::processEvents();
 }
 
 TEST_F(GenHTML, TheWindowIsLaidOutAsAlwaysAndOpensModallyFromGenerateHTML)

@@ -8,6 +8,23 @@
 #include "browse/SelectionList.h"
 
 #include <QTest>
+#include <QWidget>
+#include <QWindow>
+
+void Activate(QWidget* window)
+{
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == window->windowHandle(); }));
+    QCoreApplication::processEvents();
+}
+
+void SwitchToAnotherProgram()
+{
+    QWindow elsewhere;
+    elsewhere.show();
+    elsewhere.requestActivate();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == &elsewhere; }));
+}
 
 void MainWindowTest::SetUp()
 {

@@ -9,6 +9,13 @@
 
 #include <string>
 
+class QWidget;
+
+// Makes window the program's active window, as a click on it would, and lets it react.
+void Activate(QWidget* window);
+// Gives the focus to a window of another program, which then closes.
+void SwitchToAnotherProgram();
+
 class MainWindowTest : public ::testing::Test {
 protected:
     // Every test starts the program with a settings folder of its own.

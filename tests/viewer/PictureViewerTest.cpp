@@ -8,17 +8,18 @@
 #include "support/PictureMakers.h"
 #include "support/TempDir.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QEvent>
+#include <QDialog>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QThreadPool>
 #include <QToolButton>
 
 #include <filesystem>
+#include <functional>
 
 namespace {
 
@@ -45,19 +46,18 @@ protected:
         for (const char* name : names)
             frmMain->ListView1->AddRow({pictures.Path(), name, ""});
     }
-    // What a double click on entry index does, and the activation that follows.
+    // What a double click on entry index does, and the window system's activation.
     void Open(int index)
     {
         frmMain->CurrentIndex = index;
         frmMain->CurrentFile = RowFullPath(frmMain->ListView1->Row(index));
         frmShow->Show();
-        // As the window system activates it: the activation, then the initial focus.
-        QApplication::setActiveWindow(frmShow);
+        Activate(frmShow);
     }
-    static void Send(QEvent::Type type)
+    static void Choose(int entry)
     {
-        QEvent event(type);
-        QCoreApplication::sendEvent(frmShow, &event);
+        frmShow->cmbZoom->setCurrentIndex(entry);
+        frmShow->cmbZoomClick();
     }
     // A key goes to the focused control, else to the window.
     static void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -161,7 +161,8 @@ TEST_F(PictureViewer, LockModeReappliesFixAtEachLoadEvenAfterAZoomListChoice)
     Open(0);
     frmShow->chkLock->setChecked(true);
     Key(Qt::Key_F6);
-    const QSize area = Area();
+    // Fix goes by the area without scroll bars.
+    const QSize area = frmShow->ScrollBox1->size();
     const auto fixed = [&](double w, double h) {
         const float r = w > h ? float(area.width()) / float(w) : float(area.height()) / float(h);
         return QSize(int(w * r - 10), int(h * r - 8));
@@ -172,8 +173,7 @@ TEST_F(PictureViewer, LockModeReappliesFixAtEachLoadEvenAfterAZoomListChoice)
     EXPECT_EQ(frmShow->FitMode, 2);
     EXPECT_EQ(Bounds(), Centred(fixed(600, 800)));
 
-    frmShow->cmbZoom->setCurrentIndex(8);
-    frmShow->cmbZoomClick();
+    Choose(8);
     EXPECT_EQ(Bounds(), Centred({60, 80}));
     Key(Qt::Key_Space);
     EXPECT_EQ(Bounds(), Centred(fixed(1000, 900)));
@@ -205,6 +205,33 @@ TEST_F(PictureViewer, AMarkLiesUnderTheDragAtFullSizeAndTheNextPressRemovesIt)
     EXPECT_EQ(frmShow->Image1->Picture().Pixel(10, 8), frmShow->CleanPicture.Pixel(10, 8));
 }
 
+TEST_F(PictureViewer, AMarkLiesUnderTheDragAtEverySize)
+{
+    AddPictures({{"a.jpg", 1600, 400}});
+    Open(0);
+    // Shown 400 x 100, 678 x 164 and 678 x 373.
+    const struct {
+        const char* size;
+        std::function<void()> apply;
+        QPoint from, to;
+        QPoint first, last;  // the outline's corners on the picture's pixels
+    } cases[] = {
+        {"25%", [] { Choose(7); }, {10, 5}, {50, 25}, {40, 20}, {199, 99}},
+        {"Fix", [] { frmShow->ZoomFix(); }, {339, 41}, {452, 123}, {800, 100}, {1065, 299}},
+        {"Stretch", [] { frmShow->ZoomStretch(); }, {339, 186}, {452, 280}, {800, 199}, {1065, 299}},
+    };
+    for (const auto& c : cases) {
+        c.apply();
+        QTest::mousePress(frmShow->PaintBox1, Qt::LeftButton, {}, c.from);
+        QTest::mouseRelease(frmShow->PaintBox1, Qt::LeftButton, {}, c.to);
+        const TBitmap& marked = frmShow->Image1->Picture();
+        for (const QPoint p : {c.first, c.last, QPoint(c.last.x(), c.first.y()), QPoint(c.first.x(), c.last.y())})
+            EXPECT_EQ(marked.Pixel(p.x(), p.y()), 0) << c.size << " " << p.x() << "," << p.y();
+        const QPoint outside = c.last + QPoint(1, 1);
+        EXPECT_EQ(marked.Pixel(outside.x(), outside.y()), frmShow->CleanPicture.Pixel(outside.x(), outside.y())) << c.size;
+    }
+}
+
 TEST_F(PictureViewer, WhatCannotBeDecodedKeepsThePreviousPicture)
 {
     WriteTestJpeg(Path("a.jpg"), 64, 48);
@@ -229,36 +256,75 @@ TEST_F(PictureViewer, WhatCannotBeDecodedKeepsThePreviousPicture)
     EXPECT_EQ(dialogs.Messages().size(), 3u);
 }
 
-// Closing a box lets the viewer's activation run, as the window system does.
-class TReactivatingDialogs : public TScriptedDialogs {
+// A box takes the focus while it is open and gives it back, as the window system's do.
+class TFocusTakingDialogs : public TScriptedDialogs {
 public:
     void ShowMessage(const std::string& text, TMessageKind kind) override
     {
-        QEvent away(QEvent::WindowDeactivate);
-        QCoreApplication::sendEvent(frmShow, &away);
+        QDialog box(frmShow);
+        box.show();
+        Activate(&box);
         TScriptedDialogs::ShowMessage(text, kind);
-        QEvent back(QEvent::WindowActivate);
-        QCoreApplication::sendEvent(frmShow, &back);
+        box.hide();
+        Activate(frmShow);
     }
 };
 
-TEST_F(PictureViewer, ComingBackFromTheMainWindowReloadsButTheViewersOwnBoxesDoNot)
+TEST_F(PictureViewer, ComingBackFromAnotherLumoraWindowReloadsButNotFromAnotherProgramOrAnOwnBox)
 {
-    AddPictures({{"a.jpg", 64, 48}});
-    Open(0);
-    TReactivatingDialogs boxes;
-    frmShow->ZoomIn();
-    frmShow->sbtInfo->click();
+    frmMain->show();
+    AddPictures({{"a.jpg", 64, 48}, {"b.jpg", 32, 24}});
+    TFocusTakingDialogs boxes;
+    const struct {
+        const char* away;
+        std::function<void()> go;
+        bool reloads;
+    } cases[] = {
+        {"another program", [] { SwitchToAnotherProgram(); }, false},
+        {"the viewer's own box", [] { frmShow->sbtInfo->click(); }, false},
+        {"the main window", [] { Activate(frmMain); }, true},
+        {"another program, then the main window", [] { SwitchToAnotherProgram(); Activate(frmMain); }, true},
+    };
+    for (const auto& c : cases) {
+        Open(0);
+        frmShow->ZoomIn();
+        c.go();
+        frmMain->CurrentFile = Path("b.jpg");
+        Activate(frmShow);
+        EXPECT_EQ(frmShow->ZoomIndex, c.reloads ? 4 : 3) << c.away;
+        EXPECT_EQ(Bounds(), c.reloads ? Centred({32, 24}) : Centred({80, 60})) << c.away;
+        frmShow->close();
+    }
     EXPECT_EQ(boxes.Messages(), (std::vector<std::string>{Path("a.jpg") + "\nW:64 x H:48"}));
-    EXPECT_EQ(frmShow->ZoomIndex, 3);
-    EXPECT_EQ(Bounds().size(), QSize(80, 60));
+}
 
-    WriteTestJpeg(Path("a.jpg"), 32, 24);
-    Send(QEvent::WindowDeactivate);
-    Send(QEvent::WindowActivate);
-    EXPECT_EQ(frmShow->ZoomIndex, 4);
-    EXPECT_EQ(frmShow->cmbZoom->currentText(), "100%");
-    EXPECT_EQ(Bounds(), Centred({32, 24}));
+TEST_F(PictureViewer, APictureAfterALargerOneIsPlacedInTheAreaItReallyHas)
+{
+    AddPictures({{"large.jpg", 2000, 1500}, {"wide.jpg", 1600, 400}, {"mid.jpg", 1024, 768}, {"small.jpg", 640, 360}});
+    const struct {
+        const char* what;
+        const char* name;
+        std::function<void()> apply;
+        QRect bounds;
+        bool bars;
+    } cases[] = {
+        {"100% of 640 x 360", "small.jpg", [] {}, {24, 10, 640, 360}, false},
+        {"Fix of 1600 x 400", "wide.jpg", [] { frmShow->ZoomFix(); }, {5, 108, 678, 164}, false},
+        {"10% of 1024 x 768", "mid.jpg", [] { Choose(8); }, {293, 152, 102, 76}, false},
+        {"150% of 1024 x 768", "mid.jpg", [] { Choose(2); }, {0, 0, 1536, 1152}, true},
+    };
+    Open(0);
+    ASSERT_EQ(frmShow->ScrollBox1->size(), QSize(688, 381));
+    for (const auto& c : cases) {
+        frmShow->ShowPicture(Path("large.jpg"), 1, 4);
+        QCoreApplication::processEvents();
+        frmShow->ShowPicture(Path(c.name), 2, 4);
+        c.apply();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Bounds(), c.bounds) << c.what;
+        EXPECT_EQ(frmShow->ScrollBox1->horizontalScrollBar()->isVisible(), c.bars) << c.what;
+        EXPECT_EQ(frmShow->ScrollBox1->verticalScrollBar()->isVisible(), c.bars) << c.what;
+    }
 }
 
 TEST_F(PictureViewer, StepsUseTheNeighbourDecodedAheadUnlessItsFileChanged)

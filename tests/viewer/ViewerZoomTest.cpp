@@ -59,6 +59,19 @@ TEST(ViewerZoom, SizesFromTheTableAndTheEdgeCases)
         {"Fix 600x800 by its height", [] { return QRect(QPoint(), FixSize({600, 800}, kArea)); }, {0, 0, 286, 387}},
         {"Fix of a square goes by its height", [] { return QRect(QPoint(), FixSize({500, 500}, kArea)); }, {0, 0, 385, 387}},
         {"Stretch", [] { return StretchBounds(kArea); }, {0, 0, 670, 387}},
+        {"room: a picture that just fits needs no bar",
+         [] { return QRect(QPoint(), RoomFor({688, 381}, {688, 381}, {15, 16})); },
+         {0, 0, 688, 381}},
+        {"room: too wide takes the bar's height",
+         [] { return QRect(QPoint(), RoomFor({689, 365}, {688, 381}, {15, 16})); },
+         {0, 0, 688, 365}},
+        {"room: too high, then too wide beside the bar",
+         [] { return QRect(QPoint(), RoomFor({680, 382}, {688, 381}, {15, 16})); },
+         {0, 0, 673, 365}},
+        {"the pixel under a point at 25%", [] { return QRect(PicturePoint({10, 5}, {400, 100}, {1600, 400}), QSize(0, 0)); },
+         {40, 20, 0, 0}},
+        {"a point left of the picture stays off it", [] { return QRect(PicturePoint({-1, 2}, {3, 3}, {4, 4}), QSize(0, 0)); },
+         {-2, 2, 0, 0}},
     };
     for (const TCase& c : cases)
         EXPECT_EQ(c.compute(), c.expected) << c.name;
