@@ -28,11 +28,22 @@ build() {
     cmake --build "$BUILD" -j"$(nproc)"
 }
 
+# The same program and tests again in Debug (assertions on) under AddressSanitizer and
+# UBSan; every ctest entry runs there too.
+SANITIZED=build-sanitized
+build_sanitized() {
+    cmake -S . -B "$SANITIZED" -DCMAKE_BUILD_TYPE=Debug -DLUMORA_SANITIZE=ON >/dev/null
+    cmake --build "$SANITIZED" -j"$(nproc)"
+}
+
 case "${1:-}" in
     test)
         install_missing
         build
-        cd "$BUILD" && ctest --output-on-failure -j"$(nproc)"
+        (cd "$BUILD" && ctest --output-on-failure -j"$(nproc)")
+        build_sanitized
+        cd "$SANITIZED" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+            ctest --output-on-failure -j"$(nproc)"
         ;;
     run)
         install_missing
