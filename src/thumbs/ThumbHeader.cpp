@@ -4,9 +4,8 @@
 #include "imaging/JPEGImage.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/Graphic.h"
+#include "toolkit/PathFile.h"
 #include "toolkit/Picture.h"
-
-#include <QFile>
 
 TThumbHeader ReadThumbHeader(const std::string& path)
 {
@@ -18,7 +17,7 @@ TThumbHeader ReadThumbHeader(const std::string& path)
         return header;
     }
     TPicture::CheckFileFormat(path);
-    QFile file;
+    TPathFile file;
     OpenToRead(file, path);
     header.size = ReadBitmapHeader(file);
     return header;

@@ -1,9 +1,9 @@
 #include "toolkit/Bitmap.h"
 
+#include "toolkit/PathFile.h"
 #include "toolkit/PictureLimits.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
@@ -65,8 +65,8 @@ QImage IndicesCovered(QImage image)
 // " (file name)" when the stream is a file, so that an error names what was read.
 std::string Source(const QIODevice& stream)
 {
-    const auto* file = qobject_cast<const QFileDevice*>(&stream);
-    return file ? " (" + QFile::encodeName(file->fileName()).toStdString() + ")" : std::string{};
+    const auto* file = dynamic_cast<const TPathFile*>(&stream);
+    return file ? " (" + file->Path() + ")" : std::string{};
 }
 
 // A reader of bitmap content only: another format under a bitmap name is refused.
