@@ -5,6 +5,9 @@ list(APPEND LUMORA_PICTURE_SOURCES
      ${LUMORA_ROOT}/src/toolkit/Graphic.cpp
      ${LUMORA_ROOT}/src/toolkit/Bitmap.cpp
      ${LUMORA_ROOT}/src/toolkit/Picture.cpp
+     # Files are opened and saved by the bytes of their names.
+     ${LUMORA_ROOT}/src/toolkit/PathFile.cpp
+     ${LUMORA_ROOT}/src/toolkit/SaveFile.cpp
      # Display copies turn a failed load into its error text.
      ${LUMORA_ROOT}/src/toolkit/Errors.cpp
      ${LUMORA_ROOT}/src/toolkit/Dialogs.cpp)

@@ -10,4 +10,6 @@ set(LUMORA_TEXT_FORMAT_SOURCES
     ${LUMORA_ROOT}/src/toolkit/Dialogs.cpp
     ${LUMORA_ROOT}/src/toolkit/Platform.cpp
     ${LUMORA_ROOT}/src/toolkit/RunTime.cpp
-    ${LUMORA_ROOT}/src/toolkit/TextFile.cpp)
+    ${LUMORA_ROOT}/src/toolkit/TextFile.cpp
+    ${LUMORA_ROOT}/src/toolkit/PathFile.cpp
+    ${LUMORA_ROOT}/src/toolkit/SaveFile.cpp)

@@ -5,12 +5,11 @@
 #include "toolkit/Dialogs.h"
 #include "toolkit/Hourglass.h"
 #include "toolkit/OrderedJobs.h"
+#include "toolkit/PathFile.h"
 #include "toolkit/RunTime.h"
 #include "toolkit/TextFile.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -105,13 +104,13 @@ void SaveThumbnail(const std::string& path, const QByteArray& bytes, const TJPEG
 std::string PictureFileName(const std::string& folder, const std::string& baseName)
 {
     const std::string wanted = baseName + ".jpg";
-    if (QFileInfo::exists(QFile::decodeName((folder + wanted).c_str())))
+    if (PathExists(folder + wanted))
         return wanted;
-    const QDir dir(folder.empty() ? QString(".") : QFile::decodeName(folder.c_str()));
-    const QString name = QFile::decodeName(wanted.c_str());
-    for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name))
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return QFile::encodeName(entry).toStdString();
+    std::vector<std::string> names = FileNamesIn(folder);
+    std::sort(names.begin(), names.end());
+    for (const std::string& name : names)
+        if (CompareText(name, wanted) == 0)
+            return name;
     return wanted;
 }
 

@@ -48,7 +48,7 @@ int TFileListBox::Count() const
 
 std::string TFileListBox::Entry(int index) const
 {
-    return QFile::encodeName(item(index)->text()).toStdString();
+    return item(index)->data(Qt::UserRole).toByteArray().toStdString();
 }
 
 bool TFileListBox::Selected(int index) const
@@ -66,6 +66,9 @@ void TFileListBox::mouseDoubleClickEvent(QMouseEvent* event)
 void TFileListBox::Reread()
 {
     clear();
-    for (const std::string& name : ListMatchingFiles(directory_, mask_))
-        addItem(QFile::decodeName(name.c_str()));
+    // The name's bytes stay with the entry; its text is only what the list shows.
+    for (const std::string& name : ListMatchingFiles(directory_, mask_)) {
+        auto* entry = new QListWidgetItem(QString::fromStdString(name), this);
+        entry->setData(Qt::UserRole, QByteArray::fromStdString(name));
+    }
 }

@@ -1,6 +1,5 @@
 #include "browse/SelectionList.h"
 
-#include <QFile>
 #include <algorithm>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -29,14 +28,10 @@ public:
     }
 };
 
-QString Decode(const std::string& s)
+// A cell keeps its text's bytes; what it shows is only their display.
+std::string Bytes(const QTableWidgetItem* item)
 {
-    return QFile::decodeName(s.c_str());
-}
-
-std::string Encode(const QTableWidgetItem* item)
-{
-    return item ? QFile::encodeName(item->text()).toStdString() : std::string();
+    return item ? item->data(Qt::UserRole).toByteArray().toStdString() : std::string();
 }
 
 } // namespace
@@ -78,7 +73,7 @@ int TSelectionList::RowCount() const
 
 TSelectionRow TSelectionList::Row(int index) const
 {
-    return {Encode(item(index, 0)), Encode(item(index, 1)), Encode(item(index, 2))};
+    return {Bytes(item(index, 0)), Bytes(item(index, 1)), Bytes(item(index, 2))};
 }
 
 std::vector<TSelectionRow> TSelectionList::Rows() const
@@ -96,7 +91,8 @@ void TSelectionList::AddRow(const TSelectionRow& row)
     insertRow(index);
     const std::string* texts[] = {&row.path, &row.name, &row.byte};
     for (int column = 0; column < 3; ++column) {
-        auto* cell = new QTableWidgetItem(Decode(*texts[column]));
+        auto* cell = new QTableWidgetItem(QString::fromStdString(*texts[column]));
+        cell->setData(Qt::UserRole, QByteArray::fromStdString(*texts[column]));
         if (static_cast<std::size_t>(column) < alignments_.size())
             cell->setTextAlignment(alignments_[static_cast<std::size_t>(column)] | Qt::AlignVCenter);
         setItem(index, column, cell);

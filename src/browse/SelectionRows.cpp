@@ -1,17 +1,17 @@
 #include "browse/SelectionRows.h"
 
 #include "browse/SizeText.h"
+#include "toolkit/PathFile.h"
 #include "toolkit/Platform.h"
 #include "toolkit/RunTime.h"
-
-#include <QFile>
 
 #include <algorithm>
 
 std::optional<TSelectionRow> PictureRow(const std::string& folder, const std::string& name)
 {
-    QFile file(QFile::decodeName((folder + PathDelim + name).c_str()));
-    if (!file.open(QIODevice::ReadOnly))
+    TPathFile file;
+    std::string reason;
+    if (!file.OpenToRead(folder + PathDelim + name, reason))
         return std::nullopt;
     return TSelectionRow{folder, name, SizeText(file.size())};
 }

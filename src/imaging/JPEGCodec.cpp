@@ -4,8 +4,7 @@
 #include "imaging/JPEGError.h"
 #include "imaging/JPEGManagers.h"
 #include "toolkit/Graphic.h"
-
-#include <QFile>
+#include "toolkit/PathFile.h"
 
 #include <algorithm>
 
@@ -291,7 +290,7 @@ TJPEGHeader ReadJPEGHeader(const QByteArray& bytes, int scaleDenominator)
 
 TJPEGHeader ReadJPEGFileHeader(const std::string& fileName)
 {
-    QFile file;
+    TPathFile file;
     OpenToRead(file, fileName);
     TJPEGFileSource source{};
     TJPEGHeader header = ReadHeaderFrom(UseFileSource(source, file), 1);

@@ -5,9 +5,8 @@
 #include "toolkit/Bitmap.h"
 #include "toolkit/Errors.h"
 #include "toolkit/Graphic.h"
+#include "toolkit/PathFile.h"
 #include "toolkit/Picture.h"
-
-#include <QFile>
 
 #include <algorithm>
 
@@ -26,7 +25,7 @@ TThumbHeader ReadThumbHeader(const std::string& path)
             return header;
         }
         TPicture::CheckFileFormat(path);
-        QFile file;
+        TPathFile file;
         OpenToRead(file, path);
         header.size = ReadBitmapHeader(file);
     } catch (...) {

@@ -1,9 +1,9 @@
 #include "toolkit/Bitmap.h"
 
+#include "toolkit/PathFile.h"
 #include "toolkit/PictureLimits.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
@@ -48,8 +48,8 @@ int NearestIndex(const QList<QRgb>& colors, QRgb rgb)
 // " (file name)" when the stream is a file, so that an error names what was read.
 std::string Source(const QIODevice& stream)
 {
-    const auto* file = qobject_cast<const QFileDevice*>(&stream);
-    return file ? " (" + QFile::encodeName(file->fileName()).toStdString() + ")" : std::string{};
+    const auto* file = dynamic_cast<const TPathFile*>(&stream);
+    return file ? " (" + file->Path() + ")" : std::string{};
 }
 
 // A reader of bitmap content only: another format under a bitmap name is refused.

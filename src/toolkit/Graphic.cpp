@@ -1,5 +1,6 @@
 #include "toolkit/Graphic.h"
 
+#include "toolkit/PathFile.h"
 #include "toolkit/PictureLimits.h"
 #include "toolkit/RunTime.h"
 #include "toolkit/SaveFile.h"
@@ -7,28 +8,12 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QFile>
-#include <QSaveFile>
 
-namespace {
-
-QString FileName(const std::string& fileName)
+void OpenToRead(TPathFile& file, const std::string& fileName)
 {
-    return QFile::decodeName(QByteArray::fromStdString(fileName));
-}
-
-std::string Reason(const QFileDevice& file)
-{
-    return file.errorString().toStdString();
-}
-
-}  // namespace
-
-void OpenToRead(QFile& file, const std::string& fileName)
-{
-    file.setFileName(FileName(fileName));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        throw EFOpenError("Cannot open file \"" + fileName + "\". " + Reason(file));
+    std::string reason;
+    if (!file.OpenToRead(fileName, reason, QIODevice::Unbuffered))
+        throw EFOpenError("Cannot open file \"" + fileName + "\". " + reason);
     // Readers take the whole file into memory; a huge one is refused before that.
     if (file.size() > kMaxPictureFileBytes)
         throw EInvalidGraphic("The picture file \"" + fileName + "\" is larger than 1 GiB");
@@ -46,7 +31,7 @@ void TGraphic::AssignTo(TGraphic&) const
 
 void TGraphic::LoadFromFile(const std::string& fileName)
 {
-    QFile file;
+    TPathFile file;
     OpenToRead(file, fileName);
     LoadFromStream(file);
 }
@@ -54,12 +39,12 @@ void TGraphic::LoadFromFile(const std::string& fileName)
 void TGraphic::SaveToFile(const std::string& fileName)
 {
     // The file is replaced only when the whole picture was written.
-    QSaveFile file(FileName(fileName));
-    if (!file.open(QIODevice::WriteOnly))
-        throw EFCreateError("Cannot create file \"" + fileName + "\". " + Reason(file));
-    SaveToStream(file);
-    if (!CommitWhole(file))
-        throw EFCreateError("Cannot create file \"" + fileName + "\". " + Reason(file));
+    TSaveFile file(fileName);
+    if (!file.Open())
+        throw EFCreateError("Cannot create file \"" + fileName + "\". " + file.Reason());
+    SaveToStream(file.Device());
+    if (!file.Commit())
+        throw EFCreateError("Cannot create file \"" + fileName + "\". " + file.Reason());
 }
 
 void TGraphic::LoadFromBytes(const QByteArray& bytes)

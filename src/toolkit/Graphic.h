@@ -6,7 +6,7 @@
 #include <string>
 
 class QByteArray;
-class QFile;
+class TPathFile;
 class QIODevice;
 class QPainter;
 class QRect;
@@ -27,7 +27,7 @@ public:
 // Opens a picture file for reading, unbuffered: picture readers read in pieces of their
 // own size. One that cannot be opened throws EFOpenError naming it; one larger than
 // kMaxPictureFileBytes throws EInvalidGraphic naming it.
-void OpenToRead(QFile& file, const std::string& fileName);
+void OpenToRead(TPathFile& file, const std::string& fileName);
 
 // How a picture drawn at another size than its own is filtered.
 enum class TDrawFilter {

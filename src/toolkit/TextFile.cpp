@@ -1,11 +1,10 @@
 #include "toolkit/TextFile.h"
 
+#include "toolkit/PathFile.h"
 #include "toolkit/SaveFile.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <filesystem>
+#include <system_error>
 
 std::string ToCrLf(std::string_view text)
 {
@@ -33,29 +32,29 @@ std::string FromCrLf(std::string_view bytes)
 
 bool WriteTextFileAtomic(const std::string& path, std::string_view text, TMissingFolder missing)
 {
-    const QString name = QFile::decodeName(path.c_str());
-    const QFileInfo info(name);
+    namespace fs = std::filesystem;
+    std::error_code error;
     // A rename would replace a file the user marked read-only; the mode bit decides,
     // since the super-user may write anything.
-    if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner))
+    const fs::file_status status = fs::status(path, error);
+    if (fs::exists(status) && (status.permissions() & fs::perms::owner_write) == fs::perms::none)
         return false;
     if (missing == TMissingFolder::Make)
-        QDir().mkpath(info.absolutePath());
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly))
+        fs::create_directories(fs::absolute(path, error).parent_path(), error);
+    TSaveFile file(path);
+    if (!file.Open())
         return false;
     const std::string bytes = ToCrLf(text);
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-        file.cancelWriting();
+    if (file.Device().write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
         return false;
-    }
-    return CommitWhole(file);
+    return file.Commit();
 }
 
 std::optional<std::string> ReadTextFile(const std::string& path)
 {
-    QFile file(QFile::decodeName(path.c_str()));
-    if (!file.open(QIODevice::ReadOnly))
+    TPathFile file;
+    std::string reason;
+    if (!file.OpenToRead(path, reason))
         return std::nullopt;
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)

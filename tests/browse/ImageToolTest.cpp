@@ -38,7 +38,8 @@ std::string AwaitRecord(const TTempDir& dir, const std::string& record)
 TEST(ImageTool, StartsTheToolDetachedOnThePictureInItsFolder)
 {
     TTempDir records, tools, elsewhere;
-    const std::string picture = "/my pictures/a b.jpg";
+    // A name that is not UTF-8 reaches the tool as its bytes.
+    const std::string picture = "/my pictures/a b\xe9.jpg";
     const std::string savedPath = std::getenv("PATH");
     setenv("PATH", (tools.Path() + ":" + savedPath).c_str(), 1);
     struct Case {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <stdexcept>
 #include <vector>
 
@@ -206,8 +207,9 @@ void WriteTestBmp(const std::string& path, int width, int height)
 
 void WriteFileBytes(const std::string& path, const QByteArray& bytes)
 {
-    QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    // By the path's bytes, which a QString may not hold.
+    std::ofstream file(path, std::ios::binary);
+    if (!file.write(bytes.constData(), bytes.size()) || !file.flush())
         throw std::runtime_error("cannot write " + path);
 }
 

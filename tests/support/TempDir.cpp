@@ -4,7 +4,19 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
 TTempDir::TTempDir() = default;
+
+TTempDir::~TTempDir()
+{
+    // By bytes: Qt cannot remove a file whose name is not UTF-8.
+    std::error_code error;
+    std::filesystem::remove_all(Path(), error);
+}
 
 std::string TTempDir::Path() const
 {
@@ -34,8 +46,7 @@ std::string TTempDir::WriteSized(const std::string& name, std::size_t size) cons
 
 std::string ReadBytes(const std::string& path)
 {
-    QFile f(QFile::decodeName(path.c_str()));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll().toStdString();
+    // By the path's bytes, which a QString may not hold.
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }

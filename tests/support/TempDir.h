@@ -9,6 +9,9 @@
 class TTempDir {
 public:
     TTempDir();
+    ~TTempDir();
+    TTempDir(const TTempDir&) = delete;
+    TTempDir& operator=(const TTempDir&) = delete;
 
     // The folder, without a trailing separator.
     std::string Path() const;

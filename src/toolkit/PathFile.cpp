@@ -1,0 +1,61 @@
+#include "toolkit/PathFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+bool TPathFile::OpenToRead(const std::string& path, std::string& reason, OpenMode extra)
+{
+    path_ = path;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        reason = std::generic_category().message(errno);
+        return false;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        reason = std::generic_category().message(EISDIR);
+        return false;
+    }
+    if (!open(fd, ReadOnly | extra, AutoCloseHandle)) {
+        ::close(fd);
+        reason = errorString().toStdString();
+        return false;
+    }
+    return true;
+}
+
+const std::string& TPathFile::Path() const
+{
+    return path_;
+}
+
+bool PathExists(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+bool IsRegularFile(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+std::vector<std::string> FileNamesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    std::filesystem::directory_iterator it(folder.empty() ? std::string(".") : folder, error);
+    for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+        std::error_code notRegular;
+        if (it->is_regular_file(notRegular))
+            names.push_back(it->path().filename().native());
+    }
+    return names;
+}
