@@ -1,11 +1,13 @@
 // The main window's folder browser: drive box, folder tree and file list.
 
 #include "app/UnitMain.h"
+#include "app/BoardBuild.h"
 #include "browse/DirectoryOutline.h"
 #include "browse/DriveComboBox.h"
 #include "browse/FileListBox.h"
 #include "browse/FolderListing.h"
 #include "browse/SelectionList.h"
+#include "toolkit/Errors.h"
 
 #include <QFile>
 
@@ -18,16 +20,34 @@ void TfrmMain::DriveComboBox1Change()
 
 void TfrmMain::CDirectoryOutline1Change()
 {
-    FileListBox1->SetDirectory(CDirectoryOutline1->Directory());
     if (ViewMode == kSelectShow) {
+        FileListBox1->SetDirectory(CDirectoryOutline1->Directory());
         SetStatusText(kFolderCountPanel, FolderCountText(FileListBox1->Count()));
         setWindowTitle(QFile::decodeName(FolderCaption(CDirectoryOutline1->Directory()).c_str()));
         return;
     }
-    ListView1->Clear();
-    for (int i = 0; i < FileListBox1->Count(); ++i)
-        AddPictureRow(FileListBox1->Directory(), FileListBox1->Entry(i));
-    BuildThumbBoard();
+    // The listing and the sizes are read on the pool; the user browsing on through the
+    // tree replaces this change and the build it started.
+    boardJob_.Cancel();
+    boardBuild_.reset();
+    SetBusy(true);
+    folderJob_.Start(
+        1, [folder = CDirectoryOutline1->Directory(), mask = FileListBox1->Mask()](int) { return ReadFolder(folder, mask); },
+        [this](int, TFolderRows& read) {
+            FileListBox1->SetListing(read.folder, read.names);
+            ListView1->Clear();
+            for (const TSelectionRow& row : read.rows)
+                ListView1->AddRow(row);
+            WorkRow = ListView1->RowCount() - 1;
+            return true;
+        },
+        {},
+        [this](const TJobEnd& end) {
+            SetBusy(false);
+            BuildThumbBoard();
+            if (end.failure)
+                ShowHandlerException(end.failure);
+        });
 }
 
 void TfrmMain::FileListBox1DblClick()

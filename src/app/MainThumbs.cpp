@@ -108,9 +108,18 @@ void TfrmMain::CancelThumbBoard()
     FinishThumbBoard();
 }
 
+void TfrmMain::CancelJobs()
+{
+    if (folderJob_.Running()) {
+        folderJob_.Cancel();
+        SetBusy(false);
+    }
+    CancelThumbBoard();
+}
+
 bool TfrmMain::Busy() const
 {
-    return boardJob_.Running();
+    return boardJob_.Running() || folderJob_.Running();
 }
 
 void TfrmMain::FrameThumb(int left, int top, int height, int width)

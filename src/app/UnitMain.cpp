@@ -277,18 +277,34 @@ void TfrmMain::PlaceOnScreen()
 
 void TfrmMain::SetBusy(bool busy)
 {
+    // What was enabled is given back, and only that: a board disabled by an empty list
+    // stays disabled.
+    for (QObject* taken : takenWhileBusy_) {
+        if (auto* widget = qobject_cast<QWidget*>(taken))
+            widget->setEnabled(true);
+        else if (auto* action = qobject_cast<QAction*>(taken))
+            action->setEnabled(true);
+    }
+    takenWhileBusy_.clear();
+    if (!busy)
+        return;
     for (QWidget* w : std::initializer_list<QWidget*>{sbAdd, sbAddAll, sbRemove, sbRemoveAll, sbThumb, sbSlideShow,
                                                       sbImageTool, sbGenHTML, FileListBox1, ListView1, ScrollBoxTb})
-        if (w)
-            w->setEnabled(!busy);
+        if (w && w->isEnabled()) {
+            w->setEnabled(false);
+            takenWhileBusy_.emplace_back(w);
+        }
     for (QAction* menu : {Path->menuAction(), Mode->menuAction(), Options->menuAction(), Help->menuAction()})
-        menu->setEnabled(!busy);
+        if (menu->isEnabled()) {
+            menu->setEnabled(false);
+            takenWhileBusy_.emplace_back(menu);
+        }
 }
 
 void TfrmMain::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape && Busy())
-        Guarded([this] { CancelThumbBoard(); });
+        Guarded([this] { CancelJobs(); });
     else
         QMainWindow::keyPressEvent(event);
 }
@@ -296,9 +312,11 @@ void TfrmMain::keyPressEvent(QKeyEvent* event)
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
     // Nothing a job works for may go while its workers still run.
+    folderJob_.Cancel();
     boardJob_.Cancel();
     boardBuild_.reset();
     SetBusy(false);
+    folderJob_.WaitForWorkers();
     boardJob_.WaitForWorkers();
     QMainWindow::closeEvent(event);
     TrayIcon1->hide();

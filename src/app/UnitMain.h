@@ -9,6 +9,7 @@
 
 #include <QIcon>
 #include <QMainWindow>
+#include <QPointer>
 #include <QRect>
 
 #include <cstdint>
@@ -126,6 +127,9 @@ public:
     void BuildThumbBoard();
     // Ends a running build where it is, as if its last placed thumbnail were its last.
     void CancelThumbBoard();
+    // Esc: a folder change still reading stops with the list as it was; a build stops
+    // where it is.
+    void CancelJobs();
     // A job runs: the window takes no input that would change the selection, start
     // another job or open a window.
     bool Busy() const;
@@ -224,7 +228,11 @@ private:
     TThumbCache thumbCache_{kThumbCacheBytes};
     // The board build's header reads, and what the build holds while they run.
     TOrderedJobs boardJob_;
+    // A Directory Show folder change's listing and sizes.
+    TOrderedJobs folderJob_;
     std::unique_ptr<TBoardBuild> boardBuild_;
+    // The controls and menus a running job took away, to give back when it ends.
+    std::vector<QPointer<QObject>> takenWhileBusy_;
     std::vector<QLabel*> statusPanels_;
     std::vector<QAction*> savedPathEntries_;
     std::vector<QIcon> ImageList1;

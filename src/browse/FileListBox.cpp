@@ -63,11 +63,22 @@ void TFileListBox::mouseDoubleClickEvent(QMouseEvent* event)
         emit doubleClicked();
 }
 
+void TFileListBox::SetListing(const std::string& folder, const std::vector<std::string>& names)
+{
+    directory_ = NormalizeFolder(folder);
+    Show(names);
+}
+
 void TFileListBox::Reread()
+{
+    Show(ListMatchingFiles(directory_, mask_));
+}
+
+void TFileListBox::Show(const std::vector<std::string>& names)
 {
     clear();
     // The name's bytes stay with the entry; its text is only what the list shows.
-    for (const std::string& name : ListMatchingFiles(directory_, mask_)) {
+    for (const std::string& name : names) {
         auto* entry = new QListWidgetItem(QString::fromStdString(name), this);
         entry->setData(Qt::UserRole, QByteArray::fromStdString(name));
     }

@@ -4,6 +4,7 @@
 #include <QListWidget>
 
 #include <string>
+#include <vector>
 
 class TFileListBox : public QListWidget {
     Q_OBJECT
@@ -13,6 +14,8 @@ public:
     std::string Directory() const;
     // Points the list at folder and reads it again with the mask.
     void SetDirectory(const std::string& folder);
+    // Points the list at folder with a listing of it read elsewhere (ListMatchingFiles).
+    void SetListing(const std::string& folder, const std::vector<std::string>& names);
     // Goes to the drive's own folder.
     void SetDrive(const std::string& drive);
     std::string Mask() const;
@@ -30,6 +33,7 @@ protected:
 
 private:
     void Reread();
+    void Show(const std::vector<std::string>& names);
 
     std::string directory_;
     std::string mask_ = "*.*";

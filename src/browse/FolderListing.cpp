@@ -1,5 +1,7 @@
 #include "browse/FolderListing.h"
 
+#include "toolkit/Platform.h"
+
 #include "toolkit/PathFile.h"
 #include "toolkit/RunTime.h"
 
@@ -61,6 +63,16 @@ std::vector<std::string> ListMatchingFiles(const std::string& folder, const std:
         return byText != 0 ? byText < 0 : a < b;
     });
     return names;
+}
+
+TFolderRows ReadFolder(const std::string& folder, const std::string& mask)
+{
+    TFolderRows read{NormalizeFolder(folder), {}, {}};
+    read.names = ListMatchingFiles(read.folder, mask);
+    for (const std::string& name : read.names)
+        if (std::optional<TSelectionRow> row = PictureRow(read.folder, name))
+            read.rows.push_back(std::move(*row));
+    return read;
 }
 
 std::string FolderCountText(int files)

@@ -4,15 +4,18 @@
 #include "browse/FileListBox.h"
 #include "browse/SelectionList.h"
 
-#include "support/MainWindowFixture.h"
-#include "support/TempDir.h"
+#include "thumbs/ThumbBoard.h"
 
-#include <functional>
+#include "support/MainWindowFixture.h"
+#include "support/PictureMakers.h"
+#include "support/TempDir.h"
 
 #include <QFileSystemModel>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+
+#include <functional>
 
 namespace {
 
@@ -136,6 +139,28 @@ TEST_F(Browse, TheTreeOpensTheFolderTheUserPointsAt)
         EXPECT_EQ(tree->Directory(), folder(wanted));
         EXPECT_EQ(frmMain->windowTitle().toStdString(), "Lumora   [ " + folder(wanted) + " ]");
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Browsing on through the tree replaces a Directory Show change still reading its folder.
+TEST_F(Browse, ANewFolderChangeReplacesTheOneStillReading)
+{
+    TTempDir other;
+    WriteTestJpeg(other.File("z.jpg"), 32, 24);
+    frmMain->DirectoryShow->trigger();
+    WaitForJobs();
+    frmMain->CDirectoryOutline1->SetDirectory(pictures.Path());
+    EXPECT_TRUE(frmMain->Busy());
+    EXPECT_FALSE(frmMain->ListView1->isEnabled()) << "no input that changes the selection meanwhile";
+    frmMain->CDirectoryOutline1->SetDirectory(other.Path());
+    WaitForJobs();
+    EXPECT_EQ(RowNames(), std::vector<std::string>{"z.jpg"});
+    ASSERT_EQ(frmMain->ScrollBoxTb->ThumbCount(), 1);
+    EXPECT_EQ(frmMain->CurrentFile, other.File("z.jpg"));
+    EXPECT_TRUE(frmMain->ListView1->isEnabled());
 }
 
 }  // namespace

@@ -39,9 +39,9 @@ TEST_F(SavedPathsMenu, AddingRecordsTheFolderAndChoosingItGoesBackThere)
     for (int layout : {1, 2}) {
         if (layout == 2)
             frmMain->ApplyDirectoryShowLayout();
-            WaitForJobs();
         GoToFolder(folders[1].Path());
         frmMain->SavedPathEntries()[0]->trigger();
+        WaitForJobs();
         EXPECT_EQ(frmMain->CDirectoryOutline1->Directory(), folders[0].Path()) << layout;
         EXPECT_EQ(frmMain->FileListBox1->Directory(), folders[0].Path()) << layout;
     }
