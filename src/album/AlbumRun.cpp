@@ -179,8 +179,3 @@ void TAlbumRun::Cancel()
     thumbs_.Cancel();
     End();
 }
-
-void TAlbumRun::WaitForWorkers()
-{
-    thumbs_.WaitForWorkers();
-}

@@ -48,7 +48,6 @@ public:
     void Start(const TAlbumInputs& inputs, const TProgressStart& startProgress = {}, std::function<void()> ended = {});
     void Cancel();
     bool Running() const { return thumbs_.Running(); }
-    void WaitForWorkers();
 
 private:
     void End();

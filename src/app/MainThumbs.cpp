@@ -100,21 +100,16 @@ void TfrmMain::FinishThumbBoard()
         Dialogs().ShowMessage(UnreadableFilesText(build->unreadable), TMessageKind::Error);
 }
 
-void TfrmMain::CancelThumbBoard()
-{
-    if (!boardJob_.Running())
-        return;
-    boardJob_.Cancel();
-    FinishThumbBoard();
-}
-
 void TfrmMain::CancelJobs()
 {
     if (folderJob_.Running()) {
         folderJob_.Cancel();
         SetBusy(false);
     }
-    CancelThumbBoard();
+    if (boardJob_.Running()) {
+        boardJob_.Cancel();
+        FinishThumbBoard();
+    }
 }
 
 bool TfrmMain::Busy() const

@@ -125,10 +125,8 @@ public:
     void OpenCommandLine(const std::vector<std::string>& paths);
     // Starts a build of the board from the selection list; it ends from the event loop.
     void BuildThumbBoard();
-    // Ends a running build where it is, as if its last placed thumbnail were its last.
-    void CancelThumbBoard();
     // Esc: a folder change still reading stops with the list as it was; a build stops
-    // where it is.
+    // where it is, as if its last placed thumbnail were its last.
     void CancelJobs();
     // A job runs: the window takes no input that would change the selection, start
     // another job or open a window.
