@@ -37,8 +37,11 @@ bool IsThumbImage(const QObject* sender)
 void TfrmMain::BuildThumbBoard()
 {
     // A new build, or a list emptied, replaces the build that was running.
-    boardJob_.Cancel();
-    boardBuild_.reset();
+    if (boardJob_.Running()) {
+        boardJob_.Cancel();
+        boardBuild_.reset();
+        SetBusy(false);
+    }
     if (ListView1->RowCount() == 0) {
         if (ScrollBoxTb)
             ScrollBoxTb->setEnabled(false);
