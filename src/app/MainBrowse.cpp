@@ -5,7 +5,7 @@
 #include "browse/DriveComboBox.h"
 #include "browse/FileListBox.h"
 #include "browse/FolderListing.h"
-#include "browse/SelectionList.h"
+#include "browse/SelectionModel.h"
 
 #include <QFile>
 
@@ -24,9 +24,8 @@ void TfrmMain::CDirectoryOutline1Change()
         setWindowTitle(QFile::decodeName(FolderCaption(CDirectoryOutline1->Directory()).c_str()));
         return;
     }
-    ListView1->Clear();
-    for (int i = 0; i < FileListBox1->Count(); ++i)
-        AddPictureRow(FileListBox1->Directory(), FileListBox1->Entry(i));
+    Pictures().Clear();
+    AddPictureRows(false);
     BuildThumbBoard();
 }
 

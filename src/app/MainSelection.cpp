@@ -3,32 +3,40 @@
 #include "app/UnitMain.h"
 #include "browse/FileListBox.h"
 #include "browse/SelectionList.h"
-#include "browse/SelectionRows.h"
+#include "browse/SelectionModel.h"
 #include "toolkit/Form.h"
 
-bool TfrmMain::AddPictureRow(const std::string& folder, const std::string& name)
+TSelectionModel& TfrmMain::Pictures() const
 {
-    // A file that went away or cannot be read gets no row; the others go on.
-    const std::optional<TSelectionRow> row = PictureRow(folder, name);
-    if (!row)
-        return false;
-    ListView1->AddRow(*row);
-    WorkRow = ListView1->RowCount() - 1;
-    return true;
+    return ListView1->Model();
+}
+
+int TfrmMain::AddPictureRows(bool selectedOnly)
+{
+    const std::string folder = FileListBox1->Directory();
+    std::vector<TSelectionRow> rows;
+    for (int i = 0; i < FileListBox1->Count(); ++i) {
+        if (selectedOnly && !FileListBox1->Selected(i))
+            continue;
+        // A file that went away or cannot be read gets no row; the others go on.
+        if (std::optional<TSelectionRow> row = PictureRow(folder, FileListBox1->Entry(i)))
+            rows.push_back(std::move(*row));
+    }
+    const int added = static_cast<int>(rows.size());
+    Pictures().Append(std::move(rows));
+    if (added > 0)
+        WorkRow = Pictures().Count() - 1;
+    return added;
 }
 
 void TfrmMain::ShowSelectedCount()
 {
-    SetStatusText(kSelectedCountPanel, SelectedCountText(ListView1->RowCount()));
+    SetStatusText(kSelectedCountPanel, SelectedCountText(Pictures().Count()));
 }
 
 void TfrmMain::sbAddClick()
 {
-    bool added = false;
-    for (int i = 0; i < FileListBox1->Count(); ++i)
-        if (FileListBox1->Selected(i) && AddPictureRow(FileListBox1->Directory(), FileListBox1->Entry(i)))
-            added = true;
-    if (added) {
+    if (AddPictureRows(true) > 0) {
         ShowWorkButtons();
         RecordSavedPath(FileListBox1->Directory());
     }
@@ -39,8 +47,7 @@ void TfrmMain::sbAddAllClick()
 {
     if (FileListBox1->Count() == 0)
         return;
-    for (int i = 0; i < FileListBox1->Count(); ++i)
-        AddPictureRow(FileListBox1->Directory(), FileListBox1->Entry(i));
+    AddPictureRows(false);
     ShowWorkButtons();
     RecordSavedPath(FileListBox1->Directory());
     ShowSelectedCount();
@@ -48,10 +55,8 @@ void TfrmMain::sbAddAllClick()
 
 void TfrmMain::sbRemoveClick()
 {
-    const std::vector<int> selected = ListView1->SelectedRows();
-    for (auto it = selected.rbegin(); it != selected.rend(); ++it)
-        ListView1->DeleteRow(*it);
-    if (ListView1->RowCount() == 0)
+    Pictures().Remove(ListView1->SelectedRows());
+    if (Pictures().Count() == 0)
         HideWorkButtons();
     BuildThumbBoard();
     ShowSelectedCount();
@@ -59,7 +64,7 @@ void TfrmMain::sbRemoveClick()
 
 void TfrmMain::sbRemoveAllClick()
 {
-    ListView1->Clear();
+    Pictures().Clear();
     HideWorkButtons();
     BuildThumbBoard();  // with no rows left it only disables the board
     ShowSelectedCount();
@@ -68,14 +73,14 @@ void TfrmMain::sbRemoveAllClick()
 void TfrmMain::ListView1ColumnClick(int column)
 {
     SortColumn = column;
-    ListView1->SortBy(SortColumn);
+    Pictures().SortBy(SortColumn);
 }
 
 void TfrmMain::ListView1Click()
 {
     const std::vector<int> selected = ListView1->SelectedRows();
     if (!selected.empty())
-        CurrentFile = RowFullPath(ListView1->Row(selected.front()));
+        CurrentFile = RowFullPath(Pictures().Row(selected.front()));
 }
 
 void TfrmMain::ListView1DblClick()
@@ -83,7 +88,7 @@ void TfrmMain::ListView1DblClick()
     const std::vector<int> selected = ListView1->SelectedRows();
     if (selected.empty())
         return;
-    CurrentFile = RowFullPath(ListView1->Row(selected.front()));
+    CurrentFile = RowFullPath(Pictures().Row(selected.front()));
     CurrentIndex = selected.front();
     Forms.Show->Show();
 }

@@ -3,7 +3,7 @@
 
 #include "app/UnitMain.h"
 #include "app/WorkArea.h"
-#include "browse/SelectionList.h"
+#include "browse/SelectionModel.h"
 #include "imaging/JPEGImage.h"
 #include "text/AllTools.h"
 #include "thumbs/ThumbBoard.h"
@@ -38,7 +38,7 @@ bool IsThumbImage(const QObject* sender)
 
 void TfrmMain::BuildThumbBoard()
 {
-    if (ListView1->RowCount() == 0) {
+    if (Pictures().Count() == 0) {
         if (ScrollBoxTb)
             ScrollBoxTb->setEnabled(false);
         return;
@@ -61,7 +61,7 @@ void TfrmMain::BuildThumbBoard()
         SetControlColor(area, clInfoBk);
     ScrollBoxTb->show();
 
-    const std::vector<TSelectionRow> rows = ListView1->Rows();
+    const std::vector<TSelectionRow> rows = Pictures().Rows();
     std::vector<std::string> paths;
     for (const TSelectionRow& row : rows)
         paths.push_back(RowFullPath(row));
@@ -141,14 +141,14 @@ void TfrmMain::FormMouseDown(QObject* Sender)
     }
     FrameThumb(thumb->x(), thumb->y(), kFrameHeight, thumb->width());
     CurrentIndex = ThumbRow(thumb);
-    CurrentFile = RowFullPath(ListView1->Row(CurrentIndex));
+    CurrentFile = RowFullPath(Pictures().Row(CurrentIndex));
 }
 
 void TfrmMain::FormDblClick(QObject* Sender)
 {
-    if (ListView1->RowCount() == 0 || !IsThumbImage(Sender))
+    if (Pictures().Count() == 0 || !IsThumbImage(Sender))
         return;
     CurrentIndex = ThumbRow(Sender);
-    CurrentFile = RowFullPath(ListView1->Row(CurrentIndex));
+    CurrentFile = RowFullPath(Pictures().Row(CurrentIndex));
     Forms.Show->Show();
 }

@@ -25,6 +25,7 @@ class TForm;
 class TDriveComboBox;
 class TFileListBox;
 class TSelectionList;
+class TSelectionModel;
 class TSplitter;
 class TWorkArea;
 
@@ -107,8 +108,12 @@ public:
     void ShowWorkButtons();
     void ApplySelectShowLayout();
     void ApplyDirectoryShowLayout();
-    // Appends the row of file name in folder; false when its size cannot be read.
-    bool AddPictureRow(const std::string& folder, const std::string& name);
+    // The selection list's rows: the working set of pictures that every window reads.
+    TSelectionModel& Pictures() const;
+    // Appends the rows of the file list's entries (only its selected ones when asked),
+    // first to last and all at once; a file whose size cannot be read gets none. Gives
+    // the number of rows added.
+    int AddPictureRows(bool selectedOnly);
     void BuildThumbBoard();
     // Draws a new ThumbFrame behind the thumbnail at left, top of width (height is 90).
     void FrameThumb(int left, int top, int height, int width);

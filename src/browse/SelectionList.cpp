@@ -1,6 +1,7 @@
 #include "browse/SelectionList.h"
 
-#include <QFile>
+#include "browse/SelectionModel.h"
+
 #include <algorithm>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -29,25 +30,21 @@ public:
     }
 };
 
-QString Decode(const std::string& s)
-{
-    return QFile::decodeName(s.c_str());
-}
-
-std::string Encode(const QTableWidgetItem* item)
-{
-    return item ? QFile::encodeName(item->text()).toStdString() : std::string();
-}
-
 } // namespace
 
-TSelectionList::TSelectionList(QWidget* parent) : QTableWidget(parent)
+TSelectionList::TSelectionList(QWidget* parent) : QTableView(parent), rows_(new TSelectionModel(this))
 {
+    setModel(rows_);
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(false);
+}
+
+TSelectionModel& TSelectionList::Model() const
+{
+    return *rows_;
 }
 
 void TSelectionList::SetUpReportView()
@@ -62,55 +59,14 @@ void TSelectionList::SetUpReportView()
 
 void TSelectionList::AddColumn(const QString& caption, int width, Qt::Alignment alignment)
 {
-    const int column = columnCount();
-    setColumnCount(column + 1);
-    auto* header = new QTableWidgetItem(caption);
-    header->setTextAlignment(alignment | Qt::AlignVCenter);
-    setHorizontalHeaderItem(column, header);
-    setColumnWidth(column, width);
-    alignments_.push_back(alignment);
+    rows_->AddColumn(caption, alignment);
+    setColumnWidth(rows_->columnCount() - 1, width);
 }
 
-int TSelectionList::RowCount() const
+void TSelectionList::SetHint(const QString& hint)
 {
-    return rowCount();
-}
-
-TSelectionRow TSelectionList::Row(int index) const
-{
-    return {Encode(item(index, 0)), Encode(item(index, 1)), Encode(item(index, 2))};
-}
-
-std::vector<TSelectionRow> TSelectionList::Rows() const
-{
-    std::vector<TSelectionRow> rows;
-    rows.reserve(static_cast<std::size_t>(rowCount()));
-    for (int i = 0; i < rowCount(); ++i)
-        rows.push_back(Row(i));
-    return rows;
-}
-
-void TSelectionList::AddRow(const TSelectionRow& row)
-{
-    const int index = rowCount();
-    insertRow(index);
-    const std::string* texts[] = {&row.path, &row.name, &row.byte};
-    for (int column = 0; column < 3; ++column) {
-        auto* cell = new QTableWidgetItem(Decode(*texts[column]));
-        if (static_cast<std::size_t>(column) < alignments_.size())
-            cell->setTextAlignment(alignments_[static_cast<std::size_t>(column)] | Qt::AlignVCenter);
-        setItem(index, column, cell);
-    }
-}
-
-void TSelectionList::DeleteRow(int index)
-{
-    removeRow(index);
-}
-
-void TSelectionList::Clear()
-{
-    setRowCount(0);
+    rows_->SetHint(hint);
+    setAccessibleName(hint);
 }
 
 std::vector<int> TSelectionList::SelectedRows() const
@@ -122,31 +78,9 @@ std::vector<int> TSelectionList::SelectedRows() const
     return rows;
 }
 
-void TSelectionList::SelectRow(int index, bool selected)
-{
-    const QItemSelection rowRange(model()->index(index, 0), model()->index(index, columnCount() - 1));
-    selectionModel()->select(rowRange, selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
-}
-
-void TSelectionList::SortBy(int column)
-{
-    std::vector<TSelectionRow> rows = Rows();
-    std::vector<bool> selected(rows.size(), false);
-    for (int i : SelectedRows())
-        selected[static_cast<std::size_t>(i)] = true;
-    const std::vector<std::size_t> order = SortedOrder(rows, column);
-    Clear();
-    clearSelection();
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        AddRow(rows[order[i]]);
-        if (selected[order[i]])
-            SelectRow(static_cast<int>(i));
-    }
-}
-
 void TSelectionList::changeEvent(QEvent* event)
 {
-    QTableWidget::changeEvent(event);
+    QTableView::changeEvent(event);
     // Rows follow the list's font, which the browsing colours' settings may change.
     if (event->type() == QEvent::FontChange)
         verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
@@ -154,13 +88,13 @@ void TSelectionList::changeEvent(QEvent* event)
 
 void TSelectionList::mouseReleaseEvent(QMouseEvent* event)
 {
-    QTableWidget::mouseReleaseEvent(event);
+    QTableView::mouseReleaseEvent(event);
     emit clickedList();
 }
 
 void TSelectionList::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    QTableWidget::mouseDoubleClickEvent(event);
+    QTableView::mouseDoubleClickEvent(event);
     emit doubleClickedList();
 }
 
@@ -175,6 +109,6 @@ void TSelectionList::keyPressEvent(QKeyEvent* event)
         emit deletePressed();
         return;
     default:
-        QTableWidget::keyPressEvent(event);
+        QTableView::keyPressEvent(event);
     }
 }

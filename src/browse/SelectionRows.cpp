@@ -10,10 +10,12 @@
 
 std::optional<TSelectionRow> PictureRow(const std::string& folder, const std::string& name)
 {
-    QFile file(QFile::decodeName((folder + PathDelim + name).c_str()));
+    const std::string path = folder + PathDelim + name;
+    QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return TSelectionRow{folder, name, SizeText(file.size())};
+    const std::int64_t size = file.size();
+    return TSelectionRow{folder, name, SizeText(size), size, FileStamp(path)};
 }
 
 std::string RowFullPath(const TSelectionRow& row)

@@ -2,7 +2,7 @@
 #include "browse/DirectoryOutline.h"
 #include "browse/DriveComboBox.h"
 #include "browse/FileListBox.h"
-#include "browse/SelectionList.h"
+#include "browse/SelectionModel.h"
 
 #include "support/MainWindowFixture.h"
 #include "support/TempDir.h"
@@ -29,7 +29,7 @@ protected:
 
 TEST_F(Browse, FolderChangeInSelectShowListsTheFolderAndLeavesTheSelection)
 {
-    frmMain->ListView1->AddRow({"/elsewhere", "kept.jpg", "1KB"});
+    frmMain->Pictures().Append({"/elsewhere", "kept.jpg", "1KB"});
     GoToFolder(pictures.Path());
 
     EXPECT_EQ(frmMain->FileListBox1->Directory(), pictures.Path());
@@ -44,14 +44,14 @@ TEST_F(Browse, FolderChangeInSelectShowListsTheFolderAndLeavesTheSelection)
 
 TEST_F(Browse, FolderChangeInDirectoryShowFillsTheSelectionWithTheFolder)
 {
-    frmMain->ListView1->AddRow({"/elsewhere", "dropped.jpg", "1KB"});
+    frmMain->Pictures().Append({"/elsewhere", "dropped.jpg", "1KB"});
     // Through the menu: the board this layout builds reports the missing file in the error box.
     frmMain->DirectoryShow->trigger();
     frmMain->SetStatusText(1, "Selected 1 File(s).");
     GoToFolder(pictures.Path());
 
     EXPECT_EQ(RowNames(), (std::vector<std::string>{"a.jpg", "b.bmp", "IMG.JPG"}));
-    for (const TSelectionRow& row : frmMain->ListView1->Rows()) {
+    for (const TSelectionRow& row : frmMain->Pictures().Rows()) {
         EXPECT_EQ(row.path, pictures.Path());
         EXPECT_EQ(row.byte, "7B");
     }

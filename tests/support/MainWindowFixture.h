@@ -23,6 +23,8 @@ protected:
     void GoToFolder(const std::string& folder);
     // Selects exactly the given file-list entries.
     void SelectFiles(std::initializer_list<int> entries);
+    // Selects exactly the given selection-list rows.
+    void SelectRows(std::initializer_list<int> rows);
     // The File Name texts of the selection list, top to bottom.
     std::vector<std::string> RowNames() const;
 

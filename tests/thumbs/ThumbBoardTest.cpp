@@ -1,5 +1,6 @@
 #include "app/UnitMain.h"
 #include "browse/SelectionList.h"
+#include "browse/SelectionModel.h"
 #include "thumbs/ThumbBoard.h"
 #include "thumbs/ThumbGeometry.h"
 #include "thumbs/ThumbImage.h"
@@ -98,7 +99,7 @@ TEST_F(ThumbBoard, PressOnAThumbnailOrItsFrameMakesItCurrentAndNothingElseDoes)
     for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg"})
         WriteTestJpeg(pictures.File(name), 64, 48);
     AddAll();
-    frmMain->ListView1->SelectRow(1);
+    SelectRows({1});
     frmMain->sbThumbClick();
     const QRect framedLast = frmMain->ThumbFrame->geometry();
 
@@ -120,7 +121,7 @@ TEST_F(ThumbBoard, PressOnAThumbnailOrItsFrameMakesItCurrentAndNothingElseDoes)
         QTest::mousePress(c.target(), Qt::RightButton, {}, QPoint(3, 3));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(frmMain->CurrentIndex, c.index);
-        EXPECT_EQ(frmMain->CurrentFile, RowFullPath(frmMain->ListView1->Row(c.index)));
+        EXPECT_EQ(frmMain->CurrentFile, RowFullPath(frmMain->Pictures().Row(c.index)));
         EXPECT_EQ(frmMain->ThumbFrame->geometry(), FrameBounds(Thumb(c.framed)->geometry()));
         EXPECT_EQ(frmMain->ScrollBoxTb->Surface()->findChildren<TImage*>().size(), 6u);
         EXPECT_EQ(frmMain->ListView1->SelectedRows(), std::vector<int>{1});
@@ -246,7 +247,7 @@ TEST_F(ThumbBoard, AFolderDeletedWhileTheBoardDecodesMarksTheThumbnailsOfItsMiss
     for (int row = 0; row < kRows; ++row)
         WriteFileBytes(pictures.File(QString("p%1.jpg").arg(row, 4, 10, QChar('0')).toStdString()), kinds[row % 3]);
     AddAll();
-    ASSERT_EQ(frmMain->ListView1->RowCount(), kRows);
+    ASSERT_EQ(frmMain->Pictures().Count(), kRows);
     frmMain->sbThumbClick();
     // Gone before any decoded result is taken in, so most decodes meet missing files.
     ASSERT_TRUE(QDir(QFile::decodeName(pictures.Path().c_str())).removeRecursively());
