@@ -71,10 +71,13 @@ void TSelectionList::SetHint(const QString& hint)
 
 std::vector<int> TSelectionList::SelectedRows() const
 {
+    // Whole rows are selected; the ranges give them without a look-up per row.
     std::vector<int> rows;
-    for (const QModelIndex& index : selectionModel()->selectedRows())
-        rows.push_back(index.row());
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.push_back(row);
     std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
 }
 

@@ -3,7 +3,6 @@
 #include <QFile>
 
 #include <algorithm>
-#include <functional>
 #include <utility>
 
 void TSelectionModel::AddColumn(const QString& caption, Qt::Alignment alignment)
@@ -50,23 +49,33 @@ void TSelectionModel::Append(std::vector<TSelectionRow> rows)
 
 void TSelectionModel::Remove(std::vector<int> positions)
 {
-    std::sort(positions.begin(), positions.end(), std::greater<>());
-    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
-    // One removal per run of neighbouring rows, the last run first, so the view does
-    // its work per run and not per row.
-    for (std::size_t i = 0; i < positions.size();) {
-        const int last = positions[i];
-        std::size_t j = i + 1;
-        while (j < positions.size() && positions[j] == positions[j - 1] - 1)
-            ++j;
-        const int first = positions[j - 1];
-        i = j;
-        if (first < 0 || last >= Count())
-            continue;
-        beginRemoveRows({}, first, last);
-        rows_.erase(rows_.begin() + first, rows_.begin() + last + 1);
+    std::erase_if(positions, [this](int row) { return row < 0 || row >= Count(); });
+    if (positions.empty())
+        return;
+    const auto [first, last] = std::minmax_element(positions.begin(), positions.end());
+    std::vector<bool> removed(rows_.size(), false);
+    for (int row : positions)
+        removed[static_cast<std::size_t>(row)] = true;
+    if (std::count(removed.begin(), removed.end(), true) == *last - *first + 1) {
+        // The views keep their place.
+        beginRemoveRows({}, *first, *last);
+        rows_.erase(rows_.begin() + *first, rows_.begin() + *last + 1);
         endRemoveRows();
+        return;
     }
+    // Views take each removed run in time that grows with the rows, so several runs
+    // are one reset.
+    beginResetModel();
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (removed[i])
+            continue;
+        if (kept != i)
+            rows_[kept] = std::move(rows_[i]);
+        ++kept;
+    }
+    rows_.resize(kept);
+    endResetModel();
 }
 
 void TSelectionModel::Clear()
