@@ -61,6 +61,7 @@ void TfrmMain::BuildThumbBoard()
         SetControlColor(area, clInfoBk);
     ScrollBoxTb->show();
 
+    // A copy: the build waits for its header reads while the list may change.
     const std::vector<TSelectionRow> rows = Pictures().Rows();
     std::vector<std::string> paths;
     for (const TSelectionRow& row : rows)

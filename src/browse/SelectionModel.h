@@ -24,7 +24,8 @@ public:
     const std::vector<TSelectionRow>& Rows() const;
     void Append(const TSelectionRow& row);
     void Append(std::vector<TSelectionRow> rows);
-    // Removes the rows at these positions, given in any order.
+    // Removes the rows at these positions, given in any order. Views keep their place
+    // when the rows are neighbours; rows apart are removed in one reset of the views.
     void Remove(std::vector<int> positions);
     void Clear();
     // Ascending CompareText order of a column's texts, equal rows in their order. The
