@@ -14,8 +14,8 @@ struct TSelectionRow {
     std::string path;  // the folder, as the file list gave it
     std::string name;  // the file name
     std::string byte;  // the size text
-    std::int64_t size = 0;            // the file's size in bytes
-    std::optional<TFileStamp> stamp;  // the file as it was when the row was made
+    std::int64_t size = 0;                           // the file's size in bytes
+    std::optional<TFileStamp> stamp = std::nullopt;  // the file when the row was made
     bool operator==(const TSelectionRow&) const = default;
 };
 
