@@ -4,6 +4,7 @@
 #include "album/AlbumRun.h"
 #include "app/UnitMain.h"
 #include "browse/SelectionList.h"
+#include "browse/SelectionModel.h"
 #include "imaging/JPEGImage.h"
 #include "text/AllTools.h"
 #include "toolkit/Activation.h"
@@ -105,7 +106,7 @@ void TfrmGenHTML::FormCreate()
 std::vector<TAlbumEntry> TfrmGenHTML::Entries() const
 {
     std::vector<TAlbumEntry> entries;
-    for (const TSelectionRow& row : ListView1->Rows())
+    for (const TSelectionRow& row : ListView1->Model().Rows())
         entries.push_back({row.path, row.name, row.byte});
     return entries;
 }
@@ -117,7 +118,7 @@ std::string TfrmGenHTML::StatusText() const
 
 void TfrmGenHTML::FormActivate()
 {
-    ListView1->Clear();
+    ListView1->Model().Clear();
     txtPath->clear();
 }
 
@@ -131,15 +132,15 @@ void TfrmGenHTML::cmdGetFileClick()
         const TPickedFile picked = SplitPickedFile(AlbumTools, path);
         txtPath->setText(Decode(picked.entry.Folder));
         if (!picked.skipped)
-            ListView1->AddRow({picked.entry.Folder, picked.entry.BaseName, picked.entry.Extension});
+            ListView1->Model().Append({picked.entry.Folder, picked.entry.BaseName, picked.entry.Extension});
     }
-    statusPanel_->setText(Decode(GetCountText(ListView1->RowCount())));
+    statusPanel_->setText(Decode(GetCountText(ListView1->Model().Count())));
 }
 
 void TfrmGenHTML::ListView1ColumnClick(int column)
 {
     AlbumSortColumn = column;
-    ListView1->SortBy(AlbumSortColumn);
+    ListView1->Model().SortBy(AlbumSortColumn);
 }
 
 void TfrmGenHTML::cmdMakeClick()

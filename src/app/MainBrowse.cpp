@@ -6,7 +6,7 @@
 #include "browse/DriveComboBox.h"
 #include "browse/FileListBox.h"
 #include "browse/FolderListing.h"
-#include "browse/SelectionList.h"
+#include "browse/SelectionModel.h"
 #include "toolkit/Errors.h"
 
 #include <QFile>
@@ -35,10 +35,9 @@ void TfrmMain::CDirectoryOutline1Change()
         1, [folder = CDirectoryOutline1->Directory(), mask = FileListBox1->Mask()](int) { return ReadFolder(folder, mask); },
         [this](int, TFolderRows& read) {
             FileListBox1->SetListing(read.folder, read.names);
-            ListView1->Clear();
-            for (const TSelectionRow& row : read.rows)
-                ListView1->AddRow(row);
-            WorkRow = ListView1->RowCount() - 1;
+            Pictures().Clear();
+            Pictures().Append(std::move(read.rows));
+            WorkRow = Pictures().Count() - 1;
             return true;
         },
         {},

@@ -118,7 +118,9 @@ void TfrmMain::CreateWorkArea()
 
     ListView1 = new TSelectionList(GroupBox1);
     ListView1->setObjectName("ListView1");
-    StyleBrowsingControl(ListView1, "Double click to show picture.");
+    const char* const listHint = "Double click to show picture.";
+    StyleBrowsingControl(ListView1, listHint);
+    ListView1->SetHint(listHint);
     Splitter3 = new TSplitter("Splitter3", GroupBox1);
 
     GroupBox1->SetControlWidth(CDirectoryOutline1, kSelectShowSizes.treeWidth);

@@ -4,6 +4,7 @@
 #include "app/UnitMain.h"
 #include "browse/DirectoryOutline.h"
 #include "browse/SelectionList.h"
+#include "browse/SelectionModel.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Form.h"
 #include "toolkit/Platform.h"
@@ -55,7 +56,7 @@ void TfrmMain::OpenCommandLine(const std::vector<std::string>& paths)
     // The tree ends in the first picture's folder, so the file list shows it.
     if (!opened.pictures.empty())
         opened.folders.push_back(opened.pictures.front().folder);
-    const int first = ListView1->RowCount();
+    const int first = Pictures().Count();
     std::vector<std::string> failed = opened.failed;
     for (const std::string& path : OpenPaths(opened))
         failed.push_back(path);
@@ -63,9 +64,9 @@ void TfrmMain::OpenCommandLine(const std::vector<std::string>& paths)
     // and activation loads its picture.
     if (!failed.empty())
         Dialogs().ShowMessage(CannotOpenText(failed));
-    if (ListView1->RowCount() > first) {
+    if (Pictures().Count() > first) {
         CurrentIndex = first;
-        CurrentFile = RowFullPath(ListView1->Row(first));
+        CurrentFile = RowFullPath(Pictures().Row(first));
         Forms.Show->Show();
     }
 }

@@ -3,61 +3,74 @@
 #include "app/UnitMain.h"
 #include "browse/FileListBox.h"
 #include "browse/SelectionList.h"
-#include "browse/SelectionRows.h"
+#include "browse/SelectionModel.h"
 #include "toolkit/Form.h"
 
 #include <algorithm>
 
-bool TfrmMain::AddPictureRow(const std::string& folder, const std::string& name)
+TSelectionModel& TfrmMain::Pictures() const
 {
-    // A file that went away or cannot be read gets no row; the others go on.
-    const std::optional<TSelectionRow> row = PictureRow(folder, name);
-    if (!row)
-        return false;
-    ListView1->AddRow(*row);
-    WorkRow = ListView1->RowCount() - 1;
-    return true;
+    return ListView1->Model();
+}
+
+std::vector<TPictureFile> TfrmMain::FileListPictures(bool selectedOnly) const
+{
+    std::vector<TPictureFile> pictures;
+    for (int i = 0; i < FileListBox1->Count(); ++i)
+        if (!selectedOnly || FileListBox1->Selected(i))
+            pictures.push_back({FileListBox1->Directory(), FileListBox1->Entry(i)});
+    return pictures;
+}
+
+TfrmMain::TAppended TfrmMain::AppendRows(const std::vector<TPictureFile>& pictures)
+{
+    TAppended appended;
+    std::vector<TSelectionRow> rows;
+    for (const TPictureFile& picture : pictures) {
+        // A file that went away or cannot be read gets no row; the others go on.
+        if (std::optional<TSelectionRow> row = PictureRow(picture.folder, picture.name)) {
+            rows.push_back(std::move(*row));
+            if (std::find(appended.folders.begin(), appended.folders.end(), picture.folder) == appended.folders.end())
+                appended.folders.push_back(picture.folder);
+        } else {
+            appended.failed.push_back(RowFullPath({picture.folder, picture.name, {}}));
+        }
+    }
+    // All at once: one insertion however many rows.
+    if (!rows.empty()) {
+        Pictures().Append(std::move(rows));
+        WorkRow = Pictures().Count() - 1;
+    }
+    return appended;
 }
 
 void TfrmMain::ShowSelectedCount()
 {
-    SetStatusText(kSelectedCountPanel, SelectedCountText(ListView1->RowCount()));
+    SetStatusText(kSelectedCountPanel, SelectedCountText(Pictures().Count()));
 }
 
 std::vector<std::string> TfrmMain::AddPictures(const std::vector<TPictureFile>& pictures)
 {
-    std::vector<std::string> failed;
-    std::vector<std::string> folders;  // of the rows added, each once
-    for (const TPictureFile& picture : pictures) {
-        if (!AddPictureRow(picture.folder, picture.name))
-            failed.push_back(RowFullPath({picture.folder, picture.name, {}}));
-        else if (std::find(folders.begin(), folders.end(), picture.folder) == folders.end())
-            folders.push_back(picture.folder);
-    }
-    if (!folders.empty()) {
+    TAppended added = AppendRows(pictures);
+    if (!added.folders.empty()) {
         ShowWorkButtons();
-        for (const std::string& folder : folders)
+        for (const std::string& folder : added.folders)
             RecordSavedPath(folder);
     }
     ShowSelectedCount();
-    return failed;
+    return std::move(added.failed);
 }
 
 void TfrmMain::sbAddClick()
 {
-    std::vector<TPictureFile> selected;
-    for (int i = 0; i < FileListBox1->Count(); ++i)
-        if (FileListBox1->Selected(i))
-            selected.push_back({FileListBox1->Directory(), FileListBox1->Entry(i)});
-    AddPictures(selected);
+    AddPictures(FileListPictures(true));
 }
 
 void TfrmMain::sbAddAllClick()
 {
     if (FileListBox1->Count() == 0)
         return;
-    for (int i = 0; i < FileListBox1->Count(); ++i)
-        AddPictureRow(FileListBox1->Directory(), FileListBox1->Entry(i));
+    AppendRows(FileListPictures(false));
     ShowWorkButtons();
     RecordSavedPath(FileListBox1->Directory());
     ShowSelectedCount();
@@ -65,10 +78,8 @@ void TfrmMain::sbAddAllClick()
 
 void TfrmMain::sbRemoveClick()
 {
-    const std::vector<int> selected = ListView1->SelectedRows();
-    for (auto it = selected.rbegin(); it != selected.rend(); ++it)
-        ListView1->DeleteRow(*it);
-    if (ListView1->RowCount() == 0)
+    Pictures().Remove(ListView1->SelectedRows());
+    if (Pictures().Count() == 0)
         HideWorkButtons();
     BuildThumbBoard();
     ShowSelectedCount();
@@ -76,7 +87,7 @@ void TfrmMain::sbRemoveClick()
 
 void TfrmMain::sbRemoveAllClick()
 {
-    ListView1->Clear();
+    Pictures().Clear();
     HideWorkButtons();
     BuildThumbBoard();  // with no rows left it only disables the board
     ShowSelectedCount();
@@ -85,14 +96,14 @@ void TfrmMain::sbRemoveAllClick()
 void TfrmMain::ListView1ColumnClick(int column)
 {
     SortColumn = column;
-    ListView1->SortBy(SortColumn);
+    Pictures().SortBy(SortColumn);
 }
 
 void TfrmMain::ListView1Click()
 {
     const std::vector<int> selected = ListView1->SelectedRows();
     if (!selected.empty())
-        CurrentFile = RowFullPath(ListView1->Row(selected.front()));
+        CurrentFile = RowFullPath(Pictures().Row(selected.front()));
 }
 
 void TfrmMain::ListView1DblClick()
@@ -100,7 +111,7 @@ void TfrmMain::ListView1DblClick()
     const std::vector<int> selected = ListView1->SelectedRows();
     if (selected.empty())
         return;
-    CurrentFile = RowFullPath(ListView1->Row(selected.front()));
+    CurrentFile = RowFullPath(Pictures().Row(selected.front()));
     CurrentIndex = selected.front();
     Forms.Show->Show();
 }

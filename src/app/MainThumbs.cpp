@@ -4,7 +4,7 @@
 #include "app/UnitMain.h"
 #include "app/BoardBuild.h"
 #include "app/WorkArea.h"
-#include "browse/SelectionList.h"
+#include "browse/SelectionModel.h"
 #include "imaging/JPEGImage.h"
 #include "text/AllTools.h"
 #include "thumbs/ThumbBoard.h"
@@ -42,7 +42,7 @@ void TfrmMain::BuildThumbBoard()
         boardBuild_.reset();
         SetBusy(false);
     }
-    if (ListView1->RowCount() == 0) {
+    if (Pictures().Count() == 0) {
         if (ScrollBoxTb)
             ScrollBoxTb->setEnabled(false);
         return;
@@ -64,7 +64,8 @@ void TfrmMain::BuildThumbBoard()
         SetControlColor(area, clInfoBk);
     ScrollBoxTb->show();
 
-    const std::vector<TSelectionRow> rows = ListView1->Rows();
+    // A copy: the build waits for its header reads while the list may change.
+    const std::vector<TSelectionRow> rows = Pictures().Rows();
     std::vector<std::string> paths;
     for (const TSelectionRow& row : rows)
         paths.push_back(RowFullPath(row));
@@ -168,14 +169,14 @@ void TfrmMain::FormMouseDown(QObject* Sender)
     }
     FrameThumb(thumb->x(), thumb->y(), kFrameHeight, thumb->width());
     CurrentIndex = ThumbRow(thumb);
-    CurrentFile = RowFullPath(ListView1->Row(CurrentIndex));
+    CurrentFile = RowFullPath(Pictures().Row(CurrentIndex));
 }
 
 void TfrmMain::FormDblClick(QObject* Sender)
 {
-    if (ListView1->RowCount() == 0 || !IsThumbImage(Sender))
+    if (Pictures().Count() == 0 || !IsThumbImage(Sender))
         return;
     CurrentIndex = ThumbRow(Sender);
-    CurrentFile = RowFullPath(ListView1->Row(CurrentIndex));
+    CurrentFile = RowFullPath(Pictures().Row(CurrentIndex));
     Forms.Show->Show();
 }

@@ -10,6 +10,7 @@
 #include "browse/FileListBox.h"
 #include "browse/ImageTool.h"
 #include "browse/SelectionList.h"
+#include "browse/SelectionModel.h"
 #include "settings/SavedPaths.h"
 #include "text/AllTools.h"
 #include "thumbs/ThumbBoard.h"
@@ -181,7 +182,7 @@ void TfrmMain::sbThumbClick()
 
 void TfrmMain::sbSlideShowClick()
 {
-    if (ListView1->RowCount() > 0)
+    if (Pictures().Count() > 0)
         Forms.Slide->Show();
 }
 

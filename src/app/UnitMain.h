@@ -33,6 +33,7 @@ class TForm;
 class TDriveComboBox;
 class TFileListBox;
 class TSelectionList;
+class TSelectionModel;
 class TSplitter;
 class TWorkArea;
 
@@ -115,8 +116,8 @@ public:
     void ShowWorkButtons();
     void ApplySelectShowLayout();
     void ApplyDirectoryShowLayout();
-    // Appends the row of file name in folder; false when its size cannot be read.
-    bool AddPictureRow(const std::string& folder, const std::string& name);
+    // The selection list's rows: the working set of pictures that every window reads.
+    TSelectionModel& Pictures() const;
     // Adds the pictures' rows as Add does; the full paths of those that got none.
     std::vector<std::string> AddPictures(const std::vector<TPictureFile>& pictures);
     // What the command line names: folders move the folder tree there; pictures move it
@@ -192,6 +193,15 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // What appending the pictures' rows gave: the full paths of those whose size could
+    // not be read (they get no row), and the folders of those added, each once.
+    struct TAppended {
+        std::vector<std::string> failed;
+        std::vector<std::string> folders;
+    };
+    TAppended AppendRows(const std::vector<TPictureFile>& pictures);
+    // The file list's entries, only its selected ones when asked, first to last.
+    std::vector<TPictureFile> FileListPictures(bool selectedOnly) const;
     // What ends a build: the frame, the decoding of pixels, the box naming unread files.
     void FinishThumbBoard();
     // Takes the input that could change the selection, start a job or open a window

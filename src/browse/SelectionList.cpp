@@ -1,5 +1,7 @@
 #include "browse/SelectionList.h"
 
+#include "browse/SelectionModel.h"
+
 #include <algorithm>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -28,21 +30,21 @@ public:
     }
 };
 
-// A cell keeps its text's bytes; what it shows is only their display.
-std::string Bytes(const QTableWidgetItem* item)
-{
-    return item ? item->data(Qt::UserRole).toByteArray().toStdString() : std::string();
-}
-
 } // namespace
 
-TSelectionList::TSelectionList(QWidget* parent) : QTableWidget(parent)
+TSelectionList::TSelectionList(QWidget* parent) : QTableView(parent), rows_(new TSelectionModel(this))
 {
+    setModel(rows_);
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(false);
+}
+
+TSelectionModel& TSelectionList::Model() const
+{
+    return *rows_;
 }
 
 void TSelectionList::SetUpReportView()
@@ -57,92 +59,31 @@ void TSelectionList::SetUpReportView()
 
 void TSelectionList::AddColumn(const QString& caption, int width, Qt::Alignment alignment)
 {
-    const int column = columnCount();
-    setColumnCount(column + 1);
-    auto* header = new QTableWidgetItem(caption);
-    header->setTextAlignment(alignment | Qt::AlignVCenter);
-    setHorizontalHeaderItem(column, header);
-    setColumnWidth(column, width);
-    alignments_.push_back(alignment);
+    rows_->AddColumn(caption, alignment);
+    setColumnWidth(rows_->columnCount() - 1, width);
 }
 
-int TSelectionList::RowCount() const
+void TSelectionList::SetHint(const QString& hint)
 {
-    return rowCount();
-}
-
-TSelectionRow TSelectionList::Row(int index) const
-{
-    return {Bytes(item(index, 0)), Bytes(item(index, 1)), Bytes(item(index, 2))};
-}
-
-std::vector<TSelectionRow> TSelectionList::Rows() const
-{
-    std::vector<TSelectionRow> rows;
-    rows.reserve(static_cast<std::size_t>(rowCount()));
-    for (int i = 0; i < rowCount(); ++i)
-        rows.push_back(Row(i));
-    return rows;
-}
-
-void TSelectionList::AddRow(const TSelectionRow& row)
-{
-    const int index = rowCount();
-    insertRow(index);
-    const std::string* texts[] = {&row.path, &row.name, &row.byte};
-    for (int column = 0; column < 3; ++column) {
-        auto* cell = new QTableWidgetItem(QString::fromStdString(*texts[column]));
-        cell->setData(Qt::UserRole, QByteArray::fromStdString(*texts[column]));
-        if (static_cast<std::size_t>(column) < alignments_.size())
-            cell->setTextAlignment(alignments_[static_cast<std::size_t>(column)] | Qt::AlignVCenter);
-        setItem(index, column, cell);
-    }
-}
-
-void TSelectionList::DeleteRow(int index)
-{
-    removeRow(index);
-}
-
-void TSelectionList::Clear()
-{
-    setRowCount(0);
+    rows_->SetHint(hint);
+    setAccessibleName(hint);
 }
 
 std::vector<int> TSelectionList::SelectedRows() const
 {
+    // Whole rows are selected; the ranges give them without a look-up per row.
     std::vector<int> rows;
-    for (const QModelIndex& index : selectionModel()->selectedRows())
-        rows.push_back(index.row());
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.push_back(row);
     std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
-}
-
-void TSelectionList::SelectRow(int index, bool selected)
-{
-    const QItemSelection rowRange(model()->index(index, 0), model()->index(index, columnCount() - 1));
-    selectionModel()->select(rowRange, selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
-}
-
-void TSelectionList::SortBy(int column)
-{
-    std::vector<TSelectionRow> rows = Rows();
-    std::vector<bool> selected(rows.size(), false);
-    for (int i : SelectedRows())
-        selected[static_cast<std::size_t>(i)] = true;
-    const std::vector<std::size_t> order = SortedOrder(rows, column);
-    Clear();
-    clearSelection();
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        AddRow(rows[order[i]]);
-        if (selected[order[i]])
-            SelectRow(static_cast<int>(i));
-    }
 }
 
 void TSelectionList::changeEvent(QEvent* event)
 {
-    QTableWidget::changeEvent(event);
+    QTableView::changeEvent(event);
     // Rows follow the list's font, which the browsing colours' settings may change.
     if (event->type() == QEvent::FontChange)
         verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
@@ -150,13 +91,13 @@ void TSelectionList::changeEvent(QEvent* event)
 
 void TSelectionList::mouseReleaseEvent(QMouseEvent* event)
 {
-    QTableWidget::mouseReleaseEvent(event);
+    QTableView::mouseReleaseEvent(event);
     emit clickedList();
 }
 
 void TSelectionList::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    QTableWidget::mouseDoubleClickEvent(event);
+    QTableView::mouseDoubleClickEvent(event);
     emit doubleClickedList();
 }
 
@@ -171,6 +112,6 @@ void TSelectionList::keyPressEvent(QKeyEvent* event)
         emit deletePressed();
         return;
     default:
-        QTableWidget::keyPressEvent(event);
+        QTableView::keyPressEvent(event);
     }
 }

@@ -1,36 +1,30 @@
 #pragma once
-// The selection list: the working set of pictures, one row per picture with its
-// folder, file name and size text, several rows selectable at once.
+// The selection list: a view of the rows of the working set of pictures, several rows
+// selectable at once.
 
-#include "browse/SelectionRows.h"
-
-#include <QTableWidget>
+#include <QTableView>
 
 #include <vector>
 
-class TSelectionList : public QTableWidget {
+class TSelectionModel;
+
+class TSelectionList : public QTableView {
     Q_OBJECT
 public:
     explicit TSelectionList(QWidget* parent = nullptr);
+
+    // The rows shown; the list owns them.
+    TSelectionModel& Model() const;
 
     // Report view with grid lines, hot tracking, whole-row and multiple selection.
     void SetUpReportView();
     // Appends a column with its caption, width and alignment.
     void AddColumn(const QString& caption, int width, Qt::Alignment alignment);
-
-    int RowCount() const;
-    TSelectionRow Row(int index) const;
-    std::vector<TSelectionRow> Rows() const;
-    void AddRow(const TSelectionRow& row);
-    void DeleteRow(int index);
-    void Clear();
+    // The hint of every row, and the list's accessible name.
+    void SetHint(const QString& hint);
 
     // Zero-based positions of the selected rows, lowest first.
     std::vector<int> SelectedRows() const;
-    void SelectRow(int index, bool selected = true);
-
-    // Sorts the rows by a column; selected rows stay selected.
-    void SortBy(int column);
 
 signals:
     void clickedList();
@@ -45,5 +39,5 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    std::vector<Qt::Alignment> alignments_;
+    TSelectionModel* rows_;
 };

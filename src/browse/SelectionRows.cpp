@@ -9,11 +9,13 @@
 
 std::optional<TSelectionRow> PictureRow(const std::string& folder, const std::string& name)
 {
+    const std::string path = folder + PathDelim + name;
     TPathFile file;
     std::string reason;
-    if (!file.OpenToRead(folder + PathDelim + name, reason))
+    if (!file.OpenToRead(path, reason))
         return std::nullopt;
-    return TSelectionRow{folder, name, SizeText(file.size())};
+    const std::int64_t size = file.size();
+    return TSelectionRow{folder, name, SizeText(size), size, FileStamp(path)};
 }
 
 std::string RowFullPath(const TSelectionRow& row)

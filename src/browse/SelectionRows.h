@@ -2,7 +2,10 @@
 // The rows of the selection list as data: the file a row stands for, and the order
 // a header click puts them in.
 
+#include "imaging/DisplayCopy.h"
+
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,11 +14,13 @@ struct TSelectionRow {
     std::string path;  // the folder, as the file list gave it
     std::string name;  // the file name
     std::string byte;  // the size text
+    std::int64_t size = 0;                           // the file's size in bytes
+    std::optional<TFileStamp> stamp = std::nullopt;  // the file when the row was made
     bool operator==(const TSelectionRow&) const = default;
 };
 
-// The row for file name in folder, with the file's size text; nothing when the file
-// cannot be opened to read its size (it went away, or may not be read).
+// The row for file name in folder, with the file's size, size text and stamp; nothing
+// when the file cannot be opened to read its size (it went away, or may not be read).
 std::optional<TSelectionRow> PictureRow(const std::string& folder, const std::string& name);
 
 // Path + PathDelim + File Name: the one rule that turns a row into a file.

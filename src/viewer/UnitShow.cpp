@@ -1,7 +1,7 @@
 #include "viewer/UnitShow.h"
 
 #include "app/UnitMain.h"
-#include "browse/SelectionList.h"
+#include "browse/SelectionModel.h"
 #include "imaging/JPEGImage.h"
 #include "toolkit/Activation.h"
 #include "toolkit/ControlColor.h"
@@ -123,7 +123,7 @@ void TfrmShow::FormActivate()
     // control holds the focus, so Space and Backspace step through the list.
     if (QWidget* focused = focusWidget())
         focused->clearFocus();
-    ShowPicture(frmMain->CurrentFile, frmMain->CurrentIndex + 1, frmMain->ListView1->RowCount());
+    ShowPicture(frmMain->CurrentFile, frmMain->CurrentIndex + 1, frmMain->Pictures().Count());
 }
 
 void TfrmShow::ShowPicture(const std::string& path, int position, int total)
@@ -158,10 +158,10 @@ void TfrmShow::ShowPicture(const std::string& path, int position, int total)
 
 void TfrmShow::DecodeNeighboursAhead()
 {
-    const int count = frmMain->ListView1->RowCount();
+    const int count = frmMain->Pictures().Count();
     for (const int i : {frmMain->CurrentIndex + 1, frmMain->CurrentIndex - 1})
         if (i >= 0 && i < count)
-            ahead_.Ahead({RowFullPath(frmMain->ListView1->Row(i)), {}, nullptr, JPEGDefaults(), true});
+            ahead_.Ahead({RowFullPath(frmMain->Pictures().Row(i)), {}, nullptr, JPEGDefaults(), true});
 }
 
 void TfrmShow::CenterPicture()
@@ -238,13 +238,13 @@ void TfrmShow::ZoomStretch()
 void TfrmShow::ShowEntry(int index)
 {
     frmMain->CurrentIndex = index;
-    frmMain->CurrentFile = RowFullPath(frmMain->ListView1->Row(index));
-    ShowPicture(frmMain->CurrentFile, index + 1, frmMain->ListView1->RowCount());
+    frmMain->CurrentFile = RowFullPath(frmMain->Pictures().Row(index));
+    ShowPicture(frmMain->CurrentFile, index + 1, frmMain->Pictures().Count());
 }
 
 void TfrmShow::ShowNext()
 {
-    const int last = frmMain->ListView1->RowCount() - 1;
+    const int last = frmMain->Pictures().Count() - 1;
     if (frmMain->CurrentIndex < last) {
         ShowEntry(frmMain->CurrentIndex + 1);
         return;
@@ -257,7 +257,7 @@ void TfrmShow::ShowNext()
 void TfrmShow::ShowLast()
 {
     // A list shortened behind the viewer's back is stepped back into from its end.
-    const int previous = std::min(frmMain->CurrentIndex - 1, frmMain->ListView1->RowCount() - 1);
+    const int previous = std::min(frmMain->CurrentIndex - 1, frmMain->Pictures().Count() - 1);
     if (frmMain->CurrentIndex < 1 || previous < 0) {
         Dialogs().ShowMessage(kNoMore);
         return;

@@ -1,7 +1,7 @@
 #include "viewer/UnitSlide.h"
 
 #include "app/UnitMain.h"
-#include "browse/SelectionList.h"
+#include "browse/SelectionModel.h"
 #include "imaging/JPEGImage.h"
 #include "toolkit/ControlColor.h"
 #include "toolkit/Errors.h"
@@ -63,7 +63,7 @@ void TfrmSlide::FormActivate()
     ImageSlide->setObjectName("ImageSlide");
     ImageSlide->setGeometry(QRect());
     ImageSlide->show();
-    LastSlideIndex = frmMain->ListView1->RowCount() - 1;
+    LastSlideIndex = frmMain->Pictures().Count() - 1;
     SlideIndex = 0;
     const std::int64_t interval = std::int64_t{StrToInt(frmMain->SlideDelay)} * 1000;
     // An interval of 0 gives no ticks.
@@ -79,14 +79,14 @@ void TfrmSlide::Timer1Timer()
     if (!ImageSlide)
         return;
     // A list shortened during the show ends it at its new end.
-    LastSlideIndex = std::min(LastSlideIndex, frmMain->ListView1->RowCount() - 1);
+    LastSlideIndex = std::min(LastSlideIndex, frmMain->Pictures().Count() - 1);
     if (SlideIndex > LastSlideIndex) {
         StopShow();
         return;
     }
     // An entry that cannot be loaded is skipped, and the next one comes up at this tick.
     while (SlideIndex <= LastSlideIndex) {
-        frmMain->CurrentFile = RowFullPath(frmMain->ListView1->Row(SlideIndex));
+        frmMain->CurrentFile = RowFullPath(frmMain->Pictures().Row(SlideIndex));
         const bool shown = ShowSlide(frmMain->CurrentFile, SlideIndex + 1, LastSlideIndex + 1);
         ++SlideIndex;
         if (shown)
@@ -102,8 +102,8 @@ TDisplayRequest TfrmSlide::SlideRequest(const std::string& path) const
 
 void TfrmSlide::DecodeNextAhead()
 {
-    if (SlideIndex <= LastSlideIndex && SlideIndex < frmMain->ListView1->RowCount())
-        ahead_.Ahead(SlideRequest(RowFullPath(frmMain->ListView1->Row(SlideIndex))));
+    if (SlideIndex <= LastSlideIndex && SlideIndex < frmMain->Pictures().Count())
+        ahead_.Ahead(SlideRequest(RowFullPath(frmMain->Pictures().Row(SlideIndex))));
 }
 
 bool TfrmSlide::ShowSlide(const std::string& path, int position, int total)

@@ -45,7 +45,7 @@ TEST_F(GenHTML, TheWindowIsLaidOutAsAlwaysAndOpensModallyFromGenerateHTML)
     for (int i = 0; i < frmGenHTML->cmbItem->count(); ++i)
         texts << frmGenHTML->cmbItem->itemText(i);
     for (int i = 0; i < 3; ++i)
-        texts << frmGenHTML->ListView1->horizontalHeaderItem(i)->text() + " "
+        texts << frmGenHTML->ListView1->model()->headerData(i, Qt::Horizontal).toString() + " "
                      + QString::number(frmGenHTML->ListView1->columnWidth(i));
     EXPECT_EQ(texts, QStringList({"Hasselblad", "Leica", "Nikon", "Rollei", "Agfa", "File Path 300", "File Name 200",
                                   "Extention 100"}));

@@ -3,7 +3,7 @@
 #include "browse/DriveComboBox.h"
 #include "browse/FileListBox.h"
 #include "browse/SelectionList.h"
-
+#include "browse/SelectionModel.h"
 #include "thumbs/ThumbBoard.h"
 
 #include "support/MainWindowFixture.h"
@@ -32,7 +32,7 @@ protected:
 
 TEST_F(Browse, FolderChangeInSelectShowListsTheFolderAndLeavesTheSelection)
 {
-    frmMain->ListView1->AddRow({"/elsewhere", "kept.jpg", "1KB"});
+    frmMain->Pictures().Append({"/elsewhere", "kept.jpg", "1KB"});
     GoToFolder(pictures.Path());
 
     EXPECT_EQ(frmMain->FileListBox1->Directory(), pictures.Path());
@@ -47,7 +47,7 @@ TEST_F(Browse, FolderChangeInSelectShowListsTheFolderAndLeavesTheSelection)
 
 TEST_F(Browse, FolderChangeInDirectoryShowFillsTheSelectionWithTheFolder)
 {
-    frmMain->ListView1->AddRow({"/elsewhere", "dropped.jpg", "1KB"});
+    frmMain->Pictures().Append({"/elsewhere", "dropped.jpg", "1KB"});
     // Through the menu: the board this layout builds reports the missing file in the error box.
     frmMain->DirectoryShow->trigger();
     WaitForJobs();
@@ -55,7 +55,7 @@ TEST_F(Browse, FolderChangeInDirectoryShowFillsTheSelectionWithTheFolder)
     GoToFolder(pictures.Path());
 
     EXPECT_EQ(RowNames(), (std::vector<std::string>{"a.jpg", "b.bmp", "IMG.JPG"}));
-    for (const TSelectionRow& row : frmMain->ListView1->Rows()) {
+    for (const TSelectionRow& row : frmMain->Pictures().Rows()) {
         EXPECT_EQ(row.path, pictures.Path());
         EXPECT_EQ(row.byte, "7B");
     }

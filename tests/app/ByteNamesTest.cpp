@@ -5,6 +5,7 @@
 #include "app/UnitMain.h"
 #include "browse/FileListBox.h"
 #include "browse/SelectionList.h"
+#include "browse/SelectionModel.h"
 #include "thumbs/ThumbBoard.h"
 #include "thumbs/ThumbImage.h"
 #include "viewer/UnitShow.h"
@@ -44,10 +45,12 @@ TEST_F(ByteNames, ANameThatIsNotUtf8GoesFromTheListingToTheAlbumByItsBytes)
         ASSERT_EQ(frmMain->FileListBox1->Count(), 1);
         EXPECT_EQ(frmMain->FileListBox1->item(0)->text(), c.shown);
         SelectFiles({0});
-        frmMain->ListView1->Clear();
+        frmMain->Pictures().Clear();
         frmMain->sbAddClick();
-        ASSERT_EQ(frmMain->ListView1->RowCount(), 1);
-        EXPECT_EQ(frmMain->ListView1->Row(0), (TSelectionRow{pictures.Path(), c.name, "2KB"}));
+        ASSERT_EQ(frmMain->Pictures().Count(), 1);
+        const TSelectionRow& row = frmMain->Pictures().Row(0);
+        EXPECT_EQ((std::vector<std::string>{row.path, row.name, row.byte}),
+                  (std::vector<std::string>{pictures.Path(), c.name, "2KB"}));
 
         frmMain->sbThumb->click();
         WaitForJobs();
@@ -55,7 +58,7 @@ TEST_F(ByteNames, ANameThatIsNotUtf8GoesFromTheListingToTheAlbumByItsBytes)
         EXPECT_FALSE(frmMain->ScrollBoxTb->Thumb(0)->Damaged());
         EXPECT_FALSE(frmMain->ScrollBoxTb->Thumb(0)->Picture().isNull());
 
-        frmMain->ListView1->SelectRow(0);
+        SelectRows({0});
         frmMain->ListView1DblClick();
         QApplication::setActiveWindow(frmShow);
         QCoreApplication::processEvents();

@@ -4,7 +4,7 @@
 
 #include "album/UnitGenHTML.h"
 #include "app/UnitMain.h"
-#include "browse/SelectionList.h"
+#include "browse/SelectionModel.h"
 #include "thumbs/ThumbBoard.h"
 #include "thumbs/ThumbImage.h"
 #include "toolkit/PictureLimits.h"
@@ -59,9 +59,9 @@ protected:
     }
     void List(const std::vector<std::string>& names)
     {
-        frmMain->ListView1->Clear();
+        frmMain->Pictures().Clear();
         for (const std::string& name : names)
-            frmMain->ListView1->AddRow({pictures.Path(), name, ""});
+            frmMain->Pictures().Append({pictures.Path(), name, ""});
     }
     // The messages shown since the last call.
     std::vector<std::string> NewMessages()

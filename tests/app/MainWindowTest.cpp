@@ -3,6 +3,7 @@
 #include "browse/DirectoryOutline.h"
 #include "browse/FileListBox.h"
 #include "browse/SelectionList.h"
+#include "browse/SelectionModel.h"
 #include "options/UnitOption.h"
 #include "viewer/UnitShow.h"
 #include "about/UnitAbout.h"
@@ -15,6 +16,7 @@
 #include "support/ScriptedModal.h"
 #include "support/TempDir.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -67,17 +69,22 @@ TEST_F(MainWindow, StartsInSelectShowWithTheWorkButtonsOfAnEmptyList)
 TEST_F(MainWindow, SelectionListHasItsThreeColumns)
 {
     TSelectionList* list = frmMain->ListView1;
-    ASSERT_EQ(list->columnCount(), 3);
+    ASSERT_EQ(list->model()->columnCount(), 3);
     const struct {
         const char* caption;
         int width;
         Qt::Alignment alignment;
     } columns[] = {{"Path", 200, Qt::AlignLeft}, {"File Name", 150, Qt::AlignRight}, {"Byte", 150, Qt::AlignRight}};
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(list->horizontalHeaderItem(i)->text(), columns[i].caption);
+        EXPECT_EQ(list->model()->headerData(i, Qt::Horizontal).toString(), columns[i].caption);
         EXPECT_EQ(list->columnWidth(i), columns[i].width);
-        EXPECT_TRUE(list->horizontalHeaderItem(i)->textAlignment() & columns[i].alignment) << i;
+        EXPECT_TRUE(list->model()->headerData(i, Qt::Horizontal, Qt::TextAlignmentRole).toInt()
+                    & columns[i].alignment) << i;
     }
+    // A table to screen readers, named by its hint.
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(list);
+    EXPECT_EQ(accessible->role(), QAccessible::Table);
+    EXPECT_EQ(accessible->text(QAccessible::Name), "Double click to show picture.");
     EXPECT_EQ(list->selectionMode(), QAbstractItemView::ExtendedSelection);
     EXPECT_EQ(list->selectionBehavior(), QAbstractItemView::SelectRows);
     EXPECT_TRUE(list->showGrid());
@@ -164,7 +171,7 @@ TEST_F(MainWindow, AWindowSmallerThanTheLayoutScrollsToEveryControl)
 {
     TTempDir pictures;
     WriteTestJpeg(pictures.File("a.jpg"), 64, 48);
-    frmMain->ListView1->AddRow({pictures.Path(), "a.jpg", ""});
+    frmMain->Pictures().Append({pictures.Path(), "a.jpg", ""});
     frmMain->resize(1366, 705);
     frmMain->show();
     auto* scroller = frmMain->findChild<QScrollArea*>("WorkScroller");

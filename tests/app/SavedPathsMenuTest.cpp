@@ -1,7 +1,7 @@
 #include "app/UnitMain.h"
 #include "browse/DirectoryOutline.h"
 #include "browse/FileListBox.h"
-#include "browse/SelectionList.h"
+#include "browse/SelectionModel.h"
 
 #include "support/MainWindowFixture.h"
 #include "support/PictureMakers.h"
@@ -46,7 +46,7 @@ TEST_F(SavedPathsMenu, AddingRecordsTheFolderAndChoosingItGoesBackThere)
         EXPECT_EQ(frmMain->FileListBox1->Directory(), folders[0].Path()) << layout;
     }
     // Directory Show filled the selection with the saved folder's pictures.
-    EXPECT_EQ(frmMain->ListView1->Row(0).path, folders[0].Path());
+    EXPECT_EQ(frmMain->Pictures().Row(0).path, folders[0].Path());
 
     // Empty entries and folders that are gone leave the tree where it is, silently.
     frmMain->SavedPathEntries()[1]->trigger();

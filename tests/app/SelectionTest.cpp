@@ -1,6 +1,7 @@
 #include "app/UnitMain.h"
 #include "browse/FileListBox.h"
 #include "browse/SelectionList.h"
+#include "browse/SelectionModel.h"
 #include "viewer/UnitShow.h"
 
 #include "support/MainWindowFixture.h"
@@ -39,13 +40,14 @@ TEST_F(Selection, AddAppendsTheSelectedFilesInListOrderEveryTime)
     SelectFiles({3, 0, 2});
     frmMain->sbAddClick();
     EXPECT_EQ(RowNames(), (std::vector<std::string>{"a.jpg", "c.bmp", "d.jpg"}));
-    EXPECT_EQ(frmMain->ListView1->Row(0), (TSelectionRow{pictures.Path(), "a.jpg", "10KB"}));
-    EXPECT_EQ(frmMain->ListView1->Row(2).byte, "512B");
+    EXPECT_EQ(frmMain->Pictures().Row(0),
+              (TSelectionRow{pictures.Path(), "a.jpg", "10KB", 10240, FileStamp(pictures.File("a.jpg"))}));
+    EXPECT_EQ(frmMain->Pictures().Row(2).byte, "512B");
     EXPECT_EQ(frmMain->StatusText(1), "Selected 3 File(s).");
     EXPECT_TRUE(WorkButtonsShown());
 
     frmMain->sbAddClick();
-    EXPECT_EQ(frmMain->ListView1->RowCount(), 6);
+    EXPECT_EQ(frmMain->Pictures().Count(), 6);
     EXPECT_EQ(frmMain->StatusText(1), "Selected 6 File(s).");
 }
 
@@ -53,7 +55,7 @@ TEST_F(Selection, AddWithoutSelectionOrUnreadableFilesAddsNothingForThem)
 {
     SelectFiles({});
     frmMain->sbAddClick();
-    EXPECT_EQ(frmMain->ListView1->RowCount(), 0);
+    EXPECT_EQ(frmMain->Pictures().Count(), 0);
     EXPECT_EQ(frmMain->StatusText(1), "Selected 0 File(s).");
     EXPECT_FALSE(WorkButtonsShown());
 
@@ -83,32 +85,30 @@ TEST_F(Selection, AddAllTakesTheWholeFolderAndDoesNothingForAnEmptyOne)
     GoToFolder(empty.Path());
     frmMain->SetStatusText(1, "unchanged");
     frmMain->sbAddAllClick();
-    EXPECT_EQ(frmMain->ListView1->RowCount(), 4);
+    EXPECT_EQ(frmMain->Pictures().Count(), 4);
     EXPECT_EQ(frmMain->StatusText(1), "unchanged");
 }
 
 TEST_F(Selection, RemoveDeletesSelectedRowsAndRemoveAllEmptiesTheList)
 {
     frmMain->sbAddAllClick();
-    frmMain->ListView1->SelectRow(1);
-    frmMain->ListView1->SelectRow(3);
+    SelectRows({1, 3});
     frmMain->sbRemoveClick();
     WaitForJobs();
     EXPECT_EQ(RowNames(), (std::vector<std::string>{"a.jpg", "c.bmp"}));
     EXPECT_EQ(frmMain->StatusText(1), "Selected 2 File(s).");
     EXPECT_TRUE(WorkButtonsShown());
 
-    frmMain->ListView1->SelectRow(0);
-    frmMain->ListView1->SelectRow(1);
+    SelectRows({0, 1});
     frmMain->sbRemoveClick();
     WaitForJobs();
-    EXPECT_EQ(frmMain->ListView1->RowCount(), 0);
+    EXPECT_EQ(frmMain->Pictures().Count(), 0);
     EXPECT_EQ(frmMain->StatusText(1), "Selected 0 File(s).");
     EXPECT_FALSE(WorkButtonsShown());
 
     frmMain->sbAddAllClick();
     frmMain->sbRemoveAllClick();
-    EXPECT_EQ(frmMain->ListView1->RowCount(), 0);
+    EXPECT_EQ(frmMain->Pictures().Count(), 0);
     EXPECT_EQ(frmMain->StatusText(1), "Selected 0 File(s).");
     EXPECT_FALSE(WorkButtonsShown());
 }
@@ -116,7 +116,7 @@ TEST_F(Selection, RemoveDeletesSelectedRowsAndRemoveAllEmptiesTheList)
 TEST_F(Selection, SortingByByteComparesTextsAndKeepsTheSelection)
 {
     frmMain->sbAddAllClick();  // 10KB, 9KB, 1KB, 512B
-    frmMain->ListView1->SelectRow(1);  // b.jpg, 9KB
+    SelectRows({1});  // b.jpg, 9KB
     for (int click = 0; click < 2; ++click) {
         frmMain->ListView1ColumnClick(2);
         EXPECT_EQ(RowNames(), (std::vector<std::string>{"a.jpg", "c.bmp", "d.jpg", "b.jpg"}));

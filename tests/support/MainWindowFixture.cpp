@@ -6,6 +6,7 @@
 #include "browse/DirectoryOutline.h"
 #include "browse/FileListBox.h"
 #include "browse/SelectionList.h"
+#include "browse/SelectionModel.h"
 
 #include <QTest>
 #include <QWidget>
@@ -66,10 +67,18 @@ void MainWindowTest::SelectFiles(std::initializer_list<int> entries)
         frmMain->FileListBox1->item(i)->setSelected(true);
 }
 
+void MainWindowTest::SelectRows(std::initializer_list<int> rows)
+{
+    QItemSelectionModel* selection = frmMain->ListView1->selectionModel();
+    selection->clearSelection();
+    for (int row : rows)
+        selection->select(frmMain->Pictures().index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
 std::vector<std::string> MainWindowTest::RowNames() const
 {
     std::vector<std::string> names;
-    for (const TSelectionRow& row : frmMain->ListView1->Rows())
+    for (const TSelectionRow& row : frmMain->Pictures().Rows())
         names.push_back(row.name);
     return names;
 }

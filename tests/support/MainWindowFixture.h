@@ -32,6 +32,8 @@ protected:
     static void WaitForJobs();
     // Selects exactly the given file-list entries.
     void SelectFiles(std::initializer_list<int> entries);
+    // Selects exactly the given selection-list rows.
+    void SelectRows(std::initializer_list<int> rows);
     // The File Name texts of the selection list, top to bottom.
     std::vector<std::string> RowNames() const;
 

@@ -1,5 +1,6 @@
 #include "app/UnitMain.h"
 #include "browse/SelectionList.h"
+#include "browse/SelectionModel.h"
 #include "thumbs/ThumbBoard.h"
 #include "thumbs/ThumbGeometry.h"
 #include "thumbs/ThumbImage.h"
@@ -100,7 +101,7 @@ TEST_F(ThumbBoard, PressOnAThumbnailOrItsFrameMakesItCurrentAndNothingElseDoes)
     for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg"})
         WriteTestJpeg(pictures.File(name), 64, 48);
     AddAll();
-    frmMain->ListView1->SelectRow(1);
+    SelectRows({1});
     frmMain->sbThumbClick();
     WaitForJobs();
     const QRect framedLast = frmMain->ThumbFrame->geometry();
@@ -123,7 +124,7 @@ TEST_F(ThumbBoard, PressOnAThumbnailOrItsFrameMakesItCurrentAndNothingElseDoes)
         QTest::mousePress(c.target(), Qt::RightButton, {}, QPoint(3, 3));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(frmMain->CurrentIndex, c.index);
-        EXPECT_EQ(frmMain->CurrentFile, RowFullPath(frmMain->ListView1->Row(c.index)));
+        EXPECT_EQ(frmMain->CurrentFile, RowFullPath(frmMain->Pictures().Row(c.index)));
         EXPECT_EQ(frmMain->ThumbFrame->geometry(), FrameBounds(Thumb(c.framed)->geometry()));
         EXPECT_EQ(frmMain->ScrollBoxTb->Surface()->findChildren<TImage*>().size(), 6u);
         EXPECT_EQ(frmMain->ListView1->SelectedRows(), std::vector<int>{1});
@@ -256,7 +257,7 @@ TEST_F(ThumbBoard, AFolderDeletedWhileTheBoardDecodesMarksTheThumbnailsOfItsMiss
     for (int row = 0; row < kRows; ++row)
         WriteFileBytes(pictures.File(QString("p%1.jpg").arg(row, 4, 10, QChar('0')).toStdString()), kinds[row % 3]);
     AddAll();
-    ASSERT_EQ(frmMain->ListView1->RowCount(), kRows);
+    ASSERT_EQ(frmMain->Pictures().Count(), kRows);
     frmMain->sbThumbClick();
     WaitForJobs();
     // Gone before any decoded result is taken in, so most decodes meet missing files.
@@ -284,9 +285,8 @@ TEST_F(ThumbBoard, ClosingOrEscEndsARunningBuild)
     WriteTestJpeg(pictures.File("a.jpg"), 64, 48);
     for (const bool closing : {false, true}) {
         SCOPED_TRACE(closing ? "closing" : "Esc");
-        frmMain->ListView1->Clear();
-        for (int i = 0; i < 2000; ++i)
-            frmMain->ListView1->AddRow({pictures.Path(), "a.jpg", "1KB"});
+        frmMain->Pictures().Clear();
+        frmMain->Pictures().Append(std::vector<TSelectionRow>(2000, {pictures.Path(), "a.jpg", "1KB"}));
         frmMain->sbThumbClick();
         ASSERT_TRUE(frmMain->Busy());
         if (closing)

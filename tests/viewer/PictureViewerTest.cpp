@@ -1,5 +1,5 @@
 #include "app/UnitMain.h"
-#include "browse/SelectionList.h"
+#include "browse/SelectionModel.h"
 #include "toolkit/ControlColor.h"
 #include "viewer/UnitShow.h"
 #include "viewer/ViewerImage.h"
@@ -44,13 +44,13 @@ protected:
     void AddRows(std::initializer_list<const char*> names)
     {
         for (const char* name : names)
-            frmMain->ListView1->AddRow({pictures.Path(), name, ""});
+            frmMain->Pictures().Append({pictures.Path(), name, ""});
     }
     // What a double click on entry index does, and the window system's activation.
     void Open(int index)
     {
         frmMain->CurrentIndex = index;
-        frmMain->CurrentFile = RowFullPath(frmMain->ListView1->Row(index));
+        frmMain->CurrentFile = RowFullPath(frmMain->Pictures().Row(index));
         frmShow->Show();
         Activate(frmShow);
     }
@@ -143,7 +143,7 @@ TEST_F(PictureViewer, StepsAtTheEndsOfTheListAskOrRefuse)
     EXPECT_EQ(Bounds().size(), QSize(80, 60)) << "nothing else changes";
 
     // A list emptied, then shortened, behind the viewer's back.
-    frmMain->ListView1->DeleteRow(0);
+    frmMain->Pictures().Remove({0});
     dialogs.yesNoAnswers = {true};
     Key(Qt::Key_Space);
     Key(Qt::Key_Backspace);

@@ -1,5 +1,5 @@
 #include "app/UnitMain.h"
-#include "browse/SelectionList.h"
+#include "browse/SelectionModel.h"
 #include "toolkit/ControlColor.h"
 #include "viewer/SlideImage.h"
 #include "viewer/UnitSlide.h"
@@ -28,7 +28,7 @@ protected:
     void AddRows(std::initializer_list<const char*> names)
     {
         for (const char* name : names)
-            frmMain->ListView1->AddRow({pictures.Path(), name, ""});
+            frmMain->Pictures().Append({pictures.Path(), name, ""});
     }
     // The Slide Show button, and the activation the window manager then gives the window.
     void Start()
@@ -84,7 +84,7 @@ TEST_F(SlideShow, CaptionOnlyForExactlyTrue)
     for (const auto& [setting, caption] : {std::pair{"True", "W:640 x H:480   File:" + Path("p.jpg") + "   ( 2/5 )"},
                                           std::pair{"true", std::string()}}) {
         SCOPED_TRACE(setting);
-        frmMain->ListView1->Clear();
+        frmMain->Pictures().Clear();
         AddRows({"p.jpg", "p.jpg", "p.jpg", "p.jpg", "p.jpg"});
         frmMain->SlideShowPath = setting;
         Start();
@@ -132,15 +132,15 @@ TEST_F(SlideShow, SkipsWhatCannotBeLoadedPlaysBitmapsAndEndsAtAShortenedList)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        frmMain->ListView1->Clear();
+        frmMain->Pictures().Clear();
         AddRows(c.rows);
         Start();
         for (std::size_t tick = 0; tick < c.shown.size(); ++tick) {
             frmSlide->Timer1Timer();
             EXPECT_EQ(frmMain->CurrentFile, Path(c.shown[tick].c_str())) << tick;
             EXPECT_FALSE(frmSlide->ImageSlide->Picture().isNull()) << tick;
-            while (tick == 0 && frmMain->ListView1->RowCount() > c.shortenTo && c.shortenTo >= 0)
-                frmMain->ListView1->DeleteRow(frmMain->ListView1->RowCount() - 1);
+            while (tick == 0 && frmMain->Pictures().Count() > c.shortenTo && c.shortenTo >= 0)
+                frmMain->Pictures().Remove({frmMain->Pictures().Count() - 1});
         }
         EXPECT_TRUE(frmSlide->isVisible());
         frmSlide->Timer1Timer();
