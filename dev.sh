@@ -43,6 +43,7 @@ case "${1:-}" in
         (cd "$BUILD" && ctest --output-on-failure -j"$(nproc)")
         build_sanitized
         cd "$SANITIZED" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+            LSAN_OPTIONS=suppressions="$PWD/../tests/sanitized/system-leaks.supp" \
             ctest --output-on-failure -j"$(nproc)"
         ;;
     run)
