@@ -141,7 +141,8 @@ TEST(OrderedJobs, ACancelledOrReplacedRunStopsWhereItWas)
         {
             TOrderedJobs jobs(&pool);
             const auto work = [&ended](int i) {
-                QThread::msleep(i == 0 ? 1 : 30);
+                // Long enough that the cancel comes before the jobs after the first three start.
+                QThread::msleep(i == 0 ? 1 : 300);
                 ++ended;
                 return i;
             };
