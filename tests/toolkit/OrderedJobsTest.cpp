@@ -154,7 +154,8 @@ TEST(OrderedJobs, ACancelledOrReplacedRunStopsWhereItWas)
                                    {}, [&](const TJobEnd&) { ++ends; loop.quit(); });
                     else
                         jobs.Cancel();
-                    QTimer::singleShot(200, &loop, &QEventLoop::quit);
+                    // The replacement ends the wait itself, once a thread is free for it.
+                    QTimer::singleShot(replaced ? 10000 : 200, &loop, &QEventLoop::quit);
                 }
                 return true;
             }, {}, [&](const TJobEnd&) { ends += 100; });
