@@ -249,7 +249,7 @@ int main(int argc, char** argv)
         ResetPeakMemory();
         const TRun large = RunBoard(corpora[c], true);
         const double peak = StatusMegabytes("VmHWM:");
-        std::printf("(a) %5zu rows: build returns in %9.1f ms                      (goal: < 1000 ms)\n",
+        std::printf("(a) %5zu rows: every thumbnail placed in %9.1f ms              (goal: < 1000 ms)\n",
                     corpora[c].names.size(), large.build);
         std::printf("(e) %5zu rows: view painted after %8.1f ms, decoding done after %8.1f ms; peak resident "
                     "memory %7.1f MB above the program's own %6.1f MB (goal < 300 MB)\n",
@@ -260,7 +260,11 @@ int main(int argc, char** argv)
         const double removeList =
             ListMilliseconds([] { frmMain->Pictures().Remove(frmMain->ListView1->SelectedRows()); });
         SelectMiddleRow();
-        const double removeHandler = Milliseconds([] { frmMain->sbRemoveClick(); });
+        const double removeHandler = Milliseconds([] {
+            frmMain->sbRemoveClick();
+            while (frmMain->Busy())
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        });
         std::printf("(f) %5zu rows: header-click sort by Byte %7.1f ms, by File Name %7.1f ms (goal < 200 ms); "
                     "Remove of one row: the list %7.1f ms (goal < 100 ms), with the board rebuilt %8.1f ms\n",
                     corpora[c].names.size(), sortByte, sortName, removeList, removeHandler);
