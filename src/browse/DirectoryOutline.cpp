@@ -8,6 +8,7 @@
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 TCDirectoryOutline::TCDirectoryOutline(QWidget* parent) : QTreeView(parent), model_(new QFileSystemModel(this))
@@ -81,9 +82,11 @@ void TCDirectoryOutline::ShowCurrent()
 void TCDirectoryOutline::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     QTreeView::currentChanged(current, previous);
-    if (moving_ || !current.isValid())
+    // The view also moves its current row by itself when the model re-sorts a folder it
+    // has read; only the user's own click or key is a change of folder.
+    if (moving_ || !userInput_ || !current.isValid())
         return;
-    // The user's own click or key: the row stays where the user put it.
+    // The row stays where the user put it.
     following_ = false;
     if (MoveTo(QFile::encodeName(model_->filePath(current)).toStdString()))
         emit changed();
@@ -91,19 +94,28 @@ void TCDirectoryOutline::currentChanged(const QModelIndex& current, const QModel
 
 bool TCDirectoryOutline::viewportEvent(QEvent* event)
 {
+    bool input = false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::Wheel:
         following_ = false;
+        input = true;
+        break;
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        input = true;
         break;
     default:
         break;
     }
+    const QScopedValueRollback during(userInput_, userInput_ || input);
     return QTreeView::viewportEvent(event);
 }
 
 void TCDirectoryOutline::keyPressEvent(QKeyEvent* event)
 {
     following_ = false;
+    const QScopedValueRollback during(userInput_, true);
     QTreeView::keyPressEvent(event);
 }

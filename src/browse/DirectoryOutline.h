@@ -38,4 +38,5 @@ private:
     std::string directory_;
     bool moving_ = false;
     bool following_ = true;  // keep the current folder in view while the model settles
+    bool userInput_ = false;  // a mouse or key event of the user's is being handled
 };
