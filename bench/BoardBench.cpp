@@ -111,6 +111,13 @@ void BuildAndPlace()
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
+// Lets the event loop run until every thumbnail has its pixels.
+void DecodeAll()
+{
+    while (!Board()->Decoder().Idle())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 TRun RunBoard(const TCorpus& corpus, bool waitForAll)
 {
     std::vector<TSelectionRow> rows;
@@ -129,7 +136,7 @@ TRun RunBoard(const TCorpus& corpus, bool waitForAll)
     Board()->viewport()->grab();
     run.view = since();
     if (waitForAll) {
-        Board()->Decoder().Finish();
+        DecodeAll();
         run.all = since();
     }
     return run;
@@ -228,7 +235,7 @@ int main(int argc, char** argv)
     const TRun cold = RunBoard(first, true);
     TRun warm;
     warm.build = Milliseconds(BuildAndPlace);
-    warm.all = warm.build + Milliseconds([] { Board()->Decoder().Finish(); });
+    warm.all = warm.build + Milliseconds(DecodeAll);
     const double allBound = DecodeBound(first, firstRows, eighth, cores);
     const int shown = RowsShown(firstRows);
     const double viewBound = DecodeBound(first, shown, eighth, cores);

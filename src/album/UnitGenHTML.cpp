@@ -152,8 +152,11 @@ void TfrmGenHTML::cmdMakeClick()
                                frmMain->HtmlThumbPercentWidth, frmMain->HtmlThumbPercentHeight},
                               JPEGDefaults()};
     // While the thumbnails are made nothing may change the list or start another run.
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdGetFile, cmdMake, ListView1})
-        w->setEnabled(false);
+    const auto allowInput = [this](bool enabled) {
+        for (QWidget* w : std::initializer_list<QWidget*>{cmdGetFile, cmdMake, ListView1})
+            w->setEnabled(enabled);
+    };
+    allowInput(false);
     album_.Start(
         inputs,
         [this](int total) {
@@ -164,10 +167,7 @@ void TfrmGenHTML::cmdMakeClick()
             }
             return [shown](int done, int all) { shown->Report(done, all); };
         },
-        [this] {
-            for (QWidget* w : std::initializer_list<QWidget*>{cmdGetFile, cmdMake, ListView1})
-                w->setEnabled(true);
-        });
+        [allowInput] { allowInput(true); });
 }
 
 void TfrmGenHTML::keyPressEvent(QKeyEvent* event)

@@ -2,7 +2,6 @@
 
 #include "thumbs/ThumbGeometry.h"
 
-#include <QCoreApplication>
 #include <QThreadPool>
 #include <QtConcurrent>
 
@@ -97,10 +96,4 @@ TThumbDecoder::~TThumbDecoder()
     waiting_.clear();
     for (QFuture<void>& worker : workers_)
         worker.waitForFinished();
-}
-
-void TThumbDecoder::Finish()
-{
-    while (!Idle())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }

@@ -45,8 +45,6 @@ public:
     void Want(int row);
     // Forget the waiting rows farther from the view than row.
     void ForgetFartherThan(int row);
-    // Waits, on this thread, until every wanted row was handed to done.
-    void Finish();
     bool Idle() const { return running_ == 0 && waiting_.empty(); }
 
 private:

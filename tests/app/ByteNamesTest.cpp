@@ -10,6 +10,7 @@
 #include "thumbs/ThumbImage.h"
 #include "viewer/UnitShow.h"
 
+#include "support/DecoderWait.h"
 #include "support/MainWindowFixture.h"
 #include "support/PictureMakers.h"
 #include "support/TempDir.h"
@@ -54,7 +55,7 @@ TEST_F(ByteNames, ANameThatIsNotUtf8GoesFromTheListingToTheAlbumByItsBytes)
 
         frmMain->sbThumb->click();
         WaitForJobs();
-        frmMain->ScrollBoxTb->Decoder().Finish();
+        WaitForDecoder(frmMain->ScrollBoxTb->Decoder());
         EXPECT_FALSE(frmMain->ScrollBoxTb->Thumb(0)->Damaged());
         EXPECT_FALSE(frmMain->ScrollBoxTb->Thumb(0)->Picture().isNull());
 

@@ -12,6 +12,7 @@
 #include "viewer/UnitShow.h"
 #include "viewer/UnitSlide.h"
 
+#include "support/DecoderWait.h"
 #include "support/MainWindowFixture.h"
 #include "support/PictureMakers.h"
 #include "support/TempDir.h"
@@ -126,7 +127,7 @@ TEST_F(HostileSet, EveryWindowGivesItsOwnMessageAndWritesNothingItShouldNot)
         List({"good.jpg", h.name, "good.jpg"});
         frmMain->sbThumb->click();
         WaitForJobs();
-        frmMain->ScrollBoxTb->Decoder().Finish();
+        WaitForDecoder(frmMain->ScrollBoxTb->Decoder());
         const std::vector<std::string> boardMessages = NewMessages();
         EXPECT_EQ(frmMain->ScrollBoxTb->Thumb(1)->Damaged(), h.board != TBoard::Pixels);
         if (h.board == TBoard::Unreadable) {

@@ -6,15 +6,14 @@
 #include "thumbs/ThumbImage.h"
 #include "viewer/UnitShow.h"
 
+#include "support/DecoderWait.h"
 #include "support/MainWindowFixture.h"
 #include "support/PictureMakers.h"
 #include "support/TempDir.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QGuiApplication>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 #include <cstdio>
@@ -34,15 +33,7 @@ protected:
     }
     TImage* Thumb(int row) const { return frmMain->ScrollBoxTb->Thumb(row); }
     // Lets the events run until every thumbnail had its turn; false when that takes a minute.
-    bool WaitForPixels()
-    {
-        QTimer wake;  // the wait for more events ends at least this often
-        wake.start(50);
-        const QDeadlineTimer deadline(60'000);
-        while (!frmMain->ScrollBoxTb->Decoder().Idle() && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        return frmMain->ScrollBoxTb->Decoder().Idle();
-    }
+    static bool WaitForPixels() { return WaitForDecoder(frmMain->ScrollBoxTb->Decoder()); }
     TTempDir pictures;
 };
 

@@ -1,5 +1,6 @@
 #include "thumbs/ThumbDecoder.h"
 
+#include "support/DecoderWait.h"
 #include "support/PictureMakers.h"
 #include "support/TempDir.h"
 
@@ -40,7 +41,7 @@ TEST(ThumbDecoder, DecodesRowsInViewFirstAndTwoThreadsGiveThePixelsOfOne)
             &pool);
         decoder.SetView(4, 5);
         decoder.Start(jobs, all, TJPEGSettings{});
-        decoder.Finish();
+        WaitForDecoder(decoder);
     }
     // In view first, then outwards, the later row first when both are as near.
     EXPECT_EQ(order, (std::vector<int>{4, 5, 6, 3, 7, 2, 1, 0}));
@@ -66,7 +67,7 @@ TEST(ThumbDecoder, ANewStartDropsWhatTheOldOneLeft)
     TThumbDecoder decoder([&](int row, const TDisplayCopy&) { delivered.push_back(row); }, &pool);
     decoder.Start(jobs, {0, 1, 2, 3}, TJPEGSettings{});
     decoder.Start(jobs, {2}, TJPEGSettings{});
-    decoder.Finish();
+    WaitForDecoder(decoder);
     EXPECT_EQ(delivered, std::vector<int>{2});
 }
 
