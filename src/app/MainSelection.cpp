@@ -78,10 +78,17 @@ void TfrmMain::sbAddAllClick()
 
 void TfrmMain::sbRemoveClick()
 {
-    Pictures().Remove(ListView1->SelectedRows());
+    const std::vector<int> selected = ListView1->SelectedRows();
+    // A board built from exactly these rows loses the same thumbnails; it need not read
+    // every file again to end as a rebuild would.
+    const bool inStep = BoardInStep();
+    Pictures().Remove(selected);
     if (Pictures().Count() == 0)
         HideWorkButtons();
-    BuildThumbBoard();
+    if (inStep && Pictures().Count() > 0)
+        RemoveThumbs(selected);
+    else
+        BuildThumbBoard();
     ShowSelectedCount();
 }
 

@@ -62,6 +62,8 @@ void TfrmMain::BuildThumbBoard()
     }
     for (QWidget* area : {ScrollBoxTb->viewport(), ScrollBoxTb->Surface()})
         SetControlColor(area, clInfoBk);
+    ScrollBoxTb->OnMouseDown = [this](QObject* sender) { FormMouseDown(sender); };
+    ScrollBoxTb->OnDblClick = [this](QObject* sender) { FormDblClick(sender); };
     ScrollBoxTb->show();
 
     // A copy: the build waits for its header reads while the list may change.
@@ -77,9 +79,7 @@ void TfrmMain::BuildThumbBoard()
         static_cast<int>(rows.size()), [paths](int i) { return ReadThumbHeader(paths[static_cast<std::size_t>(i)]); },
         [this, rows, paths](int i, TThumbHeader& header) {
             const auto at = static_cast<std::size_t>(i);
-            LastThumb = ScrollBoxTb->AddThumb(i, paths[at], header, ThumbHint(rows[at].name, header, rows[at].byte));
-            LastThumb->OnMouseDown = [this](QObject* sender) { FormMouseDown(sender); };
-            LastThumb->OnDblClick = [this](QObject* sender) { FormDblClick(sender); };
+            ScrollBoxTb->AddThumb(i, paths[at], header, ThumbHint(rows[at].name, header, rows[at].byte));
             CurrentFile = paths[at];
             if (!header.error.empty())
                 boardBuild_->unreadable.push_back({paths[at], header.error});
@@ -97,11 +97,41 @@ void TfrmMain::FinishThumbBoard()
 {
     const std::unique_ptr<TBoardBuild> build = std::move(boardBuild_);
     SetBusy(false);
-    if (LastThumb)
-        FrameThumb(LastThumb->x(), LastThumb->y(), kFrameHeight, LastThumb->width());
+    FrameLastThumb();
     ScrollBoxTb->StartDecoding(JPEGDefaults());
     if (!build->unreadable.empty())
         Dialogs().ShowMessage(UnreadableFilesText(build->unreadable), TMessageKind::Error);
+}
+
+void TfrmMain::FrameLastThumb()
+{
+    const int count = ScrollBoxTb->ThumbCount();
+    LastThumb = count > 0 ? ScrollBoxTb->Thumb(count - 1) : nullptr;
+    if (LastThumb)
+        FrameThumb(LastThumb->x(), LastThumb->y(), kFrameHeight, LastThumb->width());
+}
+
+bool TfrmMain::BoardInStep() const
+{
+    if (!ScrollBoxTb || !ScrollBoxTb->isEnabled() || Busy() || ScrollBoxTb->ThumbCount() != Pictures().Count())
+        return false;
+    for (int row = 0; row < Pictures().Count(); ++row)
+        if (ScrollBoxTb->Path(row) != RowFullPath(Pictures().Row(row)))
+            return false;
+    return true;
+}
+
+void TfrmMain::RemoveThumbs(const std::vector<int>& rows)
+{
+    if (ThumbFrame) {
+        ThumbFrame->hide();
+        ThumbFrame->deleteLater();
+        ThumbFrame = nullptr;
+        FrameCanvas = nullptr;
+    }
+    ScrollBoxTb->RemoveThumbs(rows);
+    FrameLastThumb();
+    CurrentFile = ScrollBoxTb->Path(ScrollBoxTb->ThumbCount() - 1);
 }
 
 void TfrmMain::CancelJobs()

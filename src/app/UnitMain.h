@@ -204,6 +204,13 @@ private:
     std::vector<TPictureFile> FileListPictures(bool selectedOnly) const;
     // What ends a build: the frame, the decoding of pixels, the box naming unread files.
     void FinishThumbBoard();
+    // Draws the frame around the board's last thumbnail, which becomes LastThumb.
+    void FrameLastThumb();
+    // The board holds the thumbnails of exactly the list's rows, built and not disabled.
+    bool BoardInStep() const;
+    // Takes the thumbnails of removed rows (ascending) off a board in step, leaving the
+    // frame and CurrentFile as a rebuild would.
+    void RemoveThumbs(const std::vector<int>& rows);
     // Takes the input that could change the selection, start a job or open a window
     // away while a job runs, and gives it back.
     void SetBusy(bool busy);

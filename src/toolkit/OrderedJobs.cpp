@@ -1,9 +1,16 @@
 #include "toolkit/OrderedJobs.h"
 
+#include <QElapsedTimer>
 #include <QThreadPool>
 #include <QtConcurrentRun>
 
 #include <algorithm>
+
+namespace {
+// Results are handed over for at most this long at a time, so the window keeps
+// painting and taking Esc while thousands of them are ready at once.
+constexpr qint64 kHandOverSliceMs = 20;
+}  // namespace
 
 // What the workers of one run share with the owner: they keep it alive by themselves, so
 // a cancelled run's workers never touch anything freed.
@@ -96,6 +103,8 @@ void TOrderedJobs::Pump(std::uint64_t generation)
     if (!run_ || generation != generation_)
         return;
     const std::shared_ptr<TRun> run = run_;
+    QElapsedTimer slice;
+    slice.start();
     while (run->next < run->count && run->ready[static_cast<std::size_t>(run->next)].load(std::memory_order_acquire)) {
         if (const std::exception_ptr failure = run->failures[static_cast<std::size_t>(run->next)]) {
             End(run->next, failure);
@@ -120,6 +129,10 @@ void TOrderedJobs::Pump(std::uint64_t generation)
             run->progress(run->next, run->count);
         if (run_ != run)
             return;
+        if (slice.elapsed() >= kHandOverSliceMs) {
+            QMetaObject::invokeMethod(this, [this, generation] { Pump(generation); }, Qt::QueuedConnection);
+            return;
+        }
     }
     if (run->next == run->count)
         End(run->count, nullptr);

@@ -13,11 +13,13 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
 #include <cstdio>
 #include <functional>
+#include <tuple>
 #include <jerror.h>
 #include <jpeglib.h>
 
@@ -291,6 +293,100 @@ TEST_F(ThumbBoard, ClosingOrEscEndsARunningBuild)
         EXPECT_LT(placed, 2000);
         EXPECT_TRUE(frmMain->sbAdd->isEnabled());
     }
+}
+
+}  // namespace
+
+namespace {
+
+struct TBoardSnapshot {
+    std::vector<std::tuple<QString, QRect, QString>> thumbs;  // name, place, hint
+    QRect frame;
+    std::string currentFile;
+    bool operator==(const TBoardSnapshot&) const = default;
+};
+
+TBoardSnapshot Snapshot()
+{
+    TBoardSnapshot shot;
+    TThumbBoard* board = frmMain->ScrollBoxTb;
+    for (int row = 0; row < board->ThumbCount(); ++row)
+        shot.thumbs.emplace_back(board->Thumb(row)->objectName(), board->Thumb(row)->geometry(),
+                                 board->Thumb(row)->toolTip());
+    shot.frame = frmMain->ThumbFrame ? frmMain->ThumbFrame->geometry() : QRect();
+    shot.currentFile = frmMain->CurrentFile;
+    return shot;
+}
+
+// Remove takes thumbnails off a board built from the same rows at once, and ends as a
+// rebuild of the rows left would; a board the list has moved away from is rebuilt.
+TEST_F(ThumbBoard, RemoveLeavesTheBoardAsARebuildOfTheRowsLeftWould)
+{
+    const std::pair<const char*, QSize> files[] = {{"a.jpg", {64, 48}}, {"b.jpg", {48, 64}}, {"c.jpg", {100, 20}},
+                                                   {"d.jpg", {30, 30}}, {"e.jpg", {64, 48}}, {"f.jpg", {20, 60}},
+                                                   {"g.jpg", {90, 40}}};
+    for (const auto& [name, size] : files)
+        WriteTestJpeg(pictures.File(name), size.width(), size.height());
+    struct Case {
+        const char* what;
+        std::initializer_list<int> removed;
+        bool addedSinceBuild;
+    };
+    const Case cases[] = {
+        {"one in the middle", {3}, false},
+        {"the first and the last", {0, 6}, false},
+        {"rows apart", {1, 2, 5}, false},
+        {"none selected", {}, false},
+        {"a row added since the build", {2}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        frmMain->sbRemoveAllClick();
+        AddAll();
+        frmMain->sbThumbClick();
+        WaitForJobs();
+        if (c.addedSinceBuild) {
+            SelectFiles({0});
+            frmMain->sbAddClick();
+        }
+        SelectRows(c.removed);
+        frmMain->sbRemoveClick();
+        EXPECT_EQ(frmMain->Busy(), c.addedSinceBuild) << "only a board out of step reads its files again";
+        WaitForJobs();
+        ASSERT_TRUE(WaitForPixels());
+        for (int row = 0; row < frmMain->ScrollBoxTb->ThumbCount(); ++row)
+            EXPECT_FALSE(Thumb(row)->Picture().isNull()) << row;
+        const TBoardSnapshot removed = Snapshot();
+        frmMain->BuildThumbBoard();
+        WaitForJobs();
+        EXPECT_EQ(removed, Snapshot());
+    }
+}
+
+// A long board makes controls only around its view; scrolled, the rows there get their
+// names, places and hints, and take presses as always.
+TEST_F(ThumbBoard, ALongBoardMakesTheControlsOfWhatIsInView)
+{
+    frmMain->show();  // a board out of sight has no view to scroll
+    WriteTestJpeg(pictures.File("a.jpg"), 64, 48);
+    frmMain->Pictures().Append(std::vector<TSelectionRow>(600, {pictures.Path(), "a.jpg", "1KB"}));
+    frmMain->sbThumbClick();
+    WaitForJobs();
+    TThumbBoard* board = frmMain->ScrollBoxTb;
+    QWidget* surface = board->Surface();
+    EXPECT_LT(surface->findChildren<TImage*>().size(), 100u);
+    EXPECT_EQ(frmMain->LastThumb, surface->findChild<TImage*>("ImageTb599"));
+
+    board->verticalScrollBar()->setValue(board->verticalScrollBar()->maximum() / 2);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(surface->findChild<TImage*>("ImageTb0"), nullptr);
+    auto* thumb = surface->findChild<TImage*>("ImageTb300");
+    ASSERT_NE(thumb, nullptr);
+    EXPECT_EQ(thumb->geometry(), ThumbBounds(300, board->PerRow(), {64, 48}));
+    EXPECT_EQ(thumb->accessibleDescription(), "a.jpg\nW:64xH:48\nSize:1KB");
+    QTest::mousePress(thumb, Qt::LeftButton);
+    EXPECT_EQ(frmMain->CurrentIndex, 300);
+    EXPECT_EQ(frmMain->ThumbFrame->geometry(), FrameBounds(thumb->geometry()));
 }
 
 }  // namespace
