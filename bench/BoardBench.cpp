@@ -214,11 +214,13 @@ TFolderChange ChangeFolder(const std::string& folder, int rows)
     return change;
 }
 
-// New windows, so nothing is cached from a run before; shown, as the board's view needs.
+// New windows, so nothing is cached from a run before; shown, as the board's view needs,
+// and painted once, as a user sees them before the first click.
 void OpenWindows()
 {
     CreateForms();
     frmMain->show();
+    frmMain->repaint();
 }
 
 }  // namespace

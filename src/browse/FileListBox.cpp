@@ -10,6 +10,8 @@
 TFileListBox::TFileListBox(QWidget* parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Every entry is one line of text: the list need not measure ten thousand of them.
+    setUniformItemSizes(true);
     directory_ = NormalizeFolder(QFile::encodeName(QDir::currentPath()).toStdString());
     Reread();
 }
@@ -48,7 +50,8 @@ int TFileListBox::Count() const
 
 std::string TFileListBox::Entry(int index) const
 {
-    return item(index)->data(Qt::UserRole).toByteArray().toStdString();
+    const QVariant bytes = item(index)->data(Qt::UserRole);
+    return bytes.isValid() ? bytes.toByteArray().toStdString() : item(index)->text().toStdString();
 }
 
 bool TFileListBox::Selected(int index) const
@@ -77,9 +80,13 @@ void TFileListBox::Reread()
 void TFileListBox::Show(const std::vector<std::string>& names)
 {
     clear();
-    // The name's bytes stay with the entry; its text is only what the list shows.
-    for (const std::string& name : names) {
-        auto* entry = new QListWidgetItem(QString::fromStdString(name), this);
-        entry->setData(Qt::UserRole, QByteArray::fromStdString(name));
-    }
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(names.size()));
+    for (const std::string& name : names)
+        texts.push_back(QString::fromStdString(name));
+    addItems(texts);  // one insertion for the whole folder
+    // The bytes of a name that is not UTF-8 stay with its entry; its text only shows it.
+    for (int i = 0; i < count(); ++i)
+        if (texts[i].toStdString() != names[static_cast<std::size_t>(i)])
+            item(i)->setData(Qt::UserRole, QByteArray::fromStdString(names[static_cast<std::size_t>(i)]));
 }

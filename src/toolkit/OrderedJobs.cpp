@@ -23,6 +23,13 @@ struct TOrderedJobs::TRun {
     {
     }
 
+    // The next job for a worker, in job order; -1 once none is left to start.
+    int Take()
+    {
+        const int i = taken.fetch_add(1);
+        return i < limit.load() ? i : -1;
+    }
+
     // Job i on a worker: its result or its failure, unless the run ended before it.
     void Execute(int i)
     {
@@ -48,6 +55,7 @@ struct TOrderedJobs::TRun {
     std::vector<std::exception_ptr> failures;  // one a job, set by its worker only
     std::unique_ptr<std::atomic<bool>[]> ready;
     std::atomic<int> limit;  // jobs from this index on are not started
+    std::atomic<int> taken{0};  // jobs handed to workers so far
     int next = 0;            // the next result to hand over; the owner's thread only
 };
 
@@ -67,7 +75,6 @@ void TOrderedJobs::Cancel()
     if (run_)
         run_->limit.store(0);
     run_.reset();
-    ++generation_;
 }
 
 void TOrderedJobs::WaitForWorkers()
@@ -85,22 +92,34 @@ void TOrderedJobs::StartCore(int count, std::function<void(int)> execute, std::f
     const auto run = std::make_shared<TRun>(std::max(count, 0), std::move(execute), std::move(deliver),
                                             std::move(progress), std::move(end));
     run_ = run;
-    const std::uint64_t generation = generation_;
-    workers_.reserve(workers_.size() + static_cast<std::size_t>(run->count));
-    for (int i = 0; i < run->count; ++i)
-        workers_.push_back(QtConcurrent::run(pool_, [this, run, i, generation] {
-            run->Execute(i);
-            // The owner waits for its workers before it goes, so it is still here.
-            QMetaObject::invokeMethod(this, [this, generation] { Pump(generation); }, Qt::QueuedConnection);
+    // A worker a thread, each taking the next job until none is left: ten thousand jobs
+    // cost the pool a few tasks, not ten thousand.
+    const int workers = std::min(run->count, std::max(1, pool_->maxThreadCount()));
+    for (int w = 0; w < workers; ++w)
+        workers_.push_back(QtConcurrent::run(pool_, [this, run] {
+            for (int i = run->Take(); i >= 0; i = run->Take()) {
+                run->Execute(i);
+                // The owner waits for its workers before it goes, so it is still here.
+                PostPump();
+            }
         }));
     // A run of no jobs ends from the event loop too.
     if (run->count == 0)
-        QMetaObject::invokeMethod(this, [this, generation] { Pump(generation); }, Qt::QueuedConnection);
+        PostPump();
 }
 
-void TOrderedJobs::Pump(std::uint64_t generation)
+void TOrderedJobs::PostPump()
 {
-    if (!run_ || generation != generation_)
+    // One hand-over waits at a time, whichever run asked for it: a pass of the event loop
+    // then hands over one slice, not one slice for every job that ended.
+    if (!pumpPosted_.exchange(true))
+        QMetaObject::invokeMethod(this, [this] { Pump(); }, Qt::QueuedConnection);
+}
+
+void TOrderedJobs::Pump()
+{
+    pumpPosted_.store(false);
+    if (!run_)
         return;
     const std::shared_ptr<TRun> run = run_;
     QElapsedTimer slice;
@@ -130,7 +149,7 @@ void TOrderedJobs::Pump(std::uint64_t generation)
         if (run_ != run)
             return;
         if (slice.elapsed() >= kHandOverSliceMs) {
-            QMetaObject::invokeMethod(this, [this, generation] { Pump(generation); }, Qt::QueuedConnection);
+            PostPump();
             return;
         }
     }

@@ -11,7 +11,6 @@
 
 #include <atomic>
 #include <concepts>
-#include <cstdint>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -76,12 +75,14 @@ private:
 
     void StartCore(int count, std::function<void(int)> execute, std::function<bool(int)> deliver,
                    std::function<void(int, int)> progress, std::function<void(const TJobEnd&)> end);
-    // Hands over what is ready, in order, for the run of this generation.
-    void Pump(std::uint64_t generation);
+    // Asks the event loop for a Pump unless one is waiting already; any thread.
+    void PostPump();
+    // Hands over what is ready of the current run, in order, for a slice of time.
+    void Pump();
     void End(int applied, std::exception_ptr failure);
 
     QThreadPool* pool_;
     std::shared_ptr<TRun> run_;
-    std::uint64_t generation_ = 0;
+    std::atomic<bool> pumpPosted_{false};
     std::vector<QFuture<void>> workers_;
 };
