@@ -13,6 +13,7 @@
 #include "BenchArgs.h"
 #include "BenchTiming.h"
 #include "PhotoCorpus.h"
+#include "WindowBench.h"
 #include "Forms.h"
 #include "app/UnitMain.h"
 #include "browse/DirectoryOutline.h"
@@ -91,11 +92,8 @@ int main(int argc, char** argv)
     ReadSizeOption(argc, argv, "--size", width, height);
     ReadCountOption(argc, argv, "--rows", rows);
     ReadCountOption(argc, argv, "--distinct", distinctCount);
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);  // each figure as soon as it is measured
     QTemporaryDir dir;
-    qputenv("XDG_CONFIG_HOME", dir.filePath("config").toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PrepareWindowBench(dir);
     QApplication app(argc, argv);
     RegisterJPEGImage();
 
