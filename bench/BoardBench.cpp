@@ -20,6 +20,7 @@
 #include "BenchArgs.h"
 #include "BenchTiming.h"
 #include "PhotoCorpus.h"
+#include "WindowBench.h"
 #include "Forms.h"
 #include "app/UnitMain.h"
 #include "browse/DirectoryOutline.h"
@@ -239,11 +240,8 @@ int main(int argc, char** argv)
         for (std::string n; std::getline(list, n, ',');)
             rowCounts.push_back(std::max(1, std::stoi(n)));
     }
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);  // each figure as soon as it is measured
     QTemporaryDir dir;
-    qputenv("XDG_CONFIG_HOME", dir.filePath("config").toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PrepareWindowBench(dir);
     QApplication app(argc, argv);
     RegisterJPEGImage();
     const int cores = QThread::idealThreadCount();

@@ -25,6 +25,19 @@ void TStatusProgress::Report(int done, int total)
 {
     if (!bar)
         return;
-    bar->setMaximum(total);
-    bar->setValue(done);
+    // The bar repaints at once on every new figure, and tells a screen reader of it: the
+    // last figure reported before the event loop runs again is the one shown, once.
+    const bool shownLater = shown.has_value();
+    shown = {done, total};
+    if (shownLater)
+        return;
+    // Dropped with the bar, which goes with this object or its window.
+    QMetaObject::invokeMethod(
+        bar,
+        [this] {
+            bar->setMaximum(shown->second);
+            bar->setValue(shown->first);
+            shown.reset();
+        },
+        Qt::QueuedConnection);
 }

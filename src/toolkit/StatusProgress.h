@@ -7,6 +7,9 @@
 #include <QPointer>
 #include <QString>
 
+#include <optional>
+#include <utility>
+
 class QProgressBar;
 class QStatusBar;
 
@@ -18,11 +21,13 @@ public:
     TStatusProgress(const TStatusProgress&) = delete;
     TStatusProgress& operator=(const TStatusProgress&) = delete;
 
-    // Shows "done / total".
+    // Shows "done / total" once the event loop runs.
     void Report(int done, int total);
 
 private:
     QStatusBar* statusBar;
     // The status bar owns the bar; a window closed during the job takes both with it.
     QPointer<QProgressBar> bar;
+    // The figures reported and not shown yet.
+    std::optional<std::pair<int, int>> shown;
 };
