@@ -3,6 +3,8 @@
 #include "imaging/JPEGImage.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/Errors.h"
+#include "toolkit/Graphic.h"
+#include "toolkit/PathFile.h"
 #include "toolkit/Picture.h"
 
 #include <chrono>
@@ -100,4 +102,16 @@ TDisplayCopy MakeDisplayCopy(const TDisplayRequest& request)
         copy = TDisplayCopy{stamp, {}, {}, {}, ExceptionText(std::current_exception())};
     }
     return copy;
+}
+
+QSize ReadPictureSize(const std::string& path)
+{
+    if (IsJPEGFileName(path)) {
+        const TJPEGHeader jpeg = ReadJPEGFileHeader(path);
+        return {jpeg.width, jpeg.height};
+    }
+    TPicture::CheckFileFormat(path);
+    TPathFile file;
+    OpenToRead(file, path);
+    return ReadBitmapHeader(file);
 }
