@@ -44,7 +44,7 @@ TBitmap SetPicture(const TDisplayCopy& copy)
 
 void BenchStep(const std::string& name, const std::string& path, int repeat)
 {
-    TDecodeAhead ahead(2);
+    TDecodeAhead ahead(2, kDecodeAheadBytes);
     std::vector<double> inStep, decodedAhead;
     for (int i = 0; i < repeat; ++i) {
         inStep.push_back(Milliseconds([&] { SetPicture(ahead.Take(CleanRequest(path))); }));
@@ -93,7 +93,7 @@ long PeakKiB(const std::string& path, QSize view, int zoom)
 long StepsPeakKiB(const std::vector<std::string>& paths)
 {
     return ChildPeakKiB([&] {
-        TDecodeAhead ahead(2);
+        TDecodeAhead ahead(2, kDecodeAheadBytes);
         TBitmap shown;
         for (std::size_t i = 0; i < paths.size(); ++i) {
             shown = SetPicture(ahead.Take(CleanRequest(paths[i])));

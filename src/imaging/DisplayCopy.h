@@ -59,3 +59,7 @@ TDisplayCopy MakeDisplayCopy(const TDisplayRequest& request);
 // JPEG's frame header or a bitmap file's header. What cannot be read throws the error
 // loading the whole picture would throw.
 QSize ReadPictureSize(const std::string& path);
+
+// The bytes request's copy will hold, from the file's header alone; nothing when the
+// header cannot be read.
+std::optional<std::int64_t> DisplayCopyBytes(const TDisplayRequest& request);
