@@ -80,3 +80,16 @@ std::vector<TCorpusFile> WritePhotoJpegs(const std::string& folder, int width, i
     }
     return files;
 }
+
+std::vector<std::string> WritePhotoJpegCopies(const std::string& folder, int width, int height, int count)
+{
+    TJPEGImage jpeg;
+    jpeg.Assign(PhotoLikeBitmap(width, height));
+    // The first save encodes; the others write the same compressed bytes.
+    std::vector<std::string> paths;
+    for (int i = 1; i <= count; ++i) {
+        paths.push_back(folder + "/copy" + std::to_string(i) + ".jpg");
+        jpeg.SaveToFile(paths.back());
+    }
+    return paths;
+}

@@ -16,3 +16,7 @@ struct TCorpusFile {
 
 // A photo-like picture of the size written into folder as a baseline and a progressive JPEG.
 std::vector<TCorpusFile> WritePhotoJpegs(const std::string& folder, int width, int height);
+
+// One baseline JPEG of the photo-like picture written count times into folder
+// ("copy1.jpg", ...): as many distinct files as a viewer steps through, made by one encode.
+std::vector<std::string> WritePhotoJpegCopies(const std::string& folder, int width, int height, int count);

@@ -38,7 +38,7 @@ void BenchTick(const std::string& name, const std::string& path, QSize window, i
 {
     const TDisplayRequest request{path, window, &SlideBounds, JPEGDefaults()};
     QImage frame(window, QImage::Format_RGB32);
-    TDecodeAhead ahead(1);
+    TDecodeAhead ahead(1, kDecodeAheadBytes);
     std::vector<double> inTick, decodedAhead, paint;
     for (int i = 0; i < repeat; ++i) {
         TDisplayCopy copy;

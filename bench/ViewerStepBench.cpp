@@ -1,4 +1,4 @@
-// lumora_viewer_bench [--size WxH] [--view WxH] [--repeat N]
+// lumora_viewer_bench [--size WxH] [--view WxH] [--repeat N] [--large WxH]
 // The picture viewer on a baseline and a progressive photo-like JPEG (4000 x 3000 unless
 // told):
 //  - a step to the next picture: from the step to the picture being set, with the clean
@@ -6,6 +6,8 @@
 //    was up (that wait is not timed). Figures are medians of the repetitions.
 //  - the peak memory of a process that loads the picture and paints its visible part
 //    (a view of 1600 x 900 unless told) at 400 % against one that does so at 100 %.
+//  - the peak memory of a process that goes through three large pictures (16000 x 12000
+//    unless told) with the decode ahead as the viewer does, against its goal.
 
 #include "BenchArgs.h"
 #include "BenchTiming.h"
@@ -23,6 +25,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,7 +44,7 @@ TBitmap SetPicture(const TDisplayCopy& copy)
 
 void BenchStep(const std::string& name, const std::string& path, int repeat)
 {
-    TDecodeAhead ahead(2);
+    TDecodeAhead ahead(2, kDecodeAheadBytes);
     std::vector<double> inStep, decodedAhead;
     for (int i = 0; i < repeat; ++i) {
         inStep.push_back(Milliseconds([&] { SetPicture(ahead.Take(CleanRequest(path))); }));
@@ -54,12 +57,23 @@ void BenchStep(const std::string& name, const std::string& path, int repeat)
                 name.c_str(), s, a, 100.0 * a / s);
 }
 
-// Peak resident memory, in KiB, of a child that loads the picture and paints the middle
-// of it into a view at the zoom, as the viewer's picture control does on paint.
-long PeakKiB(const std::string& path, QSize view, int zoom)
+// Peak resident memory, in KiB, of a child process that runs work; -1 when work fails.
+long ChildPeakKiB(const std::function<bool()>& work)
 {
     const pid_t child = fork();
-    if (child == 0) {
+    if (child == 0)
+        _exit(work() ? 0 : 1);
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? usage.ru_maxrss : -1;
+}
+
+// Peak memory of a child that loads the picture and paints the middle of it into a view
+// at the zoom, as the viewer's picture control does on paint.
+long PeakKiB(const std::string& path, QSize view, int zoom)
+{
+    return ChildPeakKiB([&] {
         const TBitmap picture = SetPicture(MakeDisplayCopy(CleanRequest(path)));
         QImage frame(view, QImage::Format_RGB32);
         const QSizeF shown(picture.Width() * zoom, picture.Height() * zoom);
@@ -69,12 +83,27 @@ long PeakKiB(const std::string& path, QSize view, int zoom)
         QPainter painter(&frame);
         picture.DrawPart(painter, target, source, TDrawFilter::Sharp);
         painter.end();
-        _exit(frame.isNull() ? 1 : 0);
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? usage.ru_maxrss : -1;
+        return !frame.isNull();
+    });
+}
+
+// Peak memory of a child that shows the first picture, decodes its neighbours ahead and
+// steps to each next one as the viewer does: the picture shown stays until the next one
+// replaces it, and the user looks at each long enough for the decode ahead to finish.
+long StepsPeakKiB(const std::vector<std::string>& paths)
+{
+    return ChildPeakKiB([&] {
+        TDecodeAhead ahead(2, kDecodeAheadBytes);
+        TBitmap shown;
+        for (std::size_t i = 0; i < paths.size(); ++i) {
+            shown = SetPicture(ahead.Take(CleanRequest(paths[i])));
+            for (const std::size_t neighbour : {i + 1, i - 1})
+                if (neighbour < paths.size())
+                    ahead.Ahead(CleanRequest(paths[neighbour]));
+            QThreadPool::globalInstance()->waitForDone();
+        }
+        return !shown.Empty();
+    });
 }
 
 }  // namespace
@@ -85,6 +114,8 @@ int main(int argc, char** argv)
     ReadSizeOption(argc, argv, "--size", width, height);
     ReadSizeOption(argc, argv, "--view", viewWidth, viewHeight);
     ReadCountOption(argc, argv, "--repeat", repeat);
+    int largeWidth = 16000, largeHeight = 12000;
+    ReadSizeOption(argc, argv, "--large", largeWidth, largeHeight);
 
     QTemporaryDir dir;
     // The photo is let go once written, so the children measured below start small.
@@ -96,6 +127,14 @@ int main(int argc, char** argv)
         const long zoomed = PeakKiB(file.path, {viewWidth, viewHeight}, 4);
         std::printf("%-12s peak memory at 100 %% %8ld KiB | at 400 %% %8ld KiB | 400/100 %5.3f x\n",
                     file.name.c_str(), full, zoomed, double(zoomed) / double(full));
+    }
+    {
+        QTemporaryDir largeDir;
+        const std::vector<std::string> large =
+            WritePhotoJpegCopies(largeDir.path().toStdString(), largeWidth, largeHeight, 3);
+        const long peak = StepsPeakKiB(large);
+        std::printf("3 pictures of %d x %d: peak memory stepping through them %8.1f MB (goal < 800 MB)\n",
+                    largeWidth, largeHeight, peak / 1024.0);
     }
     for (const TCorpusFile& file : files)
         BenchStep(file.name, file.path, repeat);

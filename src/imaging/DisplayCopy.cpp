@@ -3,6 +3,8 @@
 #include "imaging/JPEGImage.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/Errors.h"
+#include "toolkit/Graphic.h"
+#include "toolkit/PathFile.h"
 #include "toolkit/Picture.h"
 
 #include <chrono>
@@ -100,4 +102,44 @@ TDisplayCopy MakeDisplayCopy(const TDisplayRequest& request)
         copy = TDisplayCopy{stamp, {}, {}, {}, ExceptionText(std::current_exception())};
     }
     return copy;
+}
+
+QSize ReadPictureSize(const std::string& path)
+{
+    if (IsJPEGFileName(path)) {
+        const TJPEGHeader jpeg = ReadJPEGFileHeader(path);
+        return {jpeg.width, jpeg.height};
+    }
+    TPicture::CheckFileFormat(path);
+    TPathFile file;
+    OpenToRead(file, path);
+    return ReadBitmapHeader(file);
+}
+
+namespace {
+
+// Rows of a QImage start on four-byte boundaries.
+std::int64_t ImageBytes(QSize size, int bytesPerPixel)
+{
+    if (size.isEmpty())
+        return 0;
+    return (std::int64_t{size.width()} * bytesPerPixel + 3) / 4 * 4 * size.height();
+}
+
+}  // namespace
+
+std::optional<std::int64_t> DisplayCopyBytes(const TDisplayRequest& request)
+{
+    try {
+        if (!request.clean)
+            return ImageBytes(request.fit(request.box, ReadPictureSize(request.path)).size(), 4);
+        // Decoded as Decode does: read as JPEG, at the settings' scale, 8 bits for grey or a palette.
+        const TJPEGHeader jpeg = ReadJPEGFileHeader(request.path);
+        const TJPEGDecodeParams params = JPEGDecodeParams(request.jpeg);
+        const int d = params.scaleDenominator;
+        const bool eightBit = jpeg.grayscale || params.grayMode || params.eightBit;
+        return ImageBytes({(jpeg.width + d - 1) / d, (jpeg.height + d - 1) / d}, eightBit ? 1 : 3);
+    } catch (...) {
+        return std::nullopt;
+    }
 }

@@ -54,3 +54,12 @@ int CoveringScaleDenominator(QSize natural, QSize target);
 
 // Never throws: a file that cannot be loaded gives a copy with its error text.
 TDisplayCopy MakeDisplayCopy(const TDisplayRequest& request);
+
+// A picture's own size from the start of its file, as the picture container reads it: a
+// JPEG's frame header or a bitmap file's header. What cannot be read throws the error
+// loading the whole picture would throw.
+QSize ReadPictureSize(const std::string& path);
+
+// The bytes request's copy will hold, from the file's header alone; nothing when the
+// header cannot be read.
+std::optional<std::int64_t> DisplayCopyBytes(const TDisplayRequest& request);

@@ -1,12 +1,6 @@
 #include "thumbs/ThumbHeader.h"
 
-#include "imaging/JPEGCodec.h"
-#include "imaging/JPEGImage.h"
-#include "toolkit/Bitmap.h"
 #include "toolkit/Errors.h"
-#include "toolkit/Graphic.h"
-#include "toolkit/PathFile.h"
-#include "toolkit/Picture.h"
 
 #include <algorithm>
 
@@ -19,15 +13,7 @@ TThumbHeader ReadThumbHeader(const std::string& path)
     TThumbHeader header;
     header.stamp = FileStamp(path);
     try {
-        if (IsJPEGFileName(path)) {
-            const TJPEGHeader jpeg = ReadJPEGFileHeader(path);
-            header.size = {jpeg.width, jpeg.height};
-            return header;
-        }
-        TPicture::CheckFileFormat(path);
-        TPathFile file;
-        OpenToRead(file, path);
-        header.size = ReadBitmapHeader(file);
+        header.size = ReadPictureSize(path);
     } catch (...) {
         header.size = {};
         header.error = ExceptionText(std::current_exception());

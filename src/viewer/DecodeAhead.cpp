@@ -2,8 +2,8 @@
 
 #include <QtConcurrentRun>
 
-TDecodeAhead::TDecodeAhead(int capacity)
-    : capacity_(capacity), generation_(std::make_shared<std::atomic<std::uint64_t>>(0))
+TDecodeAhead::TDecodeAhead(int capacity, std::int64_t budget)
+    : capacity_(capacity), budget_(budget), generation_(std::make_shared<std::atomic<std::uint64_t>>(0))
 {
 }
 
@@ -16,16 +16,28 @@ std::deque<TDecodeAhead::TEntry>::iterator TDecodeAhead::Find(const TDisplayRequ
     return entries_.end();
 }
 
+std::int64_t TDecodeAhead::HeldBytes() const
+{
+    std::int64_t held = 0;
+    for (const TEntry& entry : entries_)
+        held += entry.bytes;
+    return held;
+}
+
 void TDecodeAhead::Ahead(const TDisplayRequest& request)
 {
     if (capacity_ <= 0 || Find(request) != entries_.end())
         return;
+    // A header that cannot be read gives no estimate: the error comes when the copy is taken.
+    const std::optional<std::int64_t> bytes = DisplayCopyBytes(request);
+    if (!bytes || *bytes > budget_)
+        return;
     const std::uint64_t generation = generation_->load();
-    entries_.push_back({request, QtConcurrent::run([request, current = generation_, generation] {
+    entries_.push_back({request, *bytes, QtConcurrent::run([request, current = generation_, generation] {
                             return current->load() == generation ? MakeDisplayCopy(request) : TDisplayCopy{};
                         })});
     // A copy pushed out may still be under way; its result is simply never read.
-    while (static_cast<int>(entries_.size()) > capacity_)
+    while (static_cast<int>(entries_.size()) > capacity_ || HeldBytes() > budget_)
         entries_.pop_front();
 }
 

@@ -103,7 +103,7 @@ private:
     void DecodeNeighboursAhead();
     QLabel* panels_[2] = {};
     // The next and the previous entry, decoded ahead.
-    TDecodeAhead ahead_{2};
+    TDecodeAhead ahead_{2, kDecodeAheadBytes};
 };
 
 extern TfrmShow* frmShow;

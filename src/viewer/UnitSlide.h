@@ -47,7 +47,7 @@ private:
     void DecodeNextAhead();
 
     // The next slide; the one shown is held by ImageSlide alone.
-    TDecodeAhead ahead_{1};
+    TDecodeAhead ahead_{1, kDecodeAheadBytes};
 };
 
 extern TfrmSlide* frmSlide;

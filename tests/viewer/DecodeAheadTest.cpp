@@ -1,5 +1,6 @@
 #include "viewer/DecodeAhead.h"
 
+#include "support/PictureMakers.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <QThreadPool>
 
 #include <filesystem>
+#include <vector>
 
 namespace {
 
@@ -40,7 +42,7 @@ TEST(DecodeAhead, UsesTheCopyMadeAheadOnlyWhileTheFileIsUnchanged)
         const auto stamp = std::filesystem::last_write_time(path);
         const TDisplayRequest request{path, {800, 600}, &OwnSize, {}};
 
-        TDecodeAhead ahead(1);
+        TDecodeAhead ahead(1, kDecodeAheadBytes);
         ahead.Ahead(request);
         ASSERT_TRUE(QThreadPool::globalInstance()->waitForDone(10000));
         WriteFilled(path, Qt::blue);
@@ -53,6 +55,45 @@ TEST(DecodeAhead, UsesTheCopyMadeAheadOnlyWhileTheFileIsUnchanged)
         ASSERT_EQ(copy.error, "");
         EXPECT_EQ(copy.image.size(), QSize(40, 30));
         EXPECT_EQ(copy.image.pixelColor(0, 0), c.shown);
+    }
+}
+
+TEST(DecodeAhead, HoldsCopiesWithinItsBudget)
+{
+    // Clean copies of 40 x 30 and 80 x 60 JPEGs take 3600 and 14400 bytes.
+    const struct {
+        const char* name;
+        std::int64_t budget;
+        std::vector<QSize> ahead;  // the pictures decoded ahead, in order
+        std::vector<bool> made;    // whether each one's copy was made ahead
+    } cases[] = {
+        {"one beyond the budget: made when taken, pushing out nothing", 3600, {{40, 30}, {80, 60}}, {true, false}},
+        {"held copies over the budget: the oldest goes", 7199, {{40, 30}, {40, 30}}, {false, true}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TTempDir dir;
+        TDecodeAhead ahead(2, c.budget);
+        std::vector<TDisplayRequest> requests;
+        for (std::size_t i = 0; i < c.ahead.size(); ++i) {
+            const std::string path = dir.File(std::to_string(i) + ".jpg");
+            WritePaddedPicture(path, MakeTestJpeg(c.ahead[i].width(), c.ahead[i].height()), 65536);
+            requests.push_back({path, {}, nullptr, {}, true});
+            ahead.Ahead(requests.back());
+        }
+        ASSERT_TRUE(QThreadPool::globalInstance()->waitForDone(10000));
+        for (std::size_t i = 0; i < c.ahead.size(); ++i) {
+            // Another picture in the same bytes on disk: a copy made ahead still shows the first.
+            const std::string& path = requests[i].path;
+            const auto stamp = std::filesystem::last_write_time(path);
+            WritePaddedPicture(path, MakeTestJpeg(8, 8), 65536);
+            std::filesystem::last_write_time(path, stamp);
+
+            const TDisplayCopy copy = ahead.Take(requests[i]);
+            ASSERT_EQ(copy.error, "");
+            EXPECT_EQ(copy.natural, c.made[i] ? c.ahead[i] : QSize(8, 8)) << "picture " << i;
+            EXPECT_FALSE(copy.image.isNull());
+        }
     }
 }
 
