@@ -89,13 +89,15 @@ long PeakKiB(const std::string& path, QSize view, int zoom)
 
 // Peak memory of a child that shows the first picture, decodes its neighbours ahead and
 // steps to each next one as the viewer does: the picture shown stays until the next one
-// replaces it, and the user looks at each long enough for the decode ahead to finish.
+// replaces it, unless that one was not made ahead, and the user looks at each long enough for the decode ahead to finish.
 long StepsPeakKiB(const std::vector<std::string>& paths)
 {
     return ChildPeakKiB([&] {
         TDecodeAhead ahead(2, kDecodeAheadBytes);
         TBitmap shown;
         for (std::size_t i = 0; i < paths.size(); ++i) {
+            if (!ahead.Holds(CleanRequest(paths[i])))
+                shown = TBitmap();  // let go before a picture not made ahead is decoded
             shown = SetPicture(ahead.Take(CleanRequest(paths[i])));
             for (const std::size_t neighbour : {i + 1, i - 1})
                 if (neighbour < paths.size())

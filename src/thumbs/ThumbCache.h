@@ -15,8 +15,9 @@
 #include <string>
 #include <vector>
 
-// The budget of the board's cache: about 256 MB.
-constexpr qsizetype kThumbCacheBytes = qsizetype{256} << 20;
+// The budget of the board's cache: 128 MB, some 3,800 thumbnails at their largest, more
+// than a few screens of a board of any length.
+constexpr qsizetype kThumbCacheBytes = qsizetype{128} << 20;
 
 // How far a file's thumbnail is from the board's view, in rows; larger goes first.
 using TViewDistance = std::function<int(const std::string& path)>;

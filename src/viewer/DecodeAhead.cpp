@@ -7,7 +7,7 @@ TDecodeAhead::TDecodeAhead(int capacity, std::int64_t budget)
 {
 }
 
-std::deque<TDecodeAhead::TEntry>::iterator TDecodeAhead::Find(const TDisplayRequest& request)
+std::deque<TDecodeAhead::TEntry>::const_iterator TDecodeAhead::Find(const TDisplayRequest& request) const
 {
     for (auto it = entries_.begin(); it != entries_.end(); ++it)
         if (it->request.path == request.path && it->request.clean == request.clean &&
@@ -22,6 +22,11 @@ std::int64_t TDecodeAhead::HeldBytes() const
     for (const TEntry& entry : entries_)
         held += entry.bytes;
     return held;
+}
+
+bool TDecodeAhead::Holds(const TDisplayRequest& request) const
+{
+    return Find(request) != entries_.end();
 }
 
 void TDecodeAhead::Ahead(const TDisplayRequest& request)

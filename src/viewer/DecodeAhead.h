@@ -28,6 +28,8 @@ public:
 
     // Starts making request's copy on the global thread pool unless it is held or under way.
     void Ahead(const TDisplayRequest& request);
+    // Whether request's copy is held or under way, so that Take will not decode it itself.
+    bool Holds(const TDisplayRequest& request) const;
     // request's copy: the one made ahead if it may be used (waiting for it while it is
     // under way), else one made now on this thread. Either way it is no longer held.
     TDisplayCopy Take(const TDisplayRequest& request);
@@ -41,7 +43,7 @@ private:
         QFuture<TDisplayCopy> copy;
     };
 
-    std::deque<TEntry>::iterator Find(const TDisplayRequest& request);
+    std::deque<TEntry>::const_iterator Find(const TDisplayRequest& request) const;
     std::int64_t HeldBytes() const;
 
     int capacity_;

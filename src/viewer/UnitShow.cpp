@@ -128,14 +128,28 @@ void TfrmShow::FormActivate()
 
 void TfrmShow::ShowPicture(const std::string& path, int position, int total)
 {
-    const TDisplayCopy copy = ahead_.Take({path, {}, nullptr, JPEGDefaults(), true});
+    const TDisplayRequest request{path, {}, nullptr, JPEGDefaults(), true};
+    // A picture not made ahead is decoded here: the one shown goes first, so that two
+    // large pictures are never held at once, unless something is drawn on it.
+    const bool released = Unmarked && !ahead_.Holds(request) && !CleanPicture.Empty();
+    if (released) {
+        CleanPicture = TBitmap();
+        Image1->SetPicture(CleanPicture);
+    }
+    const TDisplayCopy copy = ahead_.Take(request);
     // MainState already names this entry, loaded or not: its neighbours are next.
     DecodeNeighboursAhead();
     if (!copy.error.empty()) {
-        // The previous picture stays, with its clean copy, its mark and its texts.
+        // The previous picture stays, with its clean copy, its mark and its texts; one
+        // that went is read again from its file.
+        if (released) {
+            CleanPicture = TBitmap(ahead_.Take({shownPath_, {}, nullptr, JPEGDefaults(), true}).image);
+            Image1->SetPicture(CleanPicture);
+        }
         Dialogs().ShowMessage(kLoadFailed);
         return;
     }
+    shownPath_ = path;
     CleanPicture = TBitmap(copy.image);
     Image1->SetPicture(CleanPicture);
     Unmarked = true;

@@ -104,6 +104,7 @@ private:
     QLabel* panels_[2] = {};
     // The next and the previous entry, decoded ahead.
     TDecodeAhead ahead_{2, kDecodeAheadBytes};
+    std::string shownPath_;  // the file of the picture shown, to read again if it was let go
 };
 
 extern TfrmShow* frmShow;
