@@ -3,10 +3,12 @@
 #include "imaging/CmykRows.h"
 #include "imaging/JPEGError.h"
 #include "imaging/JPEGManagers.h"
+#include "imaging/Orientation.h"
 #include "toolkit/Graphic.h"
 #include "toolkit/PathFile.h"
 
 #include <algorithm>
+#include <cstring>
 
 // The functions that run between a setjmp and libjpeg's longjmp hold no object with a
 // destructor: the jump would skip it. C++ objects live in the callers around them.
@@ -14,6 +16,12 @@
 namespace {
 
 constexpr int kRowsPerRead = 16;
+
+constexpr int kExifMarker = JPEG_APP0 + 1;
+// The orientation sits in the EXIF block's first directory, right after its header;
+// the maker notes and thumbnail behind it, up to 64 KB more, are skipped unread, so a
+// board's header read still ends in the file's first chunks.
+constexpr unsigned kExifBytesKept = 2048;
 
 // How the decoder's rows reach the bitmap.
 struct TOutputPlan {
@@ -33,10 +41,23 @@ void CheckDecodedSize(j_decompress_ptr cinfo)
         ERREXIT(cinfo, JERR_IMAGE_TOO_BIG);
 }
 
+// Keeps the start of the EXIF segments; every other segment is skipped unread as before.
 void ReadCheckedHeader(j_decompress_ptr cinfo)
 {
+    jpeg_save_markers(cinfo, kExifMarker, kExifBytesKept);
     jpeg_read_header(cinfo, TRUE);
     CheckDecodedSize(cinfo);
+}
+
+// The orientation of the first EXIF segment; 1 when there is none.
+int OrientationOf(j_decompress_ptr cinfo)
+{
+    static constexpr char kExifHeader[] = "Exif\0";  // and the literal's own zero
+    for (jpeg_saved_marker_ptr m = cinfo->marker_list; m; m = m->next)
+        if (m->marker == kExifMarker && m->data_length >= sizeof kExifHeader
+            && std::memcmp(m->data, kExifHeader, sizeof kExifHeader) == 0)
+            return ExifOrientation(m->data, m->data_length);
+    return 1;
 }
 
 bool IsCmyk(j_decompress_ptr cinfo)
@@ -209,22 +230,29 @@ void ReadHeaderWork(j_decompress_ptr cinfo, void* context)
     TJPEGHeader& header = *job->header;
     header.width = static_cast<int>(cinfo->image_width);
     header.height = static_cast<int>(cinfo->image_height);
+    header.orientation = OrientationOf(cinfo);
     header.grayscale = cinfo->jpeg_color_space == JCS_GRAYSCALE;
     header.progressive = jpeg_has_multiple_scans(cinfo);
     header.scaledWidth = static_cast<int>(cinfo->output_width);
     header.scaledHeight = static_cast<int>(cinfo->output_height);
+    if (SwapsSides(header.orientation)) {
+        std::swap(header.width, header.height);
+        std::swap(header.scaledWidth, header.scaledHeight);
+    }
 }
 
 struct TDecodeJob {
     const TJPEGDecodeParams* params;
     TBitmap* bitmap;
+    int orientation;
 };
 
 void DecodeWork(j_decompress_ptr cinfo, void* context)
 {
-    const auto* job = static_cast<TDecodeJob*>(context);
+    auto* job = static_cast<TDecodeJob*>(context);
     TOutputPlan plan{};
     SetDecodeParameters(cinfo, *job->params, plan);
+    job->orientation = OrientationOf(cinfo);
     if (job->params->showProgressively && jpeg_has_multiple_scans(cinfo)) {
         ReadProgressively(cinfo, plan, *job->bitmap);
     } else {
@@ -301,11 +329,12 @@ TJPEGHeader ReadJPEGFileHeader(const std::string& fileName)
 TBitmap DecodeJPEG(QByteArray bytes, TJPEGDecodeParams params)
 {
     TBitmap bitmap;
-    TDecodeJob job{&params, &bitmap};
+    TDecodeJob job{&params, &bitmap, 1};
     TJPEGMemorySource source{};
     int code = 0;
     if (!RunDecompress(UseMemorySource(source, bytes), DecodeWork, &job, code))
         throw EJPEG(code);
+    TurnUpright(bitmap, job.orientation);
     return bitmap;
 }
 
