@@ -47,7 +47,8 @@ TJPEGHeader ReadJPEGHeader(const QByteArray& bytes, int scaleDenominator = 1);
 TJPEGHeader ReadJPEGFileHeader(const std::string& fileName);
 
 // 24 bits per pixel, or 8 with a palette for 8-bit or greyscale output, turned upright
-// by the EXIF orientation. Everything it uses comes in by value, so any thread may call it; the copy of
+// by the EXIF orientation and, in colour, converted to sRGB from an embedded ICC
+// profile. Everything it uses comes in by value, so any thread may call it; the copy of
 // bytes keeps them alive even when the picture they came from loads another file meanwhile.
 TBitmap DecodeJPEG(QByteArray bytes, TJPEGDecodeParams params);
 

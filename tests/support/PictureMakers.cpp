@@ -34,7 +34,7 @@ void FillRow(std::vector<JSAMPLE>& row, int y, int width, int height, const TJpe
 {
     const int n = Components(options.color);
     for (int x = 0; x < width; ++x) {
-        const QRgb rgb = TestPatternPixel(x, y, width, height);
+        const QRgb rgb = options.flat.value_or(TestPatternPixel(x, y, width, height));
         const int r = qRed(rgb), g = qGreen(rgb), b = qBlue(rgb);
         JSAMPLE* px = &row[static_cast<std::size_t>(x * n)];
         if (n == 1) {
@@ -155,6 +155,9 @@ QByteArray MakeTestJpeg(int width, int height, const TJpegOptions& options)
     if (!options.exif.isEmpty())
         jpeg_write_marker(&cinfo, JPEG_APP0 + 1, reinterpret_cast<const JOCTET*>(options.exif.constData()),
                           static_cast<unsigned>(options.exif.size()));
+    if (!options.iccProfile.isEmpty())
+        jpeg_write_icc_profile(&cinfo, reinterpret_cast<const JOCTET*>(options.iccProfile.constData()),
+                               static_cast<unsigned>(options.iccProfile.size()));
     std::vector<JSAMPLE> row(static_cast<std::size_t>(width * cinfo.input_components));
     while (cinfo.next_scanline < cinfo.image_height) {
         FillRow(row, static_cast<int>(cinfo.next_scanline), width, height, options);

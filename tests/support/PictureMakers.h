@@ -14,6 +14,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 enum class TJpegColor {
@@ -39,6 +40,8 @@ struct TJpegOptions {
     int precision = 8;          // the frame header's sample precision: 12 makes the file
                                 // announce 12-bit samples, which an 8-bit libjpeg refuses
     QByteArray exif;            // the body of an APP1 segment written first (none when empty)
+    QByteArray iccProfile;      // an ICC profile in APP2 segments (none when empty)
+    std::optional<QRgb> flat;   // one colour all over instead of the test pattern
 };
 
 // The pattern every test picture shows: smooth gradients, so lossy decodes stay close.
