@@ -11,6 +11,7 @@
 #include "toolkit/Bitmap.h"
 #include "toolkit/TextFile.h"
 
+#include <QColorSpace>
 #include <QDir>
 
 #include <cstdio>
@@ -77,6 +78,14 @@ void JpegSeeds(const TFolders& f)
     Put(corpus, "ycck-progressive", 32, MakeTestJpeg(12, 12, {.color = TJpegColor::Ycck, .progressive = true}));
     Put(corpus, "own-baseline", static_cast<char>(128), OwnEncoding(19, 11, false, false));
     Put(corpus, "own-progressive-gray", 0, OwnEncoding(19, 11, true, true));
+    // Camera pictures: each EXIF orientation at another scale, and colours in Adobe RGB.
+    for (int orientation = 1; orientation <= 8; ++orientation)
+        Put(corpus, "exif-orientation-" + std::to_string(orientation), static_cast<char>(orientation % 4),
+            MakeTestJpeg(20, 12, {.exif = ExifWithOrientation(orientation)}));
+    const QByteArray adobe = QColorSpace(QColorSpace::AdobeRgb).iccProfile();
+    Put(corpus, "icc-adobe", 0, MakeTestJpeg(16, 16, {.iccProfile = adobe}));
+    Put(corpus, "icc-adobe-8bit", 8, MakeTestJpeg(16, 16, {.iccProfile = adobe}));
+    Put(corpus, "icc-adobe-turned", 1, MakeTestJpeg(24, 8, {.exif = ExifWithOrientation(6), .iccProfile = adobe}));
 
     Put(hostile, "huge-header", 0, MakeTestJpeg(16, 16, {.announcedWidth = 65500, .announcedHeight = 65500}));
     Put(hostile, "just-over-1GiB", 0, MakeTestJpeg(16, 16, {.announcedWidth = 16384, .announcedHeight = 21846}));
@@ -87,6 +96,15 @@ void JpegSeeds(const TFolders& f)
     Put(hostile, "truncated-in-header", 0, MakeTestJpeg(16, 16, {.truncateTo = 100}));
     Put(hostile, "truncated-progressive-8bit", 8 | 32, MakeTestJpeg(64, 64, {.progressive = true, .truncateTo = 900}));
     Put(hostile, "not-a-jpeg", 0, MakeTestBmp(4, 4));
+    QByteArray farDirectory = ExifWithOrientation(6);
+    farDirectory[10] = '\xF0';  // the first directory's offset points past the block
+    for (const auto& [name, exif] : {std::pair{"exif-orientation-0", ExifWithOrientation(0)},
+                                     std::pair{"exif-orientation-9", ExifWithOrientation(9)},
+                                     std::pair{"exif-cut-short", ExifWithOrientation(6).left(20)},
+                                     std::pair{"exif-far-directory", farDirectory}})
+        Put(hostile, name, 0, MakeTestJpeg(20, 12, {.exif = exif}));
+    Put(hostile, "icc-cut-short", 0, MakeTestJpeg(16, 16, {.iccProfile = adobe.left(adobe.size() / 2)}));
+    Put(hostile, "icc-not-a-profile", 0, MakeTestJpeg(16, 16, {.iccProfile = QByteArray(200, 'x')}));
 }
 
 // A bitmap file as Lumora saves it.

@@ -41,7 +41,7 @@ struct TDisplayRequest {
 
 struct TDisplayCopy {
     std::optional<TFileStamp> stamp;  // the file as it was read
-    QSize natural;                    // the picture's own size
+    QSize natural;                    // the picture's own size, as shown upright
     QRect bounds;                     // fit(box, natural); natural at (0, 0) when clean
     QImage image;                     // bounds' size; null when a side is 0 or less;
                                       // clean: the decoded bitmap's own pixels

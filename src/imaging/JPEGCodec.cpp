@@ -1,12 +1,17 @@
 #include "imaging/JPEGCodec.h"
 
 #include "imaging/CmykRows.h"
+#include "imaging/ColorProfile.h"
 #include "imaging/JPEGError.h"
 #include "imaging/JPEGManagers.h"
+#include "imaging/Orientation.h"
 #include "toolkit/Graphic.h"
 #include "toolkit/PathFile.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
 
 // The functions that run between a setjmp and libjpeg's longjmp hold no object with a
 // destructor: the jump would skip it. C++ objects live in the callers around them.
@@ -14,6 +19,14 @@
 namespace {
 
 constexpr int kRowsPerRead = 16;
+
+constexpr int kExifMarker = JPEG_APP0 + 1;
+constexpr int kIccMarker = JPEG_APP0 + 2;
+// The orientation sits in the EXIF block's first directory, right after its header;
+// the maker notes and thumbnail behind it, up to 64 KB more, are skipped unread, so a
+// board's header read still ends in the file's first chunks.
+constexpr unsigned kExifBytesKept = 2048;
+constexpr unsigned kLongestMarker = 0xFFFF;
 
 // How the decoder's rows reach the bitmap.
 struct TOutputPlan {
@@ -33,10 +46,26 @@ void CheckDecodedSize(j_decompress_ptr cinfo)
         ERREXIT(cinfo, JERR_IMAGE_TOO_BIG);
 }
 
-void ReadCheckedHeader(j_decompress_ptr cinfo)
+// Keeps the EXIF segments, and the ICC profile's when it is wanted; every other segment
+// is skipped unread as before.
+void ReadCheckedHeader(j_decompress_ptr cinfo, bool keepProfile)
 {
+    jpeg_save_markers(cinfo, kExifMarker, kExifBytesKept);
+    if (keepProfile)
+        jpeg_save_markers(cinfo, kIccMarker, kLongestMarker);
     jpeg_read_header(cinfo, TRUE);
     CheckDecodedSize(cinfo);
+}
+
+// The orientation of the first EXIF segment; 1 when there is none.
+int OrientationOf(j_decompress_ptr cinfo)
+{
+    static constexpr char kExifHeader[] = "Exif\0";  // and the literal's own zero
+    for (jpeg_saved_marker_ptr m = cinfo->marker_list; m; m = m->next)
+        if (m->marker == kExifMarker && m->data_length >= sizeof kExifHeader
+            && std::memcmp(m->data, kExifHeader, sizeof kExifHeader) == 0)
+            return ExifOrientation(m->data, m->data_length);
+    return 1;
 }
 
 bool IsCmyk(j_decompress_ptr cinfo)
@@ -175,7 +204,7 @@ using TDecompressWork = void (*)(j_decompress_ptr cinfo, void* context);
 
 // Runs work on a decompressor reading source, with libjpeg's errors coming back here:
 // false with the code after the decompressor is destroyed.
-bool RunDecompress(jpeg_source_mgr* source, TDecompressWork work, void* context, int& code)
+bool RunDecompress(jpeg_source_mgr* source, bool keepProfile, TDecompressWork work, void* context, int& code)
 {
     jpeg_decompress_struct cinfo{};
     TJPEGErrorManager err{};
@@ -189,7 +218,7 @@ bool RunDecompress(jpeg_source_mgr* source, TDecompressWork work, void* context,
     jpeg_create_decompress(&cinfo);
     cinfo.src = source;
     UseScanLimit(&cinfo, limit);
-    ReadCheckedHeader(&cinfo);
+    ReadCheckedHeader(&cinfo, keepProfile);
     work(&cinfo, context);
     jpeg_destroy_decompress(&cinfo);
     return true;
@@ -209,22 +238,34 @@ void ReadHeaderWork(j_decompress_ptr cinfo, void* context)
     TJPEGHeader& header = *job->header;
     header.width = static_cast<int>(cinfo->image_width);
     header.height = static_cast<int>(cinfo->image_height);
+    header.orientation = OrientationOf(cinfo);
     header.grayscale = cinfo->jpeg_color_space == JCS_GRAYSCALE;
     header.progressive = jpeg_has_multiple_scans(cinfo);
     header.scaledWidth = static_cast<int>(cinfo->output_width);
     header.scaledHeight = static_cast<int>(cinfo->output_height);
+    if (SwapsSides(header.orientation)) {
+        std::swap(header.width, header.height);
+        std::swap(header.scaledWidth, header.scaledHeight);
+    }
 }
 
 struct TDecodeJob {
     const TJPEGDecodeParams* params;
     TBitmap* bitmap;
+    int orientation;
+    JOCTET* profile;  // malloc'ed by libjpeg; the caller frees it on every path
+    unsigned profileLength;
 };
 
 void DecodeWork(j_decompress_ptr cinfo, void* context)
 {
-    const auto* job = static_cast<TDecodeJob*>(context);
+    auto* job = static_cast<TDecodeJob*>(context);
     TOutputPlan plan{};
     SetDecodeParameters(cinfo, *job->params, plan);
+    job->orientation = OrientationOf(cinfo);
+    // Grey output stays as decoded; Qt reads no CMYK profile.
+    if (!plan.cmyk && cinfo->out_color_space != JCS_GRAYSCALE)
+        jpeg_read_icc_profile(cinfo, &job->profile, &job->profileLength);
     if (job->params->showProgressively && jpeg_has_multiple_scans(cinfo)) {
         ReadProgressively(cinfo, plan, *job->bitmap);
     } else {
@@ -241,7 +282,7 @@ TJPEGHeader ReadHeaderFrom(jpeg_source_mgr* source, int scaleDenominator)
     TJPEGHeader header;
     THeaderJob job{scaleDenominator, &header};
     int code = 0;
-    if (!RunDecompress(source, ReadHeaderWork, &job, code))
+    if (!RunDecompress(source, false, ReadHeaderWork, &job, code))
         throw EJPEG(code);
     return header;
 }
@@ -301,11 +342,17 @@ TJPEGHeader ReadJPEGFileHeader(const std::string& fileName)
 TBitmap DecodeJPEG(QByteArray bytes, TJPEGDecodeParams params)
 {
     TBitmap bitmap;
-    TDecodeJob job{&params, &bitmap};
+    TDecodeJob job{&params, &bitmap, 1, nullptr, 0};
     TJPEGMemorySource source{};
     int code = 0;
-    if (!RunDecompress(UseMemorySource(source, bytes), DecodeWork, &job, code))
+    const bool decoded = RunDecompress(UseMemorySource(source, bytes), true, DecodeWork, &job, code);
+    const std::unique_ptr<JOCTET, decltype(&std::free)> profile(job.profile, &std::free);
+    if (!decoded)
         throw EJPEG(code);
+    if (profile)
+        ConvertToSRgb(bitmap.Image(), QByteArray::fromRawData(reinterpret_cast<const char*>(profile.get()),
+                                                              static_cast<qsizetype>(job.profileLength)));
+    TurnUpright(bitmap, job.orientation);
     return bitmap;
 }
 

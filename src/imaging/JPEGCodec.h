@@ -11,9 +11,12 @@
 #include <cstdint>
 #include <string>
 
+// Sizes are those of the picture as shown: a picture whose EXIF orientation turns it a
+// quarter has its sides swapped.
 struct TJPEGHeader {
     int width = 0;
     int height = 0;
+    int orientation = 1;       // EXIF orientation; 1 when there is none or it is unreadable
     bool grayscale = false;    // the file's colour space is greyscale
     bool progressive = false;  // the file has more than one scan
     int scaledWidth = 0;       // the decoded size at the scale asked for
@@ -43,9 +46,10 @@ TJPEGHeader ReadJPEGHeader(const QByteArray& bytes, int scaleDenominator = 1);
 // camera's file). A file that cannot be opened throws EFOpenError. Any thread may call it.
 TJPEGHeader ReadJPEGFileHeader(const std::string& fileName);
 
-// 24 bits per pixel, or 8 with a palette for 8-bit or greyscale output. Everything it
-// uses comes in by value, so any thread may call it; the copy of bytes keeps them alive
-// even when the picture they came from loads another file meanwhile.
+// 24 bits per pixel, or 8 with a palette for 8-bit or greyscale output, turned upright
+// by the EXIF orientation and, in colour, converted to sRGB from an embedded ICC
+// profile. Everything it uses comes in by value, so any thread may call it; the copy of
+// bytes keeps them alive even when the picture they came from loads another file meanwhile.
 TBitmap DecodeJPEG(QByteArray bytes, TJPEGDecodeParams params);
 
 // A bitmap with a side of 0 encodes to no bytes.

@@ -134,13 +134,16 @@ void TJPEGImage::LoadFromStream(QIODevice& stream)
     const TJPEGHeader header = ReadJPEGHeader(data_->bytes);
     data_->width = header.width;
     data_->height = header.height;
+    data_->orientation = header.orientation;
     data_->grayscale = header.grayscale;
     settings_.WriteProgressive = header.progressive;
 }
 
 void TJPEGImage::SaveToStream(QIODevice& stream)
 {
-    if (data_->bytes.isEmpty())
+    if (data_->orientation != 1)
+        Decode();
+    if (data_->bytes.isEmpty() || data_->orientation != 1)
         Encode();
     WriteAll(stream, data_->bytes);
 }

@@ -33,8 +33,9 @@ bool IsJPEGFileName(const std::string& fileName);
 // The compressed bytes, shared by the TJPEGImage objects assigned from one another.
 struct TJPEGData {
     QByteArray bytes;  // empty until a load or an encode
-    int width = 0;     // from the file's header or the encoded bitmap
+    int width = 0;     // from the file's header (as shown upright) or the encoded bitmap
     int height = 0;
+    int orientation = 1;  // the file's EXIF orientation; an encode writes none
     bool grayscale = false;
 };
 
@@ -48,7 +49,8 @@ public:
     TJPEGImage(const TJPEGImage&) = delete;
     TJPEGImage& operator=(const TJPEGImage&) = delete;
 
-    // The decoded bitmap's size if there is one, else the header's (scaled by ScaleDown).
+    // The decoded bitmap's size if there is one, else the header's (scaled by ScaleDown);
+    // both are the picture as shown, turned upright by its EXIF orientation.
     int Width() const override;
     int Height() const override;
     // Refused: EInvalidGraphicOperation "Cannot change the size of a JPEG image".
@@ -70,7 +72,9 @@ public:
     // Keeps the bytes and reads their header; not a JPEG: EJPEG. An empty stream gives
     // an empty 0 x 0 picture. Sets WriteProgressive to whether the file has several scans.
     void LoadFromStream(QIODevice& stream) override;
-    // Writes the compressed bytes unchanged, encoding the held bitmap first when there are none.
+    // Writes the compressed bytes unchanged, encoding the held bitmap first when there are
+    // none. A picture its EXIF orientation turns is decoded and encoded as it is shown,
+    // since the encoder writes no EXIF block that would turn its bytes.
     void SaveToStream(QIODevice& stream) override;
 
     // Decodes now unless a decoded bitmap is held; EJPEG for damaged data.

@@ -11,7 +11,7 @@
 #include <vector>
 
 struct TThumbHeader {
-    QSize size;                       // the picture's own width and height
+    QSize size;                       // the picture's own width and height, as shown upright
     std::optional<TFileStamp> stamp;  // the file as it was looked at
     std::string error;                // why the header could not be read; empty when it was
 };

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QColorSpace>
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -188,6 +190,39 @@ TEST(JPEGDecode, CmykAndYcckComeOutInTheirTrueColours)
                 }
                 ASSERT_NEAR(PaletteGrey(grey, x, y), Luma(expected), 12) << x << "," << y;
             }
+    }
+}
+
+TEST(JPEGDecode, AnEmbeddedProfileTurnsColoursIntoSRgbAndADamagedOneIsIgnored)
+{
+    const QRgb green = qRgb(100, 200, 100);
+    const QByteArray adobe = QColorSpace(QColorSpace::AdobeRgb).iccProfile();
+    const struct {
+        const char* name;
+        QByteArray profile;
+        bool converted;
+    } cases[] = {
+        {"none", {}, false},
+        {"sRGB", QColorSpace(QColorSpace::SRgb).iccProfile(), false},
+        {"Adobe RGB", adobe, true},
+        {"cut short", adobe.left(adobe.size() / 2), false},
+        {"not a profile", QByteArray(200, 'x'), false},
+    };
+    const TReferenceImage stored = ReferenceDecode(MakeTestJpeg(16, 16, {.flat = green}), JCS_RGB);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TBitmap bitmap = Decode(MakeTestJpeg(16, 16, {.iccProfile = c.profile, .flat = green}));
+        ASSERT_EQ(bitmap.PixelFormat(), TPixelFormat::pf24bit);
+        if (c.converted) {
+            // Adobe RGB's green lies outside sRGB: shown there, it keeps its green and loses its red.
+            EXPECT_LT(Sample(bitmap, 8, 8, 0), 30);
+            EXPECT_NEAR(Sample(bitmap, 8, 8, 1), stored.At(8, 8, 1), 10);
+            continue;
+        }
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                for (int k = 0; k < 3; ++k)
+                    ASSERT_EQ(Sample(bitmap, x, y, k), stored.At(x, y, k)) << x << "," << y;
     }
 }
 

@@ -34,7 +34,7 @@ void FillRow(std::vector<JSAMPLE>& row, int y, int width, int height, const TJpe
 {
     const int n = Components(options.color);
     for (int x = 0; x < width; ++x) {
-        const QRgb rgb = TestPatternPixel(x, y, width, height);
+        const QRgb rgb = options.flat.value_or(TestPatternPixel(x, y, width, height));
         const int r = qRed(rgb), g = qGreen(rgb), b = qBlue(rgb);
         JSAMPLE* px = &row[static_cast<std::size_t>(x * n)];
         if (n == 1) {
@@ -152,6 +152,12 @@ QByteArray MakeTestJpeg(int width, int height, const TJpegOptions& options)
         jpeg_simple_progression(&cinfo);
     }
     jpeg_start_compress(&cinfo, TRUE);
+    if (!options.exif.isEmpty())
+        jpeg_write_marker(&cinfo, JPEG_APP0 + 1, reinterpret_cast<const JOCTET*>(options.exif.constData()),
+                          static_cast<unsigned>(options.exif.size()));
+    if (!options.iccProfile.isEmpty())
+        jpeg_write_icc_profile(&cinfo, reinterpret_cast<const JOCTET*>(options.iccProfile.constData()),
+                               static_cast<unsigned>(options.iccProfile.size()));
     std::vector<JSAMPLE> row(static_cast<std::size_t>(width * cinfo.input_components));
     while (cinfo.next_scanline < cinfo.image_height) {
         FillRow(row, static_cast<int>(cinfo.next_scanline), width, height, options);
@@ -168,6 +174,23 @@ QByteArray MakeTestJpeg(int width, int height, const TJpegOptions& options)
     if (options.truncateTo > 0)
         bytes.truncate(static_cast<qsizetype>(options.truncateTo));
     return bytes;
+}
+
+QByteArray ExifWithOrientation(int orientation)
+{
+    QByteArray exif("Exif\0\0II*\0", 10);
+    const auto put = [&exif](std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            exif += static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    put(8, 4);       // the first directory follows the header
+    put(1, 2);       // one entry:
+    put(0x0112, 2);  // orientation,
+    put(3, 2);       // a SHORT,
+    put(1, 4);       // one of them,
+    put(static_cast<std::uint32_t>(orientation), 4);
+    put(0, 4);       // no further directory
+    return exif;
 }
 
 void WriteTestJpeg(const std::string& path, int width, int height, const TJpegOptions& options)

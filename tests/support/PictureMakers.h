@@ -14,6 +14,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 enum class TJpegColor {
@@ -38,6 +39,9 @@ struct TJpegOptions {
     int announcedHeight = 0;
     int precision = 8;          // the frame header's sample precision: 12 makes the file
                                 // announce 12-bit samples, which an 8-bit libjpeg refuses
+    QByteArray exif;            // the body of an APP1 segment written first (none when empty)
+    QByteArray iccProfile;      // an ICC profile in APP2 segments (none when empty)
+    std::optional<QRgb> flat;   // one colour all over instead of the test pattern
 };
 
 // The pattern every test picture shows: smooth gradients, so lossy decodes stay close.
@@ -47,6 +51,10 @@ QImage TestPatternImage(int width, int height);
 
 QByteArray MakeTestJpeg(int width, int height, const TJpegOptions& options = {});
 void WriteTestJpeg(const std::string& path, int width, int height, const TJpegOptions& options = {});
+
+// An APP1 body as a camera writes it, cut down to the one entry that matters: "Exif\0\0",
+// a little-endian TIFF header and a first directory holding only the orientation.
+QByteArray ExifWithOrientation(int orientation);
 
 // A 24-bit BMP of the test pattern; a valid announced size rewrites its header's size.
 QByteArray MakeTestBmp(int width, int height, QSize announced = {});
