@@ -314,8 +314,8 @@ void TfrmMain::keyPressEvent(QKeyEvent* event)
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
     // Nothing a job works for may go while its workers still run: every window's jobs
-    // stop, the board's decoding goes with the board, and the pool, which runs only
-    // Lumora's work, is waited for, the decoding ahead of the viewer and the show too.
+    // and the board's decoding stop, and the pool, which runs only Lumora's work, is
+    // waited for, the decoding ahead of the viewer and the show too.
     folderJob_.Cancel();
     boardJob_.Cancel();
     boardBuild_.reset();
@@ -323,11 +323,8 @@ void TfrmMain::closeEvent(QCloseEvent* event)
     for (TForm* form : {Forms.Show, Forms.About, Forms.Slide, Forms.Option, Forms.GenHTML})
         if (form)
             form->EndJobs();
-    delete ScrollBoxTb;
-    ScrollBoxTb = nullptr;
-    ThumbFrame = nullptr;
-    LastThumb = nullptr;
-    FrameCanvas = nullptr;
+    if (ScrollBoxTb)
+        ScrollBoxTb->Decoder().Stop();
     QThreadPool::globalInstance()->waitForDone();
     QMainWindow::closeEvent(event);
     TrayIcon1->hide();
