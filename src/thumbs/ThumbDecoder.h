@@ -32,7 +32,7 @@ public:
 
     // done gets each result of the current generation; pool null: the global pool.
     explicit TThumbDecoder(TDone done, QThreadPool* pool = nullptr);
-    // Stops: the decodes still running hand their results to this decoder.
+    // Stops first: the decodes still running hand their results to this decoder.
     ~TThumbDecoder();
     TThumbDecoder(const TThumbDecoder&) = delete;
     TThumbDecoder& operator=(const TThumbDecoder&) = delete;
