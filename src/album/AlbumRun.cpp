@@ -172,6 +172,15 @@ void TAlbumRun::End()
         ended();
 }
 
+void TAlbumRun::Stop()
+{
+    thumbs_.Cancel();
+    thumbs_.WaitForWorkers();
+    report_ = nullptr;
+    hourglass_.reset();
+    ended_ = nullptr;
+}
+
 void TAlbumRun::Cancel()
 {
     if (!thumbs_.Running())

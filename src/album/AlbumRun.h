@@ -47,6 +47,8 @@ public:
 
     void Start(const TAlbumInputs& inputs, const TProgressStart& startProgress = {}, std::function<void()> ended = {});
     void Cancel();
+    // Drops the run without its end or message, once its workers are done.
+    void Stop();
     bool Running() const { return thumbs_.Running(); }
 
 private:

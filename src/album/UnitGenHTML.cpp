@@ -170,6 +170,11 @@ void TfrmGenHTML::cmdMakeClick()
         [allowInput] { allowInput(true); });
 }
 
+void TfrmGenHTML::EndJobs()
+{
+    album_.Stop();
+}
+
 void TfrmGenHTML::keyPressEvent(QKeyEvent* event)
 {
     // Esc stops a run at the thumbnail it has reached.

@@ -40,6 +40,7 @@ public:
     void cmdMakeClick();
     // An album is being made: its thumbnails are still on their way.
     bool Making() const { return album_.Running(); }
+    void EndJobs() override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

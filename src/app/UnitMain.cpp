@@ -27,6 +27,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSystemTrayIcon>
+#include <QThreadPool>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -312,13 +313,19 @@ void TfrmMain::keyPressEvent(QKeyEvent* event)
 
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
-    // Nothing a job works for may go while its workers still run.
+    // Nothing a job works for may go while its workers still run: every window's jobs
+    // and the board's decoding stop, and the pool, which runs only Lumora's work, is
+    // waited for, the decoding ahead of the viewer and the show too.
     folderJob_.Cancel();
     boardJob_.Cancel();
     boardBuild_.reset();
     SetBusy(false);
-    folderJob_.WaitForWorkers();
-    boardJob_.WaitForWorkers();
+    for (TForm* form : {Forms.Show, Forms.About, Forms.Slide, Forms.Option, Forms.GenHTML})
+        if (form)
+            form->EndJobs();
+    if (ScrollBoxTb)
+        ScrollBoxTb->Decoder().Stop();
+    QThreadPool::globalInstance()->waitForDone();
     QMainWindow::closeEvent(event);
     TrayIcon1->hide();
     // Closing the main window ends the program, whatever other windows are open.

@@ -91,9 +91,15 @@ void TThumbDecoder::Pump()
     }
 }
 
-TThumbDecoder::~TThumbDecoder()
+void TThumbDecoder::Stop()
 {
     waiting_.clear();
+    ++generation_;
     for (QFuture<void>& worker : workers_)
         worker.waitForFinished();
+}
+
+TThumbDecoder::~TThumbDecoder()
+{
+    Stop();
 }

@@ -32,7 +32,7 @@ public:
 
     // done gets each result of the current generation; pool null: the global pool.
     explicit TThumbDecoder(TDone done, QThreadPool* pool = nullptr);
-    // Waits for the decodes still running: they hand their results to this decoder.
+    // Stops first: the decodes still running hand their results to this decoder.
     ~TThumbDecoder();
     TThumbDecoder(const TThumbDecoder&) = delete;
     TThumbDecoder& operator=(const TThumbDecoder&) = delete;
@@ -45,6 +45,9 @@ public:
     void Want(int row);
     // Forget the waiting rows farther from the view than row.
     void ForgetFartherThan(int row);
+    // Drops the waiting rows and the results still to come, and waits for the decodes
+    // still running.
+    void Stop();
     bool Idle() const { return running_ == 0 && waiting_.empty(); }
 
 private:

@@ -13,6 +13,9 @@ public:
     void Show();
     // Runs the window through the modal runner in force and returns its result.
     int ShowModal();
+    // The program ends: the window drops the jobs it runs, without their end, and waits
+    // for their workers.
+    virtual void EndJobs() {}
 };
 
 // How ShowModal runs a window. The program's runner is QDialog::exec(), which blocks in
