@@ -384,8 +384,20 @@ void TStress::Remove(const TRoll& roll)
     for (int row = 0; row < frmMain->Pictures().Count(); ++row)
         if ((roll.b >> (row % 32)) & (roll.c >> (row % 29)) & 1)
             selection->select(frmMain->Pictures().index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    // A finished board of exactly the list's rows loses the removed thumbnails in place
+    // and must then stand for the rows left.
+    std::vector<std::string> names;
+    for (const TSelectionRow& row : frmMain->Pictures().Rows())
+        names.push_back(row.name);
+    const bool inStep = board_ && board_ == frmMain->ScrollBoxTb && board_->isEnabled() && !frmMain->Busy()
+                        && !boardCut_ && names == boardRows_;
     Click(frmMain->sbRemove);
     countStale_ = false;
+    if (inStep && board_ == frmMain->ScrollBoxTb && frmMain->Pictures().Count() > 0) {
+        boardRows_.clear();
+        for (const TSelectionRow& row : frmMain->Pictures().Rows())
+            boardRows_.push_back(row.name);
+    }
 }
 
 void TStress::RemoveAll(const TRoll&)
