@@ -30,6 +30,7 @@
 #include "thumbs/ThumbBoard.h"
 #include "thumbs/ThumbGeometry.h"
 #include "thumbs/ThumbImage.h"
+#include "toolkit/WorkerPool.h"
 
 #include <QApplication>
 #include <QFile>
@@ -278,11 +279,11 @@ int main(int argc, char** argv)
     // (c) on one core, then everything else on all of them.
     const TCorpus& first = corpora.front();
     const int firstRows = static_cast<int>(first.names.size());
-    QThreadPool::globalInstance()->setMaxThreadCount(1);
+    WorkerPool().setMaxThreadCount(1);
     OpenWindows();
     const TRun oneCore = RunBoard(first, true);
     DestroyForms();
-    QThreadPool::globalInstance()->setMaxThreadCount(cores);
+    WorkerPool().setMaxThreadCount(cores);
     OpenWindows();
     const TRun cold = RunBoard(first, true);
     TRun warm;

@@ -10,6 +10,7 @@
 #include "BenchTiming.h"
 #include "PhotoCorpus.h"
 #include "imaging/JPEGImage.h"
+#include "toolkit/WorkerPool.h"
 #include "viewer/DecodeAhead.h"
 #include "viewer/SlideLayout.h"
 
@@ -45,7 +46,7 @@ void BenchTick(const std::string& name, const std::string& path, QSize window, i
         inTick.push_back(Milliseconds([&] { copy = MakeDisplayCopy(request); }));
         paint.push_back(Milliseconds([&] { PaintFrame(frame, copy); }));
         ahead.Ahead(request);
-        QThreadPool::globalInstance()->waitForDone();  // the interval
+        WorkerPool().waitForDone();  // the interval
         decodedAhead.push_back(Milliseconds([&] { copy = ahead.Take(request); }));
     }
     const double t = Median(inTick), a = Median(decodedAhead), p = Median(paint);

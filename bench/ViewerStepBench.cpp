@@ -14,6 +14,7 @@
 #include "PhotoCorpus.h"
 #include "imaging/JPEGImage.h"
 #include "toolkit/Bitmap.h"
+#include "toolkit/WorkerPool.h"
 #include "viewer/DecodeAhead.h"
 
 #include <QPainter>
@@ -49,7 +50,7 @@ void BenchStep(const std::string& name, const std::string& path, int repeat)
     for (int i = 0; i < repeat; ++i) {
         inStep.push_back(Milliseconds([&] { SetPicture(ahead.Take(CleanRequest(path))); }));
         ahead.Ahead(CleanRequest(path));
-        QThreadPool::globalInstance()->waitForDone();  // the previous picture is up
+        WorkerPool().waitForDone();  // the previous picture is up
         decodedAhead.push_back(Milliseconds([&] { SetPicture(ahead.Take(CleanRequest(path))); }));
     }
     const double s = Median(inStep), a = Median(decodedAhead);
@@ -102,7 +103,7 @@ long StepsPeakKiB(const std::vector<std::string>& paths)
             for (const std::size_t neighbour : {i + 1, i - 1})
                 if (neighbour < paths.size())
                     ahead.Ahead(CleanRequest(paths[neighbour]));
-            QThreadPool::globalInstance()->waitForDone();
+            WorkerPool().waitForDone();
         }
         return !shown.Empty();
     });

@@ -16,6 +16,7 @@
 #include "thumbs/ThumbBoard.h"
 #include "toolkit/Errors.h"
 #include "toolkit/Form.h"
+#include "toolkit/WorkerPool.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -325,7 +326,7 @@ void TfrmMain::closeEvent(QCloseEvent* event)
             form->EndJobs();
     if (ScrollBoxTb)
         ScrollBoxTb->Decoder().Stop();
-    QThreadPool::globalInstance()->waitForDone();
+    WorkerPool().waitForDone();
     QMainWindow::closeEvent(event);
     TrayIcon1->hide();
     // Closing the main window ends the program, whatever other windows are open.

@@ -1,6 +1,7 @@
 #include "thumbs/ThumbDecoder.h"
 
 #include "thumbs/ThumbGeometry.h"
+#include "toolkit/WorkerPool.h"
 
 #include <QThreadPool>
 #include <QtConcurrent>
@@ -19,7 +20,7 @@ QRect Stretch(QSize box, QSize /*picture*/)
 }  // namespace
 
 TThumbDecoder::TThumbDecoder(TDone done, QThreadPool* pool)
-    : done_(std::move(done)), pool_(pool ? pool : QThreadPool::globalInstance())
+    : done_(std::move(done)), pool_(pool ? pool : &WorkerPool())
 {
 }
 

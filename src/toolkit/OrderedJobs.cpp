@@ -1,5 +1,7 @@
 #include "toolkit/OrderedJobs.h"
 
+#include "toolkit/WorkerPool.h"
+
 #include <QElapsedTimer>
 #include <QThreadPool>
 #include <QtConcurrentRun>
@@ -60,7 +62,7 @@ struct TOrderedJobs::TRun {
 };
 
 TOrderedJobs::TOrderedJobs(QThreadPool* pool, QObject* parent)
-    : QObject(parent), pool_(pool ? pool : QThreadPool::globalInstance())
+    : QObject(parent), pool_(pool ? pool : &WorkerPool())
 {
 }
 

@@ -1,5 +1,8 @@
 #include "viewer/DecodeAhead.h"
 
+#include "toolkit/WorkerPool.h"
+
+#include <QThreadPool>
 #include <QtConcurrentRun>
 
 TDecodeAhead::TDecodeAhead(int capacity, std::int64_t budget)
@@ -38,7 +41,7 @@ void TDecodeAhead::Ahead(const TDisplayRequest& request)
     if (!bytes || *bytes > budget_)
         return;
     const std::uint64_t generation = generation_->load();
-    entries_.push_back({request, *bytes, QtConcurrent::run([request, current = generation_, generation] {
+    entries_.push_back({request, *bytes, QtConcurrent::run(&WorkerPool(), [request, current = generation_, generation] {
                             return current->load() == generation ? MakeDisplayCopy(request) : TDisplayCopy{};
                         })});
     // A copy pushed out may still be under way; its result is simply never read.

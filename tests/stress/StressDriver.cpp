@@ -27,6 +27,7 @@
 #include "support/ScriptedModal.h"
 #include "support/TempDir.h"
 #include "support/TestEnvironment.h"
+#include "toolkit/WorkerPool.h"
 
 #include <QAction>
 #include <QApplication>
@@ -262,7 +263,7 @@ void TStress::Quit()
 {
     frmMain->close();
     // At once: the window waited for every worker of its own before it went.
-    if (const int running = QThreadPool::globalInstance()->activeThreadCount())
+    if (const int running = WorkerPool().activeThreadCount())
         Fail(std::to_string(running) + " worker(s) still running after the main window closed");
     DestroyForms();
     ++quits_;

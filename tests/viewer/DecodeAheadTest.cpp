@@ -2,6 +2,7 @@
 
 #include "support/PictureMakers.h"
 #include "support/TempDir.h"
+#include "toolkit/WorkerPool.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +45,7 @@ TEST(DecodeAhead, UsesTheCopyMadeAheadOnlyWhileTheFileIsUnchanged)
 
         TDecodeAhead ahead(1, kDecodeAheadBytes);
         ahead.Ahead(request);
-        ASSERT_TRUE(QThreadPool::globalInstance()->waitForDone(10000));
+        ASSERT_TRUE(WorkerPool().waitForDone(10000));
         WriteFilled(path, Qt::blue);
         if (c.keepStamp)
             std::filesystem::last_write_time(path, stamp);
@@ -81,7 +82,7 @@ TEST(DecodeAhead, HoldsCopiesWithinItsBudget)
             requests.push_back({path, {}, nullptr, {}, true});
             ahead.Ahead(requests.back());
         }
-        ASSERT_TRUE(QThreadPool::globalInstance()->waitForDone(10000));
+        ASSERT_TRUE(WorkerPool().waitForDone(10000));
         for (std::size_t i = 0; i < c.ahead.size(); ++i) {
             // Another picture in the same bytes on disk: a copy made ahead still shows the first.
             const std::string& path = requests[i].path;

@@ -7,6 +7,7 @@
 #include "support/MainWindowFixture.h"
 #include "support/PictureMakers.h"
 #include "support/TempDir.h"
+#include "toolkit/WorkerPool.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -331,7 +332,7 @@ TEST_F(PictureViewer, StepsUseTheNeighbourDecodedAheadUnlessItsFileChanged)
 {
     AddPictures({{"a.jpg", 64, 48}, {"b.jpg", 64, 48}, {"c.jpg", 64, 48}});
     Open(0);
-    QThreadPool::globalInstance()->waitForDone();
+    WorkerPool().waitForDone();
 
     // New pixels under the old size and time: only a copy made ahead still shows 64 x 48.
     const auto replace = [&](const char* name, bool keepStamp) {
@@ -344,7 +345,7 @@ TEST_F(PictureViewer, StepsUseTheNeighbourDecodedAheadUnlessItsFileChanged)
     replace("b.jpg", true);
     Key(Qt::Key_Space);
     EXPECT_EQ(frmShow->PanelText(0), "W:64 x H:48") << "the copy made ahead";
-    QThreadPool::globalInstance()->waitForDone();
+    WorkerPool().waitForDone();
     replace("c.jpg", false);
     Key(Qt::Key_Space);
     EXPECT_EQ(frmShow->PanelText(0), "W:16 x H:12") << "changed on disk: decoded again";

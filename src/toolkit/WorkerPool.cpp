@@ -1,0 +1,9 @@
+#include "toolkit/WorkerPool.h"
+
+#include <QThreadPool>
+
+QThreadPool& WorkerPool()
+{
+    static QThreadPool pool;
+    return pool;
+}
