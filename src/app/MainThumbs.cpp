@@ -121,14 +121,20 @@ bool TfrmMain::BoardInStep() const
     return true;
 }
 
+void TfrmMain::DropFrame()
+{
+    if (!ThumbFrame)
+        return;
+    // The frame may be the control whose press is being handled: it goes once that is over.
+    ThumbFrame->hide();
+    ThumbFrame->deleteLater();
+    ThumbFrame = nullptr;
+    FrameCanvas = nullptr;
+}
+
 void TfrmMain::RemoveThumbs(const std::vector<int>& rows)
 {
-    if (ThumbFrame) {
-        ThumbFrame->hide();
-        ThumbFrame->deleteLater();
-        ThumbFrame = nullptr;
-        FrameCanvas = nullptr;
-    }
+    DropFrame();
     ScrollBoxTb->RemoveThumbs(rows);
     FrameLastThumb();
     CurrentFile = ScrollBoxTb->Path(ScrollBoxTb->ThumbCount() - 1);
@@ -190,13 +196,7 @@ void TfrmMain::FormMouseDown(QObject* Sender)
     // A press on the frame is a press on the thumbnail it surrounds.
     if (thumb == ThumbFrame && !(thumb = ScrollBoxTb->ThumbFramedBy(ThumbFrame->geometry())))
         return;
-    if (ThumbFrame) {
-        // The frame may be the control whose press is being handled: it goes once that is over.
-        ThumbFrame->hide();
-        ThumbFrame->deleteLater();
-        ThumbFrame = nullptr;
-        FrameCanvas = nullptr;
-    }
+    DropFrame();
     FrameThumb(thumb->x(), thumb->y(), kFrameHeight, thumb->width());
     CurrentIndex = ThumbRow(thumb);
     CurrentFile = RowFullPath(Pictures().Row(CurrentIndex));

@@ -204,6 +204,8 @@ private:
     std::vector<TPictureFile> FileListPictures(bool selectedOnly) const;
     // What ends a build: the frame, the decoding of pixels, the box naming unread files.
     void FinishThumbBoard();
+    // Takes the highlight frame away, if there is one.
+    void DropFrame();
     // Draws the frame around the board's last thumbnail, which becomes LastThumb.
     void FrameLastThumb();
     // The board holds the thumbnails of exactly the list's rows, built and not disabled.

@@ -9,8 +9,8 @@ int ExifOrientation(const unsigned char* data, unsigned int length)
     ExifData* exif = exif_data_new();
     if (!exif)
         return 1;
-    // Taken as it stands: nothing added or repaired.
-    exif_data_unset_option(exif, EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
+    // Every option off: the block is taken as it stands, nothing added, repaired or dropped.
+    exif_data_unset_option(exif, static_cast<ExifDataOption>(~0U));
     exif_data_load_data(exif, data, length);
     int orientation = 1;
     const ExifEntry* entry = exif_content_get_entry(exif->ifd[EXIF_IFD_0], EXIF_TAG_ORIENTATION);
