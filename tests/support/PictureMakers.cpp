@@ -176,21 +176,56 @@ QByteArray MakeTestJpeg(int width, int height, const TJpegOptions& options)
     return bytes;
 }
 
-QByteArray ExifWithOrientation(int orientation)
+namespace {
+
+// Appends value as count little-endian bytes.
+void PutLittleEndian(QByteArray& bytes, std::uint32_t value, int count)
+{
+    for (int i = 0; i < count; ++i)
+        bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+// "Exif\0\0", a little-endian TIFF header and a first directory holding only the
+// orientation; its link to the next directory is left for the caller.
+QByteArray ExifStart(int orientation)
 {
     QByteArray exif("Exif\0\0II*\0", 10);
-    const auto put = [&exif](std::uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            exif += static_cast<char>((value >> (8 * i)) & 0xFF);
-    };
-    put(8, 4);       // the first directory follows the header
-    put(1, 2);       // one entry:
-    put(0x0112, 2);  // orientation,
-    put(3, 2);       // a SHORT,
-    put(1, 4);       // one of them,
-    put(static_cast<std::uint32_t>(orientation), 4);
-    put(0, 4);       // no further directory
+    PutLittleEndian(exif, 8, 4);       // the first directory follows the header
+    PutLittleEndian(exif, 1, 2);       // one entry:
+    PutLittleEndian(exif, 0x0112, 2);  // orientation,
+    PutLittleEndian(exif, 3, 2);       // a SHORT,
+    PutLittleEndian(exif, 1, 4);       // one of them,
+    PutLittleEndian(exif, static_cast<std::uint32_t>(orientation), 4);
     return exif;
+}
+
+}  // namespace
+
+QByteArray ExifWithOrientation(int orientation)
+{
+    QByteArray exif = ExifStart(orientation);
+    PutLittleEndian(exif, 0, 4);  // no further directory
+    return exif;
+}
+
+QByteArray ExifWithPreview(int orientation, const QByteArray& previewJpeg)
+{
+    constexpr std::uint32_t kTiffStart = 6;  // offsets count from the TIFF header
+    QByteArray exif = ExifStart(orientation);
+    const auto offset = [&exif] { return static_cast<std::uint32_t>(exif.size()) - kTiffStart; };
+    PutLittleEndian(exif, offset() + 4, 4);  // the second directory follows
+    const std::uint32_t previewAt = offset() + 2 + 2 * 12 + 4;
+    PutLittleEndian(exif, 2, 2);       // two entries:
+    PutLittleEndian(exif, 0x0201, 2);  // where the preview starts,
+    PutLittleEndian(exif, 4, 2);
+    PutLittleEndian(exif, 1, 4);
+    PutLittleEndian(exif, previewAt, 4);
+    PutLittleEndian(exif, 0x0202, 2);  // and its length, LONGs
+    PutLittleEndian(exif, 4, 2);
+    PutLittleEndian(exif, 1, 4);
+    PutLittleEndian(exif, static_cast<std::uint32_t>(previewJpeg.size()), 4);
+    PutLittleEndian(exif, 0, 4);       // no further directory
+    return exif + previewJpeg;
 }
 
 void WriteTestJpeg(const std::string& path, int width, int height, const TJpegOptions& options)

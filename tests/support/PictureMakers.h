@@ -55,6 +55,8 @@ void WriteTestJpeg(const std::string& path, int width, int height, const TJpegOp
 // An APP1 body as a camera writes it, cut down to the one entry that matters: "Exif\0\0",
 // a little-endian TIFF header and a first directory holding only the orientation.
 QByteArray ExifWithOrientation(int orientation);
+// The same with a second directory holding a JPEG preview (thumbnail), as cameras add one.
+QByteArray ExifWithPreview(int orientation, const QByteArray& previewJpeg);
 
 // A 24-bit BMP of the test pattern; a valid announced size rewrites its header's size.
 QByteArray MakeTestBmp(int width, int height, QSize announced = {});
