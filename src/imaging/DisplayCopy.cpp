@@ -51,34 +51,53 @@ TJPEGScale ScaleOf(int denominator)
     }
 }
 
+}  // namespace
+
+TBitmap DecodeReduced(const std::string& path, const TJPEGSettings& jpeg, const std::function<QSize(QSize natural)>& cover,
+                      QSize& natural)
+{
+    TBitmap bitmap;
+    if (IsJPEGFileName(path)) {
+        // The container's JPEG class would copy the shared defaults; a worker uses its own copy.
+        TJPEGSettings settings = jpeg;
+        settings.ScaleDown = TJPEGScale::jsFullSize;
+        TJPEGImage picture(settings);
+        picture.LoadFromFile(path);
+        natural = {picture.Width(), picture.Height()};
+        picture.SetScaleDown(ScaleOf(CoveringScaleDenominator(natural, cover(natural))));
+        bitmap.Assign(picture);
+    } else {
+        TPicture picture;
+        picture.LoadFromFile(path);
+        natural = {picture.Width(), picture.Height()};
+        bitmap.Assign(*picture.Graphic());
+    }
+    return bitmap;
+}
+
+QImage ReducedImage(const QImage& picture, QSize size)
+{
+    return picture.convertToFormat(QImage::Format_RGB32).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+namespace {
+
 // The decoded pixels of the file, and the picture's own size.
 TBitmap Decode(const TDisplayRequest& request, TDisplayCopy& copy)
 {
-    TBitmap bitmap;
-    if (request.clean) {
-        // Every file is read as JPEG, whatever its name says.
-        TJPEGImage jpeg(request.jpeg);
-        jpeg.LoadFromFile(request.path);
-        copy.natural = {jpeg.Width(), jpeg.Height()};
-        copy.bounds = QRect(QPoint(), copy.natural);
-        bitmap.Assign(jpeg);
-    } else if (IsJPEGFileName(request.path)) {
-        // The container's JPEG class would copy the shared defaults; a worker uses its own copy.
-        TJPEGSettings settings = request.jpeg;
-        settings.ScaleDown = TJPEGScale::jsFullSize;
-        TJPEGImage jpeg(settings);
-        jpeg.LoadFromFile(request.path);
-        copy.natural = {jpeg.Width(), jpeg.Height()};
+    if (!request.clean) {
+        const auto cover = [&](QSize natural) { return request.fit(request.box, natural).size(); };
+        TBitmap bitmap = DecodeReduced(request.path, request.jpeg, cover, copy.natural);
         copy.bounds = request.fit(request.box, copy.natural);
-        jpeg.SetScaleDown(ScaleOf(CoveringScaleDenominator(copy.natural, copy.bounds.size())));
-        bitmap.Assign(jpeg);
-    } else {
-        TPicture picture;
-        picture.LoadFromFile(request.path);
-        copy.natural = {picture.Width(), picture.Height()};
-        copy.bounds = request.fit(request.box, copy.natural);
-        bitmap.Assign(*picture.Graphic());
+        return bitmap;
     }
+    // Every file is read as JPEG, whatever its name says.
+    TJPEGImage jpeg(request.jpeg);
+    jpeg.LoadFromFile(request.path);
+    copy.natural = {jpeg.Width(), jpeg.Height()};
+    copy.bounds = QRect(QPoint(), copy.natural);
+    TBitmap bitmap;
+    bitmap.Assign(jpeg);
     return bitmap;
 }
 
@@ -92,11 +111,8 @@ TDisplayCopy MakeDisplayCopy(const TDisplayRequest& request)
         const TBitmap bitmap = Decode(request, copy);
         if (request.clean)
             copy.image = bitmap.Image();
-        // In the screen's own pixel format, so that painting the copy is a plain copy.
         else if (!copy.bounds.isEmpty())
-            copy.image = bitmap.Image()
-                             .convertToFormat(QImage::Format_RGB32)
-                             .scaled(copy.bounds.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            copy.image = ReducedImage(bitmap.Image(), copy.bounds.size());
     } catch (...) {
         const std::optional<TFileStamp> stamp = copy.stamp;
         copy = TDisplayCopy{stamp, {}, {}, {}, ExceptionText(std::current_exception())};

@@ -7,12 +7,14 @@
 // user-interface thread draws it.
 
 #include "imaging/JPEGSettings.h"
+#include "toolkit/Bitmap.h"
 
 #include <QImage>
 #include <QRect>
 #include <QSize>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -51,6 +53,16 @@ struct TDisplayCopy {
 // The largest libjpeg scale denominator (8, 4, 2, 1) whose output of a picture of size
 // natural still covers target on both sides.
 int CoveringScaleDenominator(QSize natural, QSize target);
+
+// The file decoded at the smallest scale whose output still covers cover(natural), where
+// natural is the picture's own size as shown upright (a JPEG; any other picture whole).
+// Throws what loading the picture throws.
+TBitmap DecodeReduced(const std::string& path, const TJPEGSettings& jpeg, const std::function<QSize(QSize natural)>& cover,
+                      QSize& natural);
+
+// A display copy's pixels from a decoded picture: in the screen's own pixel format, so
+// that painting it is a plain copy, reduced to size with smooth filtering.
+QImage ReducedImage(const QImage& picture, QSize size);
 
 // Never throws: a file that cannot be loaded gives a copy with its error text.
 TDisplayCopy MakeDisplayCopy(const TDisplayRequest& request);

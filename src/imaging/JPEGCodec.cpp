@@ -28,6 +28,9 @@ constexpr int kIccMarker = JPEG_APP0 + 2;
 constexpr unsigned kExifBytesKept = 2048;
 constexpr unsigned kLongestMarker = 0xFFFF;
 
+// Which segments a header read keeps beside the start of the EXIF block.
+enum TKeep : unsigned { kKeepProfile = 1, kKeepWholeExif = 2 };
+
 // How the decoder's rows reach the bitmap.
 struct TOutputPlan {
     bool cmyk;          // rows come as CMYK and are converted here
@@ -48,24 +51,31 @@ void CheckDecodedSize(j_decompress_ptr cinfo)
 
 // Keeps the EXIF segments, and the ICC profile's when it is wanted; every other segment
 // is skipped unread as before.
-void ReadCheckedHeader(j_decompress_ptr cinfo, bool keepProfile)
+void ReadCheckedHeader(j_decompress_ptr cinfo, unsigned keep)
 {
-    jpeg_save_markers(cinfo, kExifMarker, kExifBytesKept);
-    if (keepProfile)
+    jpeg_save_markers(cinfo, kExifMarker, (keep & kKeepWholeExif) != 0 ? kLongestMarker : kExifBytesKept);
+    if ((keep & kKeepProfile) != 0)
         jpeg_save_markers(cinfo, kIccMarker, kLongestMarker);
     jpeg_read_header(cinfo, TRUE);
     CheckDecodedSize(cinfo);
 }
 
-// The orientation of the first EXIF segment; 1 when there is none.
-int OrientationOf(j_decompress_ptr cinfo)
+// The first EXIF segment kept; null when there is none.
+jpeg_saved_marker_ptr ExifSegment(j_decompress_ptr cinfo)
 {
     static constexpr char kExifHeader[] = "Exif\0";  // and the literal's own zero
     for (jpeg_saved_marker_ptr m = cinfo->marker_list; m; m = m->next)
         if (m->marker == kExifMarker && m->data_length >= sizeof kExifHeader
             && std::memcmp(m->data, kExifHeader, sizeof kExifHeader) == 0)
-            return ExifOrientation(m->data, m->data_length);
-    return 1;
+            return m;
+    return nullptr;
+}
+
+// The orientation of the first EXIF segment; 1 when there is none.
+int OrientationOf(j_decompress_ptr cinfo)
+{
+    const jpeg_saved_marker_ptr exif = ExifSegment(cinfo);
+    return exif ? ExifOrientation(exif->data, exif->data_length) : 1;
 }
 
 bool IsCmyk(j_decompress_ptr cinfo)
@@ -204,7 +214,7 @@ using TDecompressWork = void (*)(j_decompress_ptr cinfo, void* context);
 
 // Runs work on a decompressor reading source, with libjpeg's errors coming back here:
 // false with the code after the decompressor is destroyed.
-bool RunDecompress(jpeg_source_mgr* source, bool keepProfile, TDecompressWork work, void* context, int& code)
+bool RunDecompress(jpeg_source_mgr* source, unsigned keep, TDecompressWork work, void* context, int& code)
 {
     jpeg_decompress_struct cinfo{};
     TJPEGErrorManager err{};
@@ -218,7 +228,7 @@ bool RunDecompress(jpeg_source_mgr* source, bool keepProfile, TDecompressWork wo
     jpeg_create_decompress(&cinfo);
     cinfo.src = source;
     UseScanLimit(&cinfo, limit);
-    ReadCheckedHeader(&cinfo, keepProfile);
+    ReadCheckedHeader(&cinfo, keep);
     work(&cinfo, context);
     jpeg_destroy_decompress(&cinfo);
     return true;
@@ -227,6 +237,7 @@ bool RunDecompress(jpeg_source_mgr* source, bool keepProfile, TDecompressWork wo
 struct THeaderJob {
     int scaleDenominator;
     TJPEGHeader* header;
+    TJPEGMetadata* metadata;  // null: only the header is wanted
 };
 
 void ReadHeaderWork(j_decompress_ptr cinfo, void* context)
@@ -246,6 +257,18 @@ void ReadHeaderWork(j_decompress_ptr cinfo, void* context)
     if (SwapsSides(header.orientation)) {
         std::swap(header.width, header.height);
         std::swap(header.scaledWidth, header.scaledHeight);
+    }
+    if (!job->metadata)
+        return;
+    // Copied out here: libjpeg frees the saved segments with the decompressor. No object
+    // lives across a libjpeg call, so an error's longjmp skips no destructor.
+    if (const jpeg_saved_marker_ptr exif = ExifSegment(cinfo))
+        job->metadata->exif = QByteArray(reinterpret_cast<const char*>(exif->data), static_cast<qsizetype>(exif->data_length));
+    JOCTET* profile = nullptr;
+    unsigned length = 0;
+    if (jpeg_read_icc_profile(cinfo, &profile, &length)) {
+        job->metadata->iccProfile = QByteArray(reinterpret_cast<const char*>(profile), static_cast<qsizetype>(length));
+        std::free(profile);
     }
 }
 
@@ -277,12 +300,12 @@ void DecodeWork(j_decompress_ptr cinfo, void* context)
     job->bitmap->CoverIndices();
 }
 
-TJPEGHeader ReadHeaderFrom(jpeg_source_mgr* source, int scaleDenominator)
+TJPEGHeader ReadHeaderFrom(jpeg_source_mgr* source, int scaleDenominator, TJPEGMetadata* metadata = nullptr)
 {
     TJPEGHeader header;
-    THeaderJob job{scaleDenominator, &header};
+    THeaderJob job{scaleDenominator, &header, metadata};
     int code = 0;
-    if (!RunDecompress(source, false, ReadHeaderWork, &job, code))
+    if (!RunDecompress(source, metadata ? kKeepProfile | kKeepWholeExif : 0, ReadHeaderWork, &job, code))
         throw EJPEG(code);
     return header;
 }
@@ -329,14 +352,30 @@ TJPEGHeader ReadJPEGHeader(const QByteArray& bytes, int scaleDenominator)
     return ReadHeaderFrom(UseMemorySource(source, bytes), scaleDenominator);
 }
 
-TJPEGHeader ReadJPEGFileHeader(const std::string& fileName)
+namespace {
+
+TJPEGHeader ReadFileHeader(const std::string& fileName, TJPEGMetadata* metadata)
 {
     TPathFile file;
     OpenToRead(file, fileName);
     TJPEGFileSource source{};
-    TJPEGHeader header = ReadHeaderFrom(UseFileSource(source, file), 1);
+    TJPEGHeader header = ReadHeaderFrom(UseFileSource(source, file), 1, metadata);
     header.bytesRead = static_cast<std::int64_t>(source.position);
     return header;
+}
+
+}  // namespace
+
+TJPEGHeader ReadJPEGFileHeader(const std::string& fileName)
+{
+    return ReadFileHeader(fileName, nullptr);
+}
+
+TJPEGMetadata ReadJPEGFileMetadata(const std::string& fileName)
+{
+    TJPEGMetadata metadata;
+    metadata.header = ReadFileHeader(fileName, &metadata);
+    return metadata;
 }
 
 TBitmap DecodeJPEG(QByteArray bytes, TJPEGDecodeParams params)
@@ -345,7 +384,7 @@ TBitmap DecodeJPEG(QByteArray bytes, TJPEGDecodeParams params)
     TDecodeJob job{&params, &bitmap, 1, nullptr, 0};
     TJPEGMemorySource source{};
     int code = 0;
-    const bool decoded = RunDecompress(UseMemorySource(source, bytes), true, DecodeWork, &job, code);
+    const bool decoded = RunDecompress(UseMemorySource(source, bytes), kKeepProfile, DecodeWork, &job, code);
     const std::unique_ptr<JOCTET, decltype(&std::free)> profile(job.profile, &std::free);
     if (!decoded)
         throw EJPEG(code);

@@ -1,6 +1,6 @@
 #pragma once
 // TJPEGImage's work with libjpeg: reading a header from bytes or from the start of a
-// file, decoding into a TBitmap and encoding a TBitmap. Every libjpeg error becomes
+// file (with its EXIF block and colour profile when asked), decoding into a TBitmap and encoding a TBitmap. Every libjpeg error becomes
 // EJPEG after the codec object is destroyed, so nothing leaks on any error path.
 
 #include "imaging/JPEGLimits.h"
@@ -45,6 +45,16 @@ TJPEGHeader ReadJPEGHeader(const QByteArray& bytes, int scaleDenominator = 1);
 // The same from a file, reading only as far as the frame header (a few kilobytes of a
 // camera's file). A file that cannot be opened throws EFOpenError. Any thread may call it.
 TJPEGHeader ReadJPEGFileHeader(const std::string& fileName);
+
+// The header of a file with its whole EXIF block (the camera's preview included) and its
+// ICC profile, each empty when the file has none. Reads the segments before the frame
+// header: up to some 64 KB more than ReadJPEGFileHeader.
+struct TJPEGMetadata {
+    TJPEGHeader header;
+    QByteArray exif;        // the first APP1 body that starts "Exif\0\0"
+    QByteArray iccProfile;  // the profile assembled from its APP2 segments
+};
+TJPEGMetadata ReadJPEGFileMetadata(const std::string& fileName);
 
 // 24 bits per pixel, or 8 with a palette for 8-bit or greyscale output, turned upright
 // by the EXIF orientation and, in colour, converted to sRGB from an embedded ICC

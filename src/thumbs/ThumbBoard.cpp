@@ -35,7 +35,7 @@ void TThumbBoard::AddThumb(int row, const std::string& path, const TThumbHeader&
     TCell cell{path, header, QFile::decodeName(hint.c_str()), CellBounds(row, perRow_, header), {}, false};
     cell.damaged = !header.error.empty();
     if (!cell.damaged)
-        if (const TDisplayCopy* copy = cache_.Find(path, header.stamp, cell.bounds.size())) {
+        if (const TDisplayCopy* copy = cache_.Find(path, header.stamp, PixelSize(cell.bounds))) {
             cell.picture = copy->image;
             cell.damaged = !copy->error.empty();
         }
@@ -46,6 +46,13 @@ void TThumbBoard::AddThumb(int row, const std::string& path, const TThumbHeader&
     // Not the last row as such: the build goes on past it.
     if (const auto [first, last] = NearRows(); row >= first && row <= last)
         Make(row);
+}
+
+QSize TThumbBoard::PixelSize(const QRect& bounds) const
+{
+    // Drawn at the screen's own pixels, so a scaled screen shows them sharp.
+    const qreal ratio = devicePixelRatioF();
+    return {qRound(bounds.width() * ratio), qRound(bounds.height() * ratio)};
 }
 
 TImage* TThumbBoard::Thumb(int row)
@@ -138,7 +145,7 @@ void TThumbBoard::StartDecoding(const TJPEGSettings& jpeg)
     std::vector<TThumbJob> jobs;
     std::vector<int> wanted;
     for (int row = 0; row < ThumbCount(); ++row) {
-        jobs.push_back({cells_[static_cast<std::size_t>(row)].path, cells_[static_cast<std::size_t>(row)].bounds.size()});
+        jobs.push_back({cells_[static_cast<std::size_t>(row)].path, PixelSize(cells_[static_cast<std::size_t>(row)].bounds)});
         if (NeedsPixels(row))
             wanted.push_back(row);
     }
@@ -189,7 +196,7 @@ int TThumbBoard::Distance(const std::string& path) const
 void TThumbBoard::Decoded(int row, const TDisplayCopy& copy)
 {
     const std::string path = cells_[static_cast<std::size_t>(row)].path;
-    const std::vector<std::string> dropped = cache_.Put(path, cells_[static_cast<std::size_t>(row)].bounds.size(), copy,
+    const std::vector<std::string> dropped = cache_.Put(path, PixelSize(cells_[static_cast<std::size_t>(row)].bounds), copy,
                                                         [this](const std::string& p) { return Distance(p); });
     bool keptThis = true;
     for (const std::string& gone : dropped) {

@@ -60,6 +60,8 @@ private:
 
     // A thumbnail with a size whose pixels have not arrived, or were dropped.
     bool NeedsPixels(int row) const;
+    // The device pixels a thumbnail at bounds is drawn at.
+    QSize PixelSize(const QRect& bounds) const;
     // The rows whose controls are kept: those in view and a view's worth around.
     std::pair<int, int> NearRows() const;
     // Near, or the last row, whose control the frame is drawn around.

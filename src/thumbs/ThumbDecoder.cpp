@@ -1,6 +1,8 @@
 #include "thumbs/ThumbDecoder.h"
 
+#include "thumbs/SharedThumbnails.h"
 #include "thumbs/ThumbGeometry.h"
+#include "thumbs/ThumbPixels.h"
 #include "toolkit/WorkerPool.h"
 
 #include <QThreadPool>
@@ -9,18 +11,8 @@
 #include <cstdlib>
 #include <limits>
 
-namespace {
-
-// A thumbnail is stretched to its cell, whatever the picture's proportions.
-QRect Stretch(QSize box, QSize /*picture*/)
-{
-    return QRect(QPoint(0, 0), box);
-}
-
-}  // namespace
-
 TThumbDecoder::TThumbDecoder(TDone done, QThreadPool* pool)
-    : done_(std::move(done)), pool_(pool ? pool : &WorkerPool())
+    : done_(std::move(done)), pool_(pool ? pool : &WorkerPool()), sharedRoot_(SharedThumbnailRoot())
 {
 }
 
@@ -72,11 +64,11 @@ void TThumbDecoder::Pump()
         const int row = Nearest();
         waiting_.erase(row);
         ++running_;
-        TDisplayRequest request{jobs_[static_cast<std::size_t>(row)].path,
-                                jobs_[static_cast<std::size_t>(row)].size, &Stretch, jpeg_};
+        const TThumbJob& job = jobs_[static_cast<std::size_t>(row)];
+        TThumbRequest request{job.path, job.size, jpeg_, sharedRoot_};
         std::erase_if(workers_, [](const QFuture<void>& worker) { return worker.isFinished(); });
         workers_.push_back(QtConcurrent::run(pool_, [this, request, row, generation = generation_] {
-            TDisplayCopy copy = MakeDisplayCopy(request);
+            TDisplayCopy copy = MakeThumbCopy(request);
             // The decoder waits for its workers before it goes, so context_ is still
             // here; every result comes through the event loop, never inside Pump.
             QMetaObject::invokeMethod(

@@ -1,6 +1,7 @@
 #pragma once
-// Decodes the board's thumbnails on a thread pool, those in view first: each job gets a
-// path, the displayed size and copied JPEG settings and returns a display copy. Results
+// Makes the board's thumbnails on a thread pool, those in view first: each job gets a
+// path, the size drawn and copied JPEG settings and returns a display copy, from the
+// desktop's shared thumbnail cache, the camera's preview or a decode. Results
 // come back on the user-interface thread; a new Start drops what the old one left.
 //
 // User-interface thread only; the workers see only their own copy of a job.
@@ -23,7 +24,7 @@ class QThreadPool;
 
 struct TThumbJob {
     std::string path;
-    QSize size;  // the thumbnail's displayed size
+    QSize size;  // the device pixels the thumbnail is drawn at
 };
 
 class TThumbDecoder {
@@ -56,6 +57,7 @@ private:
 
     TDone done_;
     QThreadPool* pool_;
+    std::string sharedRoot_;  // read once, on the user-interface thread
     QObject context_;  // results are delivered on its thread, and not after it is gone
     std::vector<QFuture<void>> workers_;
     std::vector<TThumbJob> jobs_;

@@ -28,7 +28,11 @@ TEST(ThumbDecoder, DecodesRowsInViewFirstAndTwoThreadsGiveThePixelsOfOne)
 
     std::map<int, std::map<int, QImage>> pixels;  // threads -> row -> pixels
     std::vector<int> order;
+    const QByteArray sharedCache = qgetenv("XDG_CACHE_HOME");
     for (const int threads : {1, 2}) {
+        // Each run decodes: the first would otherwise fill the shared cache for the second.
+        const TTempDir cache;
+        qputenv("XDG_CACHE_HOME", cache.Path().c_str());
         QThreadPool pool;
         pool.setMaxThreadCount(threads);
         TThumbDecoder decoder(
@@ -43,6 +47,7 @@ TEST(ThumbDecoder, DecodesRowsInViewFirstAndTwoThreadsGiveThePixelsOfOne)
         decoder.Start(jobs, all, TJPEGSettings{});
         WaitForDecoder(decoder);
     }
+    qputenv("XDG_CACHE_HOME", sharedCache);
     // In view first, then outwards, the later row first when both are as near.
     EXPECT_EQ(order, (std::vector<int>{4, 5, 6, 3, 7, 2, 1, 0}));
     ASSERT_EQ(pixels[2].size(), 8u);
