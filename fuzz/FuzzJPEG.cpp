@@ -1,9 +1,11 @@
 // Fuzz target: arbitrary bytes through the JPEG picture's load, decode and encode.
 // The first byte picks the decoding settings; the rest is the file.
 
+#include "imaging/CameraPreview.h"
 #include "imaging/JPEGImage.h"
 #include "toolkit/Bitmap.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -40,6 +42,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (std::int64_t{jpeg.Width()} * jpeg.Height() > kMaxFuzzPixels)
         return 0;
     ApplySettings(jpeg, flags);
+
+    // The board's path for camera pictures: the whole EXIF block and the profile, the
+    // preview decoded, coloured and turned as the picture is; it serves any size shown.
+    try {
+        const TJPEGMetadata metadata = ReadJPEGMetadata(bytes);
+        const TJPEGDecodeParams params{1, (flags & 64) == 0, (flags & 4) != 0, (flags & 8) != 0, (flags & 16) != 0, false};
+        if (const auto preview = DecodeCameraPreview(metadata, {1, 1}, params))
+            if (preview->Width() < 1 || preview->Height() < 1 || std::max(preview->Width(), preview->Height()) > 1024)
+                std::abort();
+    } catch (const EJPEG&) {
+        // An empty picture has no header to read again.
+    }
     const int reportedWidth = jpeg.Width();
     const int reportedHeight = jpeg.Height();
 

@@ -86,6 +86,12 @@ void JpegSeeds(const TFolders& f)
     Put(corpus, "icc-adobe", 0, MakeTestJpeg(16, 16, {.iccProfile = adobe}));
     Put(corpus, "icc-adobe-8bit", 8, MakeTestJpeg(16, 16, {.iccProfile = adobe}));
     Put(corpus, "icc-adobe-turned", 1, MakeTestJpeg(24, 8, {.exif = ExifWithOrientation(6), .iccProfile = adobe}));
+    // Camera previews as the board takes them, upright, turned and in Adobe RGB.
+    const QByteArray preview = MakeTestJpeg(16, 12, {.quality = 50});
+    for (const int orientation : {1, 6, 8})
+        Put(corpus, "exif-preview-" + std::to_string(orientation), 0,
+            MakeTestJpeg(32, 24, {.exif = ExifWithPreview(orientation, preview)}));
+    Put(corpus, "exif-preview-adobe", 16, MakeTestJpeg(32, 24, {.exif = ExifWithPreview(3, preview), .iccProfile = adobe}));
 
     Put(hostile, "huge-header", 0, MakeTestJpeg(16, 16, {.announcedWidth = 65500, .announcedHeight = 65500}));
     Put(hostile, "just-over-1GiB", 0, MakeTestJpeg(16, 16, {.announcedWidth = 16384, .announcedHeight = 21846}));
@@ -103,6 +109,11 @@ void JpegSeeds(const TFolders& f)
                                      std::pair{"exif-cut-short", ExifWithOrientation(6).left(20)},
                                      std::pair{"exif-far-directory", farDirectory}})
         Put(hostile, name, 0, MakeTestJpeg(20, 12, {.exif = exif}));
+    const QByteArray previewExif = ExifWithPreview(6, preview);
+    for (const auto& [name, exif] : {std::pair{"exif-preview-cut-short", previewExif.left(previewExif.size() - 40)},
+                                     std::pair{"exif-preview-not-a-jpeg", ExifWithPreview(1, QByteArray(300, 'p'))},
+                                     std::pair{"exif-preview-huge", ExifWithPreview(1, MakeTestJpeg(16, 12, {.announcedWidth = 40000, .announcedHeight = 30000}))}})
+        Put(hostile, name, 0, MakeTestJpeg(32, 24, {.exif = exif}));
     Put(hostile, "icc-cut-short", 0, MakeTestJpeg(16, 16, {.iccProfile = adobe.left(adobe.size() / 2)}));
     Put(hostile, "icc-not-a-profile", 0, MakeTestJpeg(16, 16, {.iccProfile = QByteArray(200, 'x')}));
 }

@@ -371,6 +371,14 @@ TJPEGHeader ReadJPEGFileHeader(const std::string& fileName)
     return ReadFileHeader(fileName, nullptr);
 }
 
+TJPEGMetadata ReadJPEGMetadata(const QByteArray& bytes)
+{
+    TJPEGMetadata metadata;
+    TJPEGMemorySource source{};
+    metadata.header = ReadHeaderFrom(UseMemorySource(source, bytes), 1, &metadata);
+    return metadata;
+}
+
 TJPEGMetadata ReadJPEGFileMetadata(const std::string& fileName)
 {
     TJPEGMetadata metadata;

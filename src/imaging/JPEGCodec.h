@@ -55,6 +55,7 @@ struct TJPEGMetadata {
     QByteArray iccProfile;  // the profile assembled from its APP2 segments
 };
 TJPEGMetadata ReadJPEGFileMetadata(const std::string& fileName);
+TJPEGMetadata ReadJPEGMetadata(const QByteArray& bytes);
 
 // 24 bits per pixel, or 8 with a palette for 8-bit or greyscale output, turned upright
 // by the EXIF orientation and, in colour, converted to sRGB from an embedded ICC

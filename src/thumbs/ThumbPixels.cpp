@@ -1,10 +1,8 @@
 #include "thumbs/ThumbPixels.h"
 
 #include "imaging/CameraPreview.h"
-#include "imaging/ColorProfile.h"
 #include "imaging/JPEGCodec.h"
 #include "imaging/JPEGImage.h"
-#include "imaging/Orientation.h"
 #include "thumbs/SharedThumbnails.h"
 #include "toolkit/Errors.h"
 #include "toolkit/Graphic.h"
@@ -18,32 +16,6 @@ namespace {
 bool Covers(QSize image, QSize size)
 {
     return image.width() >= size.width() && image.height() >= size.height();
-}
-
-// The camera's preview as the picture shows upright and in sRGB; nothing when the file
-// has none that serves or it cannot be decoded.
-std::optional<TBitmap> DecodePreview(const TThumbRequest& request, QSize& natural)
-{
-    const TJPEGMetadata metadata = ReadJPEGFileMetadata(request.path);
-    natural = {metadata.header.width, metadata.header.height};
-    const QByteArray preview = ExifPreview(metadata.exif);
-    if (preview.isEmpty())
-        return std::nullopt;
-    try {
-        const TJPEGHeader header = ReadJPEGHeader(preview);
-        if (!PreviewServes({header.width, header.height}, metadata.header.orientation, natural, request.size))
-            return std::nullopt;
-        TJPEGDecodeParams params = JPEGDecodeParams(request.jpeg);
-        params.scaleDenominator = 1;  // a preview is small already
-        TBitmap bitmap = DecodeJPEG(preview, params);
-        // The preview is in the main picture's colours and lies as its rows do.
-        if (bitmap.Image().depth() > 8)
-            ConvertToSRgb(bitmap.Image(), metadata.iccProfile);
-        TurnUpright(bitmap, metadata.header.orientation);
-        return bitmap;
-    } catch (const EInvalidGraphic&) {
-        return std::nullopt;  // a damaged preview: the picture itself may be fine
-    }
 }
 
 // The shared cache's entry for the file as it is now; nothing when the cache is not used.
@@ -78,8 +50,11 @@ TDisplayCopy MakeThumbCopy(const TThumbRequest& request)
     }
     try {
         std::optional<TBitmap> source;
-        if (IsJPEGFileName(request.path))
-            source = DecodePreview(request, copy.natural);
+        if (IsJPEGFileName(request.path)) {
+            const TJPEGMetadata metadata = ReadJPEGFileMetadata(request.path);
+            copy.natural = {metadata.header.width, metadata.header.height};
+            source = DecodeCameraPreview(metadata, request.size, JPEGDecodeParams(request.jpeg));
+        }
         if (!source) {
             const auto cover = [&](QSize natural) {
                 return shared ? request.size.expandedTo(shared->ThumbnailSize(natural)) : request.size;
