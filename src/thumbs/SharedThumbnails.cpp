@@ -31,23 +31,29 @@ constexpr char kFailFolder[] = "fail/lumora-" LUMORA_VERSION;
 // costs more time than the bytes it saves.
 constexpr int kPngQuality = 85;
 
-// Folders of the cache are the user's alone.
-bool MakeFolder(const std::string& folder)
+// The folder and those above it that are missing, the user's alone as the desktop makes
+// them ($XDG_CACHE_HOME itself may not be there yet).
+bool MakeFolders(const std::string& folder)
 {
-    return ::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
-}
-
-bool MakeFolders(const std::string& root, const std::string& sub)
-{
-    if (!MakeFolder(root))
-        return false;
-    std::string folder = root;
-    for (const auto& part : std::filesystem::path(sub)) {
-        folder += "/" + part.string();
-        if (!MakeFolder(folder))
+    if (::access(folder.c_str(), F_OK) == 0)
+        return true;
+    std::string made;
+    for (const auto& part : std::filesystem::path(folder).relative_path()) {
+        made += "/" + part.string();
+        if (::mkdir(made.c_str(), 0700) != 0 && errno != EEXIST)
             return false;
     }
     return true;
+}
+
+// The image in a PNG file; null when there is none. Opened first: a reader given a name
+// that is not there tries it with one suffix after another.
+QImage ReadPng(const std::string& file)
+{
+    QFile in(QFile::decodeName(file.c_str()));
+    if (!in.open(QIODevice::ReadOnly))
+        return {};
+    return QImageReader(&in, "png").read();
 }
 
 // Written under a name of its own with mode 0600 and renamed, so a reader in another
@@ -134,7 +140,7 @@ QImage TSharedThumbnail::Read() const
 {
     if (!Usable())
         return {};
-    QImage image = QImageReader(QFile::decodeName(file_.c_str()), "png").read();
+    QImage image = ReadPng(file_);
     return Matches(image) ? image : QImage();
 }
 
@@ -142,7 +148,7 @@ std::optional<std::string> TSharedThumbnail::ReadFailure() const
 {
     if (!Usable())
         return std::nullopt;
-    const QImage note = QImageReader(QFile::decodeName(failure_.c_str()), "png").read();
+    const QImage note = ReadPng(failure_);
     if (!Matches(note))
         return std::nullopt;
     return note.text(kErrorKey).toStdString();
@@ -159,7 +165,7 @@ bool TSharedThumbnail::Write(const QImage& thumbnail, QSize picture) const
     image.setText(kWidthKey, QString::number(picture.width()));
     image.setText(kHeightKey, QString::number(picture.height()));
     image.setText("Software", "Lumora");
-    return MakeFolders(root_, SizeFolder()) && WriteWhole(file_, image);
+    return MakeFolders(root_ + "/" + SizeFolder()) && WriteWhole(file_, image);
 }
 
 bool TSharedThumbnail::WriteFailure(const std::string& error) const
@@ -172,5 +178,5 @@ bool TSharedThumbnail::WriteFailure(const std::string& error) const
     note.setText(kMTimeKey, QString::number(modified_));
     note.setText(kSizeKey, QString::number(bytes_));
     note.setText(kErrorKey, QString::fromStdString(error));
-    return MakeFolders(root_, kFailFolder) && WriteWhole(failure_, note);
+    return MakeFolders(root_ + "/" + kFailFolder) && WriteWhole(failure_, note);
 }

@@ -91,7 +91,7 @@ TEST(ThumbPixels, TheSharedCacheServesWhatShowsTheFileAsItIsAndIsFilledAsTheStan
     enum class TSource { Cache, Decode, NotedFailure, DecodeFailure };
     struct TCase {
         const char* name;
-        const char* file;  // inside the cache's folder when it starts with "cache/"
+        const char* file;  // inside the cache's folder when it starts with "thumbnails/"
         bool damaged;
         TEntry entry;
         QSize shown;
@@ -106,13 +106,16 @@ TEST(ThumbPixels, TheSharedCacheServesWhatShowsTheFileAsItIsAndIsFilledAsTheStan
         {"larger than the cache keeps", "huge.jpg", false, TEntry::None, {300, 225}, TSource::Decode, ""},
         {"damaged", "damaged.jpg", true, TEntry::None, {107, 80}, TSource::DecodeFailure, "fail/lumora-0.1.0"},
         {"noted as failed", "noted.jpg", false, TEntry::FailNote, {107, 80}, TSource::NotedFailure, ""},
-        {"the cache's own file", "cache/thumbnails/own.jpg", false, TEntry::None, {107, 80}, TSource::Decode, ""},
+        {"the cache's own file", "thumbnails/own.jpg", false, TEntry::None, {107, 80}, TSource::Decode, ""},
     };
     const TTempDir dir;
-    const std::string root = dir.File("cache/thumbnails");
+    int run = 0;
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::string path = dir.File(c.file);
+        // $XDG_CACHE_HOME of its own for each, not made yet as on a new account.
+        const std::string home = dir.File("home" + std::to_string(++run));
+        const std::string root = home + "/thumbnails";
+        const std::string path = home + "/" + c.file;
         std::filesystem::create_directories(std::filesystem::path(path).parent_path());
         WriteTestJpeg(path, 640, 480, {.truncateTo = c.damaged ? 200u : 0u});
         struct stat file {};
