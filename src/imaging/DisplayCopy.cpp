@@ -37,6 +37,12 @@ int CoveringScaleDenominator(QSize natural, QSize target)
 
 namespace {
 
+// The device pixels a copy of logical size takes at ratio.
+QSize DevicePixels(QSize logical, qreal ratio)
+{
+    return (QSizeF(logical) * ratio).toSize();
+}
+
 TJPEGScale ScaleOf(int denominator)
 {
     switch (denominator) {
@@ -70,7 +76,8 @@ TBitmap Decode(const TDisplayRequest& request, TDisplayCopy& copy)
         jpeg.LoadFromFile(request.path);
         copy.natural = {jpeg.Width(), jpeg.Height()};
         copy.bounds = request.fit(request.box, copy.natural);
-        jpeg.SetScaleDown(ScaleOf(CoveringScaleDenominator(copy.natural, copy.bounds.size())));
+        jpeg.SetScaleDown(
+            ScaleOf(CoveringScaleDenominator(copy.natural, DevicePixels(copy.bounds.size(), request.pixelRatio))));
         bitmap.Assign(jpeg);
     } else {
         TPicture picture;
@@ -92,11 +99,14 @@ TDisplayCopy MakeDisplayCopy(const TDisplayRequest& request)
         const TBitmap bitmap = Decode(request, copy);
         if (request.clean)
             copy.image = bitmap.Image();
-        // In the screen's own pixel format, so that painting the copy is a plain copy.
-        else if (!copy.bounds.isEmpty())
+        // In the screen's own pixel format and pixels, so that painting the copy is a plain copy.
+        else if (!copy.bounds.isEmpty()) {
             copy.image = bitmap.Image()
                              .convertToFormat(QImage::Format_RGB32)
-                             .scaled(copy.bounds.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                             .scaled(DevicePixels(copy.bounds.size(), request.pixelRatio), Qt::IgnoreAspectRatio,
+                                     Qt::SmoothTransformation);
+            copy.image.setDevicePixelRatio(request.pixelRatio);
+        }
     } catch (...) {
         const std::optional<TFileStamp> stamp = copy.stamp;
         copy = TDisplayCopy{stamp, {}, {}, {}, ExceptionText(std::current_exception())};
@@ -131,8 +141,10 @@ std::int64_t ImageBytes(QSize size, int bytesPerPixel)
 std::optional<std::int64_t> DisplayCopyBytes(const TDisplayRequest& request)
 {
     try {
-        if (!request.clean)
-            return ImageBytes(request.fit(request.box, ReadPictureSize(request.path)).size(), 4);
+        if (!request.clean) {
+            const QRect bounds = request.fit(request.box, ReadPictureSize(request.path));
+            return ImageBytes(DevicePixels(bounds.size(), request.pixelRatio), 4);
+        }
         // Decoded as Decode does: read as JPEG, at the settings' scale, 8 bits for grey or a palette.
         const TJPEGHeader jpeg = ReadJPEGFileHeader(request.path);
         const TJPEGDecodeParams params = JPEGDecodeParams(request.jpeg);
