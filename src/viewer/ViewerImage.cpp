@@ -43,8 +43,10 @@ void TViewerImage::paintEvent(QPaintEvent* event)
     const double sx = double(picture_.Width()) / width();
     const double sy = double(picture_.Height()) / height();
     const QRectF source(target.x() * sx, target.y() * sy, target.width() * sx, target.height() * sy);
-    // Shown smaller than it is, the picture is blended; at its size and above, pixels stay sharp.
-    const bool reduced = width() < picture_.Width() || height() < picture_.Height();
+    // Drawn on fewer device pixels than it has, the picture is blended; on as many or
+    // more, pixels stay sharp (a scaled screen shows 50 % of a picture 1:1).
+    const qreal ratio = devicePixelRatio();
+    const bool reduced = width() * ratio < picture_.Width() || height() * ratio < picture_.Height();
     QPainter painter(this);
     picture_.DrawPart(painter, target, source, reduced ? TDrawFilter::Smooth : TDrawFilter::Sharp);
 }

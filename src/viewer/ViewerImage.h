@@ -1,7 +1,8 @@
 #pragma once
 // The viewer's picture control (Image1): it holds the picture's own copy of the pixels,
 // marks included, and draws only the part of it that a paint asks for, scaled to the
-// control's size. Zooming changes the control's size, never the pixels held.
+// control's size on the screen's device pixels. Zooming changes the control's size,
+// never the pixels held.
 
 #include "toolkit/Bitmap.h"
 
