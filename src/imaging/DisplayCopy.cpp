@@ -75,6 +75,11 @@ TBitmap DecodeReduced(const std::string& path, const TJPEGSettings& jpeg, const 
     return bitmap;
 }
 
+QSize DevicePixels(QSize logical, qreal ratio)
+{
+    return (QSizeF(logical) * ratio).toSize();
+}
+
 QImage ReducedImage(const QImage& picture, QSize size)
 {
     return picture.convertToFormat(QImage::Format_RGB32).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -86,7 +91,9 @@ namespace {
 TBitmap Decode(const TDisplayRequest& request, TDisplayCopy& copy)
 {
     if (!request.clean) {
-        const auto cover = [&](QSize natural) { return request.fit(request.box, natural).size(); };
+        const auto cover = [&](QSize natural) {
+            return DevicePixels(request.fit(request.box, natural).size(), request.pixelRatio);
+        };
         TBitmap bitmap = DecodeReduced(request.path, request.jpeg, cover, copy.natural);
         copy.bounds = request.fit(request.box, copy.natural);
         return bitmap;
@@ -111,8 +118,10 @@ TDisplayCopy MakeDisplayCopy(const TDisplayRequest& request)
         const TBitmap bitmap = Decode(request, copy);
         if (request.clean)
             copy.image = bitmap.Image();
-        else if (!copy.bounds.isEmpty())
-            copy.image = ReducedImage(bitmap.Image(), copy.bounds.size());
+        else if (!copy.bounds.isEmpty()) {
+            copy.image = ReducedImage(bitmap.Image(), DevicePixels(copy.bounds.size(), request.pixelRatio));
+            copy.image.setDevicePixelRatio(request.pixelRatio);
+        }
     } catch (...) {
         const std::optional<TFileStamp> stamp = copy.stamp;
         copy = TDisplayCopy{stamp, {}, {}, {}, ExceptionText(std::current_exception())};
@@ -147,8 +156,10 @@ std::int64_t ImageBytes(QSize size, int bytesPerPixel)
 std::optional<std::int64_t> DisplayCopyBytes(const TDisplayRequest& request)
 {
     try {
-        if (!request.clean)
-            return ImageBytes(request.fit(request.box, ReadPictureSize(request.path)).size(), 4);
+        if (!request.clean) {
+            const QRect bounds = request.fit(request.box, ReadPictureSize(request.path));
+            return ImageBytes(DevicePixels(bounds.size(), request.pixelRatio), 4);
+        }
         // Decoded as Decode does: read as JPEG, at the settings' scale, 8 bits for grey or a palette.
         const TJPEGHeader jpeg = ReadJPEGFileHeader(request.path);
         const TJPEGDecodeParams params = JPEGDecodeParams(request.jpeg);

@@ -39,13 +39,17 @@ struct TDisplayRequest {
     TFitRule fit = nullptr;
     TJPEGSettings jpeg;  // JPEGDefaults() as they were when the request was made
     bool clean = false;  // the whole picture as decoded; box and fit are not used
+    // Device pixels per logical pixel where the copy is shown: fit works in logical
+    // pixels, the copy holds its bounds' size times this, so it is sharp on the screen.
+    qreal pixelRatio = 1;
 };
 
 struct TDisplayCopy {
     std::optional<TFileStamp> stamp;  // the file as it was read
     QSize natural;                    // the picture's own size, as shown upright
     QRect bounds;                     // fit(box, natural); natural at (0, 0) when clean
-    QImage image;                     // bounds' size; null when a side is 0 or less;
+    QImage image;                     // bounds' size times the pixel ratio, which it
+                                      // carries; null when a side is 0 or less;
                                       // clean: the decoded bitmap's own pixels
     std::string error;                // why it could not be made; then only stamp is set
 };
@@ -59,6 +63,9 @@ int CoveringScaleDenominator(QSize natural, QSize target);
 // Throws what loading the picture throws.
 TBitmap DecodeReduced(const std::string& path, const TJPEGSettings& jpeg, const std::function<QSize(QSize natural)>& cover,
                       QSize& natural);
+
+// The device pixels a copy of logical size takes where ratio device pixels make one.
+QSize DevicePixels(QSize logical, qreal ratio);
 
 // A display copy's pixels from a decoded picture: in the screen's own pixel format, so
 // that painting it is a plain copy, reduced to size with smooth filtering.

@@ -1,5 +1,6 @@
 #include "thumbs/ThumbBoard.h"
 
+#include "imaging/DisplayCopy.h"
 #include "thumbs/ThumbCache.h"
 #include "thumbs/ThumbGeometry.h"
 
@@ -51,8 +52,7 @@ void TThumbBoard::AddThumb(int row, const std::string& path, const TThumbHeader&
 QSize TThumbBoard::PixelSize(const QRect& bounds) const
 {
     // Drawn at the screen's own pixels, so a scaled screen shows them sharp.
-    const qreal ratio = devicePixelRatioF();
-    return {qRound(bounds.width() * ratio), qRound(bounds.height() * ratio)};
+    return DevicePixels(bounds.size(), devicePixelRatioF());
 }
 
 TImage* TThumbBoard::Thumb(int row)

@@ -14,7 +14,8 @@ std::deque<TDecodeAhead::TEntry>::const_iterator TDecodeAhead::Find(const TDispl
 {
     for (auto it = entries_.begin(); it != entries_.end(); ++it)
         if (it->request.path == request.path && it->request.clean == request.clean &&
-            (request.clean || (it->request.box == request.box && it->request.fit == request.fit)))
+            (request.clean || (it->request.box == request.box && it->request.fit == request.fit &&
+                               it->request.pixelRatio == request.pixelRatio)))
             return it;
     return entries_.end();
 }

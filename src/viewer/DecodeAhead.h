@@ -1,11 +1,11 @@
 #pragma once
 // Display copies made ahead on worker threads, so that showing the next picture only
-// swaps it in. A copy made ahead is used only for the same file, box and fitting (for
-// clean copies, the same file), and only while the file is unchanged on disk (same size
-// and modification time); otherwise it is made again. At most capacity copies, of at
-// most budget bytes together, are held or under way, the oldest going first; a copy that
-// alone would take more than budget (its size read from the file's header) is not made
-// ahead but when it is taken.
+// swaps it in. A copy made ahead is used only for the same file, box, fitting and pixel
+// ratio (for clean copies, the same file), and only while the file is unchanged on disk
+// (same size and modification time); otherwise it is made again. At most capacity
+// copies, of at most budget bytes together, are held or under way, the oldest going
+// first; a copy that alone would take more than budget (its size read from the file's
+// header) is not made ahead but when it is taken.
 //
 // User-interface thread only; the workers get a copy of the request and nothing else.
 

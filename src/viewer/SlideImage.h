@@ -1,6 +1,7 @@
 #pragma once
 // The slide show's picture control: it draws the picture it holds stretched to its own
-// bounds. The show hands it a copy already reduced to those bounds, so a paint only copies.
+// bounds. The show hands it a copy already reduced to those bounds at the screen's device
+// pixels, so a paint only copies.
 
 #include <QImage>
 #include <QWidget>

@@ -97,7 +97,8 @@ void TfrmSlide::Timer1Timer()
 
 TDisplayRequest TfrmSlide::SlideRequest(const std::string& path) const
 {
-    return {path, frameGeometry().size(), &SlideBounds, JPEGDefaults()};
+    // Fitted in logical pixels, made at the screen's device pixels.
+    return {path, frameGeometry().size(), &SlideBounds, JPEGDefaults(), false, devicePixelRatio()};
 }
 
 void TfrmSlide::DecodeNextAhead()

@@ -34,7 +34,8 @@ void FillRow(std::vector<JSAMPLE>& row, int y, int width, int height, const TJpe
 {
     const int n = Components(options.color);
     for (int x = 0; x < width; ++x) {
-        const QRgb rgb = options.flat.value_or(TestPatternPixel(x, y, width, height));
+        const QRgb rgb = options.checkered ? ((x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0))
+                                           : options.flat.value_or(TestPatternPixel(x, y, width, height));
         const int r = qRed(rgb), g = qGreen(rgb), b = qBlue(rgb);
         JSAMPLE* px = &row[static_cast<std::size_t>(x * n)];
         if (n == 1) {

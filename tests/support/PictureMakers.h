@@ -42,6 +42,8 @@ struct TJpegOptions {
     QByteArray exif;            // the body of an APP1 segment written first (none when empty)
     QByteArray iccProfile;      // an ICC profile in APP2 segments (none when empty)
     std::optional<QRgb> flat;   // one colour all over instead of the test pattern
+    bool checkered = false;     // one-pixel black and white squares instead: detail that
+                                // any resampling blurs
 };
 
 // The pattern every test picture shows: smooth gradients, so lossy decodes stay close.

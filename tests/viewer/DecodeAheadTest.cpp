@@ -67,9 +67,12 @@ TEST(DecodeAhead, HoldsCopiesWithinItsBudget)
         std::int64_t budget;
         std::vector<QSize> ahead;  // the pictures decoded ahead, in order
         std::vector<bool> made;    // whether each one's copy was made ahead
+        qreal displayRatio = 0;    // 0: clean copies; else display copies at their own
+                                   // size for a screen of this device pixel ratio
     } cases[] = {
         {"one beyond the budget: made when taken, pushing out nothing", 3600, {{40, 30}, {80, 60}}, {true, false}},
         {"held copies over the budget: the oldest goes", 7199, {{40, 30}, {40, 30}}, {false, true}},
+        {"a display copy counts device pixels: 40 x 30 at ratio 2 takes 19200", 19199, {{40, 30}}, {false}, 2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -79,7 +82,8 @@ TEST(DecodeAhead, HoldsCopiesWithinItsBudget)
         for (std::size_t i = 0; i < c.ahead.size(); ++i) {
             const std::string path = dir.File(std::to_string(i) + ".jpg");
             WritePaddedPicture(path, MakeTestJpeg(c.ahead[i].width(), c.ahead[i].height()), 65536);
-            requests.push_back({path, {}, nullptr, {}, true});
+            requests.push_back(c.displayRatio > 0 ? TDisplayRequest{path, {}, &OwnSize, {}, false, c.displayRatio}
+                                                  : TDisplayRequest{path, {}, nullptr, {}, true});
             ahead.Ahead(requests.back());
         }
         ASSERT_TRUE(WorkerPool().waitForDone(10000));
