@@ -12,6 +12,7 @@
 
 #include "BenchArgs.h"
 #include "BenchTiming.h"
+#include "BoardDriver.h"
 #include "PhotoCorpus.h"
 #include "WindowBench.h"
 #include "Forms.h"
@@ -30,21 +31,10 @@
 
 #include <cstdio>
 #include <ctime>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace {
-
-void MakeCorpus(const std::string& folder, int rows, const std::vector<std::string>& distinct)
-{
-    std::filesystem::create_directory(folder);
-    for (int i = 0; i < rows; ++i) {
-        char name[32];
-        std::snprintf(name, sizeof name, "p%05d.jpg", i);
-        std::filesystem::create_hard_link(distinct[static_cast<std::size_t>(i) % distinct.size()], folder + "/" + name);
-    }
-}
 
 void WaitWhileBusy()
 {

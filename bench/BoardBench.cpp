@@ -19,6 +19,7 @@
 
 #include "BenchArgs.h"
 #include "BenchTiming.h"
+#include "BoardDriver.h"
 #include "PhotoCorpus.h"
 #include "WindowBench.h"
 #include "Forms.h"
@@ -28,12 +29,9 @@
 #include "browse/SelectionModel.h"
 #include "imaging/JPEGImage.h"
 #include "thumbs/ThumbBoard.h"
-#include "thumbs/ThumbGeometry.h"
-#include "thumbs/ThumbImage.h"
 #include "toolkit/WorkerPool.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QThreadPool>
@@ -41,69 +39,11 @@
 
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
-
-struct TCorpus {
-    std::string folder;
-    std::vector<std::string> names;
-    std::vector<int> source;  // the distinct picture each name links to
-};
-
-TCorpus MakeCorpus(const std::string& folder, int rows, const std::vector<std::string>& distinct)
-{
-    std::filesystem::create_directory(folder);
-    TCorpus corpus{folder, {}, {}};
-    for (int i = 0; i < rows; ++i) {
-        char name[32];
-        std::snprintf(name, sizeof name, "p%05d.jpg", i);
-        const int k = i % static_cast<int>(distinct.size());
-        std::filesystem::create_hard_link(distinct[static_cast<std::size_t>(k)], folder + "/" + name);
-        corpus.names.push_back(name);
-        corpus.source.push_back(k);
-    }
-    return corpus;
-}
-
-// Resident and peak resident memory, in megabytes.
-double StatusMegabytes(const char* field)
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind(field, 0) == 0)
-            return std::stod(line.substr(std::strlen(field))) / 1024.0;
-    return 0;
-}
-
-void ResetPeakMemory()
-{
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-
-TThumbBoard* Board()
-{
-    return frmMain->ScrollBoxTb;
-}
-
-bool ViewHasPixels(int rows)
-{
-    const auto [first, last] = RowsInView(0, Board()->viewport()->height(), Board()->PerRow());
-    for (int row = first; row <= std::min(last, rows - 1); ++row)
-        if (Board()->Thumb(row)->Picture().isNull())
-            return false;
-    return true;
-}
-
-int RowsShown(int rows)
-{
-    const auto [first, last] = RowsInView(0, Board()->viewport()->height(), Board()->PerRow());
-    return std::min(last, rows - 1) - first + 1;
-}
 
 struct TRun {
     double firstScreen = 0;  // the thumbnails of the first screen placed
@@ -175,15 +115,6 @@ void SelectMiddleRow()
     frmMain->ListView1->selectRow(frmMain->Pictures().Count() / 2);
 }
 
-// The sum of single-thread 1/8-scale decodes of the corpus's first rows, over the cores.
-double DecodeBound(const TCorpus& corpus, int rows, const std::vector<double>& eighth, int cores)
-{
-    double sum = 0;
-    for (int i = 0; i < rows; ++i)
-        sum += eighth[static_cast<std::size_t>(corpus.source[static_cast<std::size_t>(i)])];
-    return sum / cores;
-}
-
 struct TFolderChange {
     double firstScreen = 0;  // its thumbnails painted
     double longestWait = 0;  // the longest the event loop left a 5 ms timer waiting past its time
@@ -192,12 +123,7 @@ struct TFolderChange {
 // Switches to Directory Show and opens folder in the tree, until every thumbnail is placed.
 TFolderChange ChangeFolder(const std::string& folder, int rows)
 {
-    frmMain->ApplyDirectoryShowLayout();
-    // The new layout laid out and painted, as it is long before a user's folder change.
-    const auto settled = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
-    while (std::chrono::steady_clock::now() < settled)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    frmMain->repaint();
+    ShowDirectoryLayout();
     TFolderChange change;
     QTimer ticker;
     auto last = std::chrono::steady_clock::now();
@@ -211,22 +137,13 @@ TFolderChange ChangeFolder(const std::string& folder, int rows)
     ticker.start(5);
     const auto start = std::chrono::steady_clock::now();
     frmMain->CDirectoryOutline1->SetDirectory(folder);
-    while (!Board() || Board()->ThumbCount() < RowsShown(rows) || !ViewHasPixels(rows))
+    while (!Board() || !ViewHasPixels(rows))
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     Board()->viewport()->grab();
     change.firstScreen = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     while (frmMain->Busy())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     return change;
-}
-
-// New windows, so nothing is cached from a run before; shown, as the board's view needs,
-// and painted once, as a user sees them before the first click.
-void OpenWindows()
-{
-    CreateForms();
-    frmMain->show();
-    frmMain->repaint();
 }
 
 }  // namespace
@@ -260,15 +177,7 @@ int main(int argc, char** argv)
         jpeg.Assign(PhotoLikeBitmap(width + 8 * k, height));
         distinct.push_back(dir.filePath(QString("distinct%1.jpg").arg(k)).toStdString());
         jpeg.SaveToFile(distinct.back());
-        QFile file(QString::fromStdString(distinct.back()));
-        file.open(QIODevice::ReadOnly);
-        const QByteArray bytes = file.readAll();
-        TJPEGDecodeParams params = JPEGDecodeParams(JPEGDefaults());
-        params.scaleDenominator = 8;
-        std::vector<double> times;
-        for (int r = 0; r < 3; ++r)
-            times.push_back(Milliseconds([&] { DecodeJPEG(bytes, params); }));
-        eighth.push_back(Median(times));
+        eighth.push_back(EighthDecodeMilliseconds(distinct.back()));
     }
     std::printf("%d x %d JPEGs, %d distinct (1 progressive), %d cores\n", width, height, distinctCount, cores);
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <stdexcept>
 
 namespace {
 
@@ -63,6 +64,16 @@ TBitmap PhotoLikeBitmap(int width, int height)
         }
     }
     return bitmap;
+}
+
+QByteArray WithApp1(const QByteArray& jpeg, const QByteArray& body)
+{
+    const auto length = static_cast<unsigned>(body.size() + 2);  // the length counts itself
+    if (length > 0xFFFF)
+        throw std::length_error("an APP1 segment holds at most 65,533 bytes");
+    QByteArray segment("\xFF\xE1", 2);
+    segment.append(static_cast<char>(length >> 8)).append(static_cast<char>(length & 0xFF));
+    return jpeg.left(2) + segment + body + jpeg.mid(2);
 }
 
 std::vector<TCorpusFile> WritePhotoJpegs(const std::string& folder, int width, int height)

@@ -4,7 +4,13 @@
 
 #include "toolkit/Bitmap.h"
 
+#include <QByteArray>
+
 TBitmap PhotoLikeBitmap(int width, int height);
+
+// jpeg's bytes with an APP1 segment holding body (an EXIF block) right after the start
+// of image, where a camera writes it.
+QByteArray WithApp1(const QByteArray& jpeg, const QByteArray& body);
 
 #include <string>
 #include <vector>

@@ -1,0 +1,116 @@
+#include "BoardDriver.h"
+
+#include "BenchTiming.h"
+#include "Forms.h"
+#include "app/UnitMain.h"
+#include "imaging/JPEGCodec.h"
+#include "imaging/JPEGImage.h"
+#include "imaging/JPEGSettings.h"
+#include "thumbs/ThumbBoard.h"
+#include "thumbs/ThumbGeometry.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+TCorpus MakeCorpus(const std::string& folder, int rows, const std::vector<std::string>& distinct)
+{
+    std::filesystem::create_directory(folder);
+    TCorpus corpus{folder, {}, {}};
+    for (int i = 0; i < rows; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "p%05d.jpg", i);
+        const int k = i % static_cast<int>(distinct.size());
+        std::filesystem::create_hard_link(distinct[static_cast<std::size_t>(k)], folder + "/" + name);
+        corpus.names.push_back(name);
+        corpus.source.push_back(k);
+    }
+    return corpus;
+}
+
+double EighthDecodeMilliseconds(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    file.open(QIODevice::ReadOnly);
+    const QByteArray bytes = file.readAll();
+    TJPEGDecodeParams params = JPEGDecodeParams(JPEGDefaults());
+    params.scaleDenominator = 8;
+    std::vector<double> times;
+    for (int r = 0; r < 3; ++r)
+        times.push_back(Milliseconds([&] { DecodeJPEG(bytes, params); }));
+    return Median(times);
+}
+
+double DecodeBound(const TCorpus& corpus, int rows, const std::vector<double>& eighth, int cores)
+{
+    double sum = 0;
+    for (int i = 0; i < rows; ++i)
+        sum += eighth[static_cast<std::size_t>(corpus.source[static_cast<std::size_t>(i)])];
+    return sum / cores;
+}
+
+void OpenWindows()
+{
+    CreateForms();
+    frmMain->show();
+    frmMain->repaint();
+}
+
+void ShowDirectoryLayout()
+{
+    frmMain->ApplyDirectoryShowLayout();
+    const auto settled = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
+    while (std::chrono::steady_clock::now() < settled)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    frmMain->repaint();
+}
+
+TThumbBoard* Board()
+{
+    return frmMain->ScrollBoxTb;
+}
+
+std::pair<int, int> RowsOfView(int rows)
+{
+    const auto [first, last] =
+        RowsInView(Board()->verticalScrollBar()->value(), Board()->viewport()->height(), Board()->PerRow());
+    return {first, std::min(last, rows - 1)};
+}
+
+int RowsShown(int rows)
+{
+    const auto [first, last] = RowsOfView(rows);
+    return last - first + 1;
+}
+
+bool ViewHasPixels(int rows)
+{
+    const auto [first, last] = RowsOfView(rows);
+    if (Board()->ThumbCount() <= last)
+        return false;
+    for (int row = first; row <= last; ++row)
+        if (Board()->Thumb(row)->Picture().isNull())
+            return false;
+    return true;
+}
+
+double StatusMegabytes(const char* field)
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind(field, 0) == 0)
+            return std::stod(line.substr(std::strlen(field))) / 1024.0;
+    return 0;
+}
+
+void ResetPeakMemory()
+{
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
