@@ -19,6 +19,9 @@
 namespace {
 
 constexpr int kRowsPerRead = 16;
+// A picture turned while it is decoded goes through a strip of this many rows: the taller
+// the strip, the longer the run each upright row gets at a time.
+constexpr int kTurnedRowsPerRead = 64;
 
 constexpr int kExifMarker = JPEG_APP0 + 1;
 constexpr int kIccMarker = JPEG_APP0 + 2;
@@ -37,7 +40,14 @@ struct TOutputPlan {
     bool cmykInverted;  // Adobe's inverted CMYK
     TCmykTarget cmykTarget;
     JSAMPARRAY cmykRows;  // libjpeg-owned row buffer for CMYK rows
+    int orientation;      // the EXIF orientation the rows are placed by
+    JSAMPARRAY storedRows;  // libjpeg-owned strip of rows as stored, when they are turned
 };
+
+int RowsPerRead(const TOutputPlan& plan)
+{
+    return plan.orientation == 1 ? kRowsPerRead : kTurnedRowsPerRead;
+}
 
 // Refuses a header whose decoded bitmap would exceed kMaxDecodedBytes; libjpeg itself
 // accepts up to 65500 x 65500.
@@ -123,21 +133,29 @@ bool IsEightBit(j_decompress_ptr cinfo, const TOutputPlan& plan)
     return plan.cmyk ? plan.cmykTarget != TCmykTarget::Bgr24 : cinfo->quantize_colors != FALSE;
 }
 
-// Sizes the bitmap for the output and allocates the CMYK row buffer.
+// Sizes the bitmap for the output, upright, and allocates the row buffers it needs.
 void PrepareOutput(j_decompress_ptr cinfo, TOutputPlan& plan, TBitmap& bitmap)
 {
-    const std::int64_t bytes = std::int64_t{cinfo->output_width} * cinfo->output_height
-                               * (IsEightBit(cinfo, plan) ? 1 : 3);
+    const int bytesPerPixel = IsEightBit(cinfo, plan) ? 1 : 3;
+    const std::int64_t bytes = std::int64_t{cinfo->output_width} * cinfo->output_height * bytesPerPixel;
     if (bytes > kMaxDecodedBytes)
         ERREXIT(cinfo, JERR_IMAGE_TOO_BIG);
+    int width = static_cast<int>(cinfo->output_width);
+    int height = static_cast<int>(cinfo->output_height);
+    if (SwapsSides(plan.orientation))
+        std::swap(width, height);
     // Not cleared first: every row is written by each output pass.
-    bitmap = TBitmap::Unfilled(static_cast<int>(cinfo->output_width), static_cast<int>(cinfo->output_height),
-                               IsEightBit(cinfo, plan) ? TPixelFormat::pf8bit : TPixelFormat::pf24bit);
+    bitmap = TBitmap::Unfilled(width, height, bytesPerPixel == 1 ? TPixelFormat::pf8bit : TPixelFormat::pf24bit);
     if (bitmap.Empty())
         ERREXIT1(cinfo, JERR_OUT_OF_MEMORY, 0);
+    const auto rowsOf = [&](JDIMENSION bytesPerRow) {
+        return (*cinfo->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE, bytesPerRow,
+                                           static_cast<JDIMENSION>(RowsPerRead(plan)));
+    };
     if (plan.cmyk)
-        plan.cmykRows = (*cinfo->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE,
-                                                    cinfo->output_width * 4, kRowsPerRead);
+        plan.cmykRows = rowsOf(cinfo->output_width * 4);
+    if (plan.orientation != 1)
+        plan.storedRows = rowsOf(cinfo->output_width * static_cast<JDIMENSION>(bytesPerPixel));
 }
 
 // The palette for 8-bit output: libjpeg's colour map, one entry per colour it chose.
@@ -161,23 +179,36 @@ void ApplyPalette(j_decompress_ptr cinfo, const TOutputPlan& plan, TBitmap& bitm
     bitmap.SetPalette(colors);
 }
 
-// One output pass, top to bottom, straight into the bitmap's rows.
+// One output pass, top to bottom: straight into the bitmap's rows when the picture is
+// stored upright, else through a strip of stored rows placed where they stand upright.
 void ReadRows(j_decompress_ptr cinfo, const TOutputPlan& plan, TBitmap& bitmap)
 {
     ApplyPalette(cinfo, plan, bitmap);
     uchar* const base = bitmap.Image().bits();
     const qsizetype stride = bitmap.Image().bytesPerLine();
-    JSAMPROW rows[kRowsPerRead];
+    const bool upright = plan.orientation == 1;
+    JSAMPROW rows[kTurnedRowsPerRead];
     while (cinfo->output_scanline < cinfo->output_height) {
         const JDIMENSION first = cinfo->output_scanline;
-        const int wanted = static_cast<int>(std::min<JDIMENSION>(kRowsPerRead, cinfo->output_height - first));
-        for (int i = 0; i < wanted; ++i)
-            rows[i] = plan.cmyk ? plan.cmykRows[i] : base + (first + i) * stride;
-        const JDIMENSION read = jpeg_read_scanlines(cinfo, rows, static_cast<JDIMENSION>(wanted));
+        const auto wanted = std::min<JDIMENSION>(static_cast<JDIMENSION>(RowsPerRead(plan)), cinfo->output_height - first);
+        for (JDIMENSION i = 0; i < wanted; ++i)
+            rows[i] = plan.cmyk ? plan.cmykRows[i] : !upright ? plan.storedRows[i] : base + (first + i) * stride;
+        // libjpeg hands out at most a row group a call.
+        JDIMENSION read = 0;
+        while (read < wanted) {
+            const JDIMENSION more = jpeg_read_scanlines(cinfo, rows + read, wanted - read);
+            if (more == 0)
+                break;
+            read += more;
+        }
         if (plan.cmyk)
             for (JDIMENSION i = 0; i < read; ++i)
-                ConvertCmykRow(plan.cmykRows[i], base + (first + i) * stride,
+                ConvertCmykRow(plan.cmykRows[i], upright ? base + (first + i) * stride : plan.storedRows[i],
                                static_cast<int>(cinfo->output_width), plan.cmykInverted, plan.cmykTarget);
+        if (!upright)
+            PlaceUpright({plan.storedRows, static_cast<int>(read), static_cast<int>(first)},
+                         static_cast<int>(cinfo->output_width), static_cast<int>(cinfo->output_height),
+                         IsEightBit(cinfo, plan) ? 1 : 3, plan.orientation, base, stride);
     }
 }
 
@@ -275,7 +306,6 @@ void ReadHeaderWork(j_decompress_ptr cinfo, void* context)
 struct TDecodeJob {
     const TJPEGDecodeParams* params;
     TBitmap* bitmap;
-    int orientation;
     JOCTET* profile;  // malloc'ed by libjpeg; the caller frees it on every path
     unsigned profileLength;
 };
@@ -285,7 +315,7 @@ void DecodeWork(j_decompress_ptr cinfo, void* context)
     auto* job = static_cast<TDecodeJob*>(context);
     TOutputPlan plan{};
     SetDecodeParameters(cinfo, *job->params, plan);
-    job->orientation = OrientationOf(cinfo);
+    plan.orientation = OrientationOf(cinfo);
     // Grey output stays as decoded; Qt reads no CMYK profile.
     if (!plan.cmyk && cinfo->out_color_space != JCS_GRAYSCALE)
         jpeg_read_icc_profile(cinfo, &job->profile, &job->profileLength);
@@ -389,7 +419,7 @@ TJPEGMetadata ReadJPEGFileMetadata(const std::string& fileName)
 TBitmap DecodeJPEG(QByteArray bytes, TJPEGDecodeParams params)
 {
     TBitmap bitmap;
-    TDecodeJob job{&params, &bitmap, 1, nullptr, 0};
+    TDecodeJob job{&params, &bitmap, nullptr, 0};
     TJPEGMemorySource source{};
     int code = 0;
     const bool decoded = RunDecompress(UseMemorySource(source, bytes), kKeepProfile, DecodeWork, &job, code);
@@ -399,7 +429,6 @@ TBitmap DecodeJPEG(QByteArray bytes, TJPEGDecodeParams params)
     if (profile)
         ConvertToSRgb(bitmap.Image(), QByteArray::fromRawData(reinterpret_cast<const char*>(profile.get()),
                                                               static_cast<qsizetype>(job.profileLength)));
-    TurnUpright(bitmap, job.orientation);
     return bitmap;
 }
 

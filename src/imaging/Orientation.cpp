@@ -2,6 +2,8 @@
 
 #include <QTransform>
 
+#include <cstring>
+
 #include <libexif/exif-data.h>
 
 int ExifOrientation(const unsigned char* data, unsigned int length)
@@ -51,4 +53,51 @@ void TurnUpright(TBitmap& bitmap, int orientation)
     case 8: image = Turned(image, 270); break;
     default: break;
     }
+}
+
+namespace {
+
+template <int Bytes>
+void Place(const TStoredRows& stored, int width, int height, int orientation, unsigned char* out, std::ptrdiff_t stride)
+{
+    // Stored pixel (x, y) lands at upright (ux, uy). Mirrored ones run right to left.
+    const bool turned = SwapsSides(orientation);
+    const bool flipX = orientation == 2 || orientation == 3 || orientation == 6 || orientation == 7;
+    const bool flipY = orientation == 3 || orientation == 4 || orientation == 7 || orientation == 8;
+    for (int k = 0; k < stored.count; ++k) {
+        const unsigned char* row = stored.rows[k];
+        const int y = stored.first + k;
+        if (!turned) {
+            unsigned char* line = out + static_cast<std::ptrdiff_t>(flipY ? height - 1 - y : y) * stride;
+            if (!flipX) {
+                std::memcpy(line, row, static_cast<std::size_t>(width) * Bytes);
+                continue;
+            }
+            for (int x = 0; x < width; ++x)
+                std::memcpy(line + static_cast<std::ptrdiff_t>(width - 1 - x) * Bytes, row + x * Bytes, Bytes);
+        }
+    }
+    if (!turned)
+        return;
+    // A quarter turn: stored row y becomes upright column y (or height - 1 - y). Column by
+    // column over all the rows at once, so each upright row gets a run of pixels.
+    for (int x = 0; x < width; ++x) {
+        unsigned char* line = out + static_cast<std::ptrdiff_t>(flipY ? width - 1 - x : x) * stride;
+        for (int k = 0; k < stored.count; ++k) {
+            const int y = stored.first + k;
+            std::memcpy(line + static_cast<std::ptrdiff_t>(flipX ? height - 1 - y : y) * Bytes,
+                        stored.rows[k] + static_cast<std::ptrdiff_t>(x) * Bytes, Bytes);
+        }
+    }
+}
+
+}  // namespace
+
+void PlaceUpright(const TStoredRows& stored, int width, int height, int bytesPerPixel, int orientation,
+                  unsigned char* out, std::ptrdiff_t stride)
+{
+    if (bytesPerPixel == 1)
+        Place<1>(stored, width, height, orientation, out, stride);
+    else
+        Place<3>(stored, width, height, orientation, out, stride);
 }

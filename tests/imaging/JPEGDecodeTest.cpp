@@ -2,6 +2,7 @@
 // pattern the file was made from where libjpeg gives no RGB (CMYK).
 
 #include "imaging/JPEGImage.h"
+#include "imaging/Orientation.h"
 #include "support/LibjpegReference.h"
 #include "support/PictureMakers.h"
 
@@ -224,6 +225,35 @@ TEST(JPEGDecode, AnEmbeddedProfileTurnsColoursIntoSRgbAndADamagedOneIsIgnored)
                 for (int k = 0; k < 3; ++k)
                     ASSERT_EQ(Sample(bitmap, x, y, k), stored.At(x, y, k)) << x << "," << y;
     }
+}
+
+TEST(JPEGDecode, APictureTurnedWhileDecodingIsThePictureDecodedThenTurned)
+{
+    struct TCase {
+        const char* name;
+        TJpegOptions options;
+        TJPEGDecodeParams params;
+    };
+    const TCase cases[] = {
+        {"colour", {}, {}},
+        {"a quarter scale", {}, {.scaleDenominator = 4}},
+        {"grey output", {}, {.grayMode = true}},
+        {"8 bits", {}, {.eightBit = true}},
+        {"CMYK", {.color = TJpegColor::Cmyk}, {}},
+        {"shown progressively", {.progressive = true}, {.showProgressively = true}},
+    };
+    for (const TCase& c : cases)
+        for (int orientation = 2; orientation <= 8; ++orientation) {
+            SCOPED_TRACE(std::string(c.name) + ", orientation " + std::to_string(orientation));
+            // 150 rows: strips of stored rows end inside the picture and at its end.
+            TJpegOptions stored = c.options;
+            const TBitmap plain = DecodeJPEG(MakeTestJpeg(70, 150, stored), c.params);
+            stored.exif = ExifWithOrientation(orientation);
+            TBitmap expected = plain;
+            TurnUpright(expected, orientation);
+            const TBitmap turned = DecodeJPEG(MakeTestJpeg(70, 150, stored), c.params);
+            EXPECT_TRUE(turned.Image() == expected.Image());
+        }
 }
 
 TEST(JPEGDecode, TruncatedFileDecodesItsFirstRowsAndFillsTheRest)
