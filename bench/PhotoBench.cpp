@@ -91,7 +91,7 @@ int RunVisit(int argc, char** argv, const std::string& folder)
     int rows = 1;
     ReadCountOption(argc, argv, "--rows", rows);
     QTemporaryDir dir;
-    PrepareWindowBench(dir);
+    PrepareWindowBench(dir, TBenchCache::Inherited);  // the parent's, filled or unusable
     QApplication app(argc, argv);
     RegisterJPEGImage();
     const TVisit visit = VisitFolder(folder, rows);
