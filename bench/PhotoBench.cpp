@@ -69,6 +69,9 @@ TVisit VisitFolder(const std::string& folder, int rows)
         while (!Board() || !ViewHasPixels(rows))
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         Board()->viewport()->grab();
+        // The controls the board retired deleted, as the program's own event loop deletes
+        // them between a user's scrolls; this loop inside one call would keep them all.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (visit.firstView == 0)
             visit.firstView = since();
         if (RowsOfView(rows).second >= rows - 1)

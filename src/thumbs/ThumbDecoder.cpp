@@ -69,19 +69,34 @@ void TThumbDecoder::Pump()
         std::erase_if(workers_, [](const QFuture<void>& worker) { return worker.isFinished(); });
         workers_.push_back(QtConcurrent::run(pool_, [this, request, row, generation = generation_] {
             TDisplayCopy copy = MakeThumbCopy(request);
-            // The decoder waits for its workers before it goes, so context_ is still
-            // here; every result comes through the event loop, never inside Pump.
-            QMetaObject::invokeMethod(
-                &context_,
-                [this, row, generation, copy = std::move(copy)] {
-                    --running_;
-                    if (generation == generation_)
-                        done_(row, copy);
-                    Pump();
-                },
-                Qt::QueuedConnection);
+            {
+                const std::lock_guard lock(finishedLock_);
+                finished_.push_back({row, generation, std::move(copy)});
+            }
+            // One delivery for all the results that arrive until it runs: thousands of
+            // posted events would make every later post and removal scan them all. The
+            // decoder waits for its workers before it goes, so context_ is still here;
+            // results come through the event loop, never inside Pump.
+            if (!deliveryPosted_.exchange(true))
+                QMetaObject::invokeMethod(&context_, [this] { Deliver(); }, Qt::QueuedConnection);
         }));
     }
+}
+
+void TThumbDecoder::Deliver()
+{
+    deliveryPosted_ = false;  // before taking them: a result after this posts anew
+    std::vector<TFinished> finished;
+    {
+        const std::lock_guard lock(finishedLock_);
+        finished.swap(finished_);
+    }
+    for (const TFinished& result : finished) {
+        --running_;
+        if (result.generation == generation_)
+            done_(result.row, result.copy);
+    }
+    Pump();
 }
 
 void TThumbDecoder::Stop()

@@ -13,8 +13,10 @@
 #include <QObject>
 #include <QSize>
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <set>
 #include <string>
 #include <utility>
@@ -52,8 +54,16 @@ public:
     bool Idle() const { return running_ == 0 && waiting_.empty(); }
 
 private:
+    struct TFinished {
+        int row;
+        std::uint64_t generation;
+        TDisplayCopy copy;
+    };
+
     int Nearest() const;
     void Pump();
+    // Hands the results finished so far to done_, in the order they finished.
+    void Deliver();
 
     TDone done_;
     QThreadPool* pool_;
@@ -66,4 +76,7 @@ private:
     std::pair<int, int> view_{0, 0};  // the rows in view, first and last
     int running_ = 0;
     std::uint64_t generation_ = 0;
+    std::mutex finishedLock_;
+    std::vector<TFinished> finished_;  // guarded by finishedLock_
+    std::atomic<bool> deliveryPosted_{false};
 };
