@@ -1,7 +1,9 @@
 // lumora_board_bench [--size WxH] [--rows N,M] [--distinct K]
 // The thumbnail board on corpora of photo-like JPEGs (4000 x 3000 unless told; K = 5
 // distinct pictures, one in five progressive, hard-linked under N and M names, 500 and
-// 10,000 unless told), each figure against a bound measured in the same run:
+// 10,000 unless told), each figure against a bound measured in the same run. The
+// pictures have no camera preview, and every cold build finds the shared thumbnail
+// cache empty, so it decodes them all (a second visit is lumora_photo_bench's):
 //   (a) the time a build takes until every thumbnail is placed with its size and hint,
 //       and until the first screen of them is;
 //   (b) the time from then until every thumbnail in view has its pixels and the board
@@ -188,11 +190,14 @@ int main(int argc, char** argv)
     // (c) on one core, then everything else on all of them.
     const TCorpus& first = corpora.front();
     const int firstRows = static_cast<int>(first.names.size());
+    // Every build below decodes: the shared thumbnails the one before made are gone.
     WorkerPool().setMaxThreadCount(1);
+    ForgetSharedThumbnails();
     OpenWindows();
     const TRun oneCore = RunBoard(first, true);
     DestroyForms();
     WorkerPool().setMaxThreadCount(cores);
+    ForgetSharedThumbnails();
     OpenWindows();
     const TRun cold = RunBoard(first, true);
     TRun warm;
@@ -213,6 +218,7 @@ int main(int argc, char** argv)
     DestroyForms();
 
     for (std::size_t c = 1; c < corpora.size(); ++c) {
+        ForgetSharedThumbnails();
         OpenWindows();
         const double own = StatusMegabytes("VmRSS:");
         ResetPeakMemory();
@@ -239,6 +245,7 @@ int main(int argc, char** argv)
                     rows, removeHandler, sortByte, sortName);
         DestroyForms();
 
+        ForgetSharedThumbnails();
         OpenWindows();
         const TFolderChange change = ChangeFolder(corpora[c].folder, static_cast<int>(rows));
         std::printf("(g) %5zu rows: Directory Show folder change: first screen painted after %8.1f ms (goal <= 1500 "

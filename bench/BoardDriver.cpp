@@ -6,10 +6,12 @@
 #include "imaging/JPEGCodec.h"
 #include "imaging/JPEGImage.h"
 #include "imaging/JPEGSettings.h"
+#include "thumbs/SharedThumbnails.h"
 #include "thumbs/ThumbBoard.h"
 #include "thumbs/ThumbGeometry.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QScrollBar>
 
@@ -54,6 +56,11 @@ double DecodeBound(const TCorpus& corpus, int rows, const std::vector<double>& e
     for (int i = 0; i < rows; ++i)
         sum += eighth[static_cast<std::size_t>(corpus.source[static_cast<std::size_t>(i)])];
     return sum / cores;
+}
+
+void ForgetSharedThumbnails()
+{
+    QDir(QString::fromStdString(SharedThumbnailRoot())).removeRecursively();
 }
 
 void OpenWindows()

@@ -28,6 +28,8 @@ double DecodeBound(const TCorpus& corpus, int rows, const std::vector<double>& e
 
 // New windows, so nothing is cached from a run before; shown, as the board's view needs,
 // and painted once, as a user sees them before the first click.
+// Empties the bench's shared thumbnail cache, so the next build is a first visit.
+void ForgetSharedThumbnails();
 void OpenWindows();
 
 // Switches to Directory Show and lets the new layout be laid out and painted, as it is
