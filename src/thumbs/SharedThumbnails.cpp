@@ -5,7 +5,6 @@
 #include <QImageReader>
 #include <QStandardPaths>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -66,6 +65,8 @@ bool WriteWhole(const std::string& file, const QImage& image)
         return false;
     QFile out;
     bool written = out.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
+    if (!written)
+        ::close(fd);
     written = written && image.save(&out, "PNG", kPngQuality);
     out.close();
     written = written && out.error() == QFileDevice::NoError;
