@@ -10,4 +10,6 @@ list(APPEND LUMORA_PICTURE_SOURCES
      ${LUMORA_ROOT}/src/toolkit/SaveFile.cpp
      # Display copies turn a failed load into its error text.
      ${LUMORA_ROOT}/src/toolkit/Errors.cpp
-     ${LUMORA_ROOT}/src/toolkit/Dialogs.cpp)
+     ${LUMORA_ROOT}/src/toolkit/Dialogs.cpp
+     # A picture stored on its side is turned on a worker while it decodes.
+     ${LUMORA_ROOT}/src/toolkit/WorkerPool.cpp)

@@ -7,11 +7,16 @@
 #include "imaging/Orientation.h"
 #include "toolkit/Graphic.h"
 #include "toolkit/PathFile.h"
+#include "toolkit/WorkerPool.h"
+
+#include <QThreadPool>
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <future>
 #include <memory>
+#include <new>
 
 // The functions that run between a setjmp and libjpeg's longjmp hold no object with a
 // destructor: the jump would skip it. C++ objects live in the callers around them.
@@ -34,6 +39,16 @@ constexpr unsigned kLongestMarker = 0xFFFF;
 // Which segments a header read keeps beside the start of the EXIF block.
 enum TKeep : unsigned { kKeepProfile = 1, kKeepWholeExif = 2 };
 
+// The two strips of stored rows of a picture turned while it decodes: the decoder fills
+// one while the other is placed upright on a worker, so the turn costs little more than
+// the decode. Owned outside the decompressor's frames, so that after an error's longjmp
+// the caller still waits for the placing before the strips and the bitmap go.
+struct TTurnStrips {
+    std::unique_ptr<unsigned char[]> bytes;
+    JSAMPROW rows[2][kTurnedRowsPerRead];
+    std::future<void> placing;  // the strip last handed to a worker
+};
+
 // How the decoder's rows reach the bitmap.
 struct TOutputPlan {
     bool cmyk;          // rows come as CMYK and are converted here
@@ -41,7 +56,7 @@ struct TOutputPlan {
     TCmykTarget cmykTarget;
     JSAMPARRAY cmykRows;  // libjpeg-owned row buffer for CMYK rows
     int orientation;      // the EXIF orientation the rows are placed by
-    JSAMPARRAY storedRows;  // libjpeg-owned strip of rows as stored, when they are turned
+    TTurnStrips* strips;  // when the rows are turned
 };
 
 int RowsPerRead(const TOutputPlan& plan)
@@ -148,14 +163,36 @@ void PrepareOutput(j_decompress_ptr cinfo, TOutputPlan& plan, TBitmap& bitmap)
     bitmap = TBitmap::Unfilled(width, height, bytesPerPixel == 1 ? TPixelFormat::pf8bit : TPixelFormat::pf24bit);
     if (bitmap.Empty())
         ERREXIT1(cinfo, JERR_OUT_OF_MEMORY, 0);
-    const auto rowsOf = [&](JDIMENSION bytesPerRow) {
-        return (*cinfo->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE, bytesPerRow,
-                                           static_cast<JDIMENSION>(RowsPerRead(plan)));
-    };
     if (plan.cmyk)
-        plan.cmykRows = rowsOf(cinfo->output_width * 4);
-    if (plan.orientation != 1)
-        plan.storedRows = rowsOf(cinfo->output_width * static_cast<JDIMENSION>(bytesPerPixel));
+        plan.cmykRows = (*cinfo->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE,
+                                                    cinfo->output_width * 4, static_cast<JDIMENSION>(RowsPerRead(plan)));
+    if (plan.orientation != 1 && !plan.strips->bytes) {
+        const std::size_t row = std::size_t{cinfo->output_width} * static_cast<std::size_t>(bytesPerPixel);
+        plan.strips->bytes.reset(new (std::nothrow) unsigned char[2 * kTurnedRowsPerRead * row]);
+        if (!plan.strips->bytes)
+            ERREXIT1(cinfo, JERR_OUT_OF_MEMORY, 1);
+        for (int strip = 0; strip < 2; ++strip)
+            for (int i = 0; i < kTurnedRowsPerRead; ++i)
+                plan.strips->rows[strip][i] = plan.strips->bytes.get() + (strip * kTurnedRowsPerRead + i) * row;
+    }
+}
+
+// Waits until the strip last handed to a worker is placed.
+void WaitForPlacing(TTurnStrips& strips)
+{
+    if (strips.placing.valid())
+        strips.placing.get();
+}
+
+// Places a strip upright on a worker when one is free, else here.
+void PlaceOnWorker(TTurnStrips& strips, const TStoredRows& stored, int width, int height, int bytesPerPixel,
+                   int orientation, uchar* base, qsizetype stride)
+{
+    auto place = std::make_shared<std::packaged_task<void()>>(
+        [=] { PlaceUpright(stored, width, height, bytesPerPixel, orientation, base, stride); });
+    strips.placing = place->get_future();
+    if (!WorkerPool().tryStart([place] { (*place)(); }))
+        (*place)();
 }
 
 // The palette for 8-bit output: libjpeg's colour map, one entry per colour it chose.
@@ -188,11 +225,13 @@ void ReadRows(j_decompress_ptr cinfo, const TOutputPlan& plan, TBitmap& bitmap)
     const qsizetype stride = bitmap.Image().bytesPerLine();
     const bool upright = plan.orientation == 1;
     JSAMPROW rows[kTurnedRowsPerRead];
+    int strip = 0;  // the strip being filled
     while (cinfo->output_scanline < cinfo->output_height) {
         const JDIMENSION first = cinfo->output_scanline;
         const auto wanted = std::min<JDIMENSION>(static_cast<JDIMENSION>(RowsPerRead(plan)), cinfo->output_height - first);
+        JSAMPROW* stored = upright ? nullptr : plan.strips->rows[strip];
         for (JDIMENSION i = 0; i < wanted; ++i)
-            rows[i] = plan.cmyk ? plan.cmykRows[i] : !upright ? plan.storedRows[i] : base + (first + i) * stride;
+            rows[i] = plan.cmyk ? plan.cmykRows[i] : !upright ? stored[i] : base + (first + i) * stride;
         // libjpeg hands out at most a row group a call.
         JDIMENSION read = 0;
         while (read < wanted) {
@@ -203,13 +242,19 @@ void ReadRows(j_decompress_ptr cinfo, const TOutputPlan& plan, TBitmap& bitmap)
         }
         if (plan.cmyk)
             for (JDIMENSION i = 0; i < read; ++i)
-                ConvertCmykRow(plan.cmykRows[i], upright ? base + (first + i) * stride : plan.storedRows[i],
+                ConvertCmykRow(plan.cmykRows[i], upright ? base + (first + i) * stride : stored[i],
                                static_cast<int>(cinfo->output_width), plan.cmykInverted, plan.cmykTarget);
-        if (!upright)
-            PlaceUpright({plan.storedRows, static_cast<int>(read), static_cast<int>(first)},
-                         static_cast<int>(cinfo->output_width), static_cast<int>(cinfo->output_height),
-                         IsEightBit(cinfo, plan) ? 1 : 3, plan.orientation, base, stride);
+        if (!upright) {
+            // The other strip is free once its placing ends; this one goes to be placed.
+            WaitForPlacing(*plan.strips);
+            PlaceOnWorker(*plan.strips, {stored, static_cast<int>(read), static_cast<int>(first)},
+                          static_cast<int>(cinfo->output_width), static_cast<int>(cinfo->output_height),
+                          IsEightBit(cinfo, plan) ? 1 : 3, plan.orientation, base, stride);
+            strip = 1 - strip;
+        }
     }
+    if (!upright)
+        WaitForPlacing(*plan.strips);
 }
 
 // Scan by scan with quick settings, then the final pass with the chosen ones.
@@ -308,6 +353,7 @@ struct TDecodeJob {
     TBitmap* bitmap;
     JOCTET* profile;  // malloc'ed by libjpeg; the caller frees it on every path
     unsigned profileLength;
+    TTurnStrips* strips;
 };
 
 void DecodeWork(j_decompress_ptr cinfo, void* context)
@@ -316,6 +362,7 @@ void DecodeWork(j_decompress_ptr cinfo, void* context)
     TOutputPlan plan{};
     SetDecodeParameters(cinfo, *job->params, plan);
     plan.orientation = OrientationOf(cinfo);
+    plan.strips = job->strips;
     // Grey output stays as decoded; Qt reads no CMYK profile.
     if (!plan.cmyk && cinfo->out_color_space != JCS_GRAYSCALE)
         jpeg_read_icc_profile(cinfo, &job->profile, &job->profileLength);
@@ -419,10 +466,13 @@ TJPEGMetadata ReadJPEGFileMetadata(const std::string& fileName)
 TBitmap DecodeJPEG(QByteArray bytes, TJPEGDecodeParams params)
 {
     TBitmap bitmap;
-    TDecodeJob job{&params, &bitmap, nullptr, 0};
+    TTurnStrips strips;
+    TDecodeJob job{&params, &bitmap, nullptr, 0, &strips};
     TJPEGMemorySource source{};
     int code = 0;
     const bool decoded = RunDecompress(UseMemorySource(source, bytes), kKeepProfile, DecodeWork, &job, code);
+    // An error's longjmp may have left a strip being placed into the bitmap.
+    WaitForPlacing(strips);
     const std::unique_ptr<JOCTET, decltype(&std::free)> profile(job.profile, &std::free);
     if (!decoded)
         throw EJPEG(code);
