@@ -64,10 +64,11 @@ void Place(const TStoredRows& stored, int width, int height, int orientation, un
     const bool turned = SwapsSides(orientation);
     const bool flipX = orientation == 2 || orientation == 3 || orientation == 6 || orientation == 7;
     const bool flipY = orientation == 3 || orientation == 4 || orientation == 7 || orientation == 8;
-    for (int k = 0; k < stored.count; ++k) {
-        const unsigned char* row = stored.rows[k];
-        const int y = stored.first + k;
-        if (!turned) {
+    if (!turned) {
+        // Each stored row stays a row, mirrored or moved to the other end.
+        for (int k = 0; k < stored.count; ++k) {
+            const unsigned char* row = stored.rows[k];
+            const int y = stored.first + k;
             unsigned char* line = out + static_cast<std::ptrdiff_t>(flipY ? height - 1 - y : y) * stride;
             if (!flipX) {
                 std::memcpy(line, row, static_cast<std::size_t>(width) * Bytes);
@@ -76,9 +77,8 @@ void Place(const TStoredRows& stored, int width, int height, int orientation, un
             for (int x = 0; x < width; ++x)
                 std::memcpy(line + static_cast<std::ptrdiff_t>(width - 1 - x) * Bytes, row + x * Bytes, Bytes);
         }
-    }
-    if (!turned)
         return;
+    }
     // A quarter turn: stored row y becomes upright column y (or height - 1 - y). Column by
     // column over all the rows at once, so each upright row gets a run of pixels.
     for (int x = 0; x < width; ++x) {
