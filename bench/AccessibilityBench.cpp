@@ -16,13 +16,13 @@
 #include "PhotoCorpus.h"
 #include "WindowBench.h"
 #include "Forms.h"
-#include "app/UnitMain.h"
-#include "browse/DirectoryOutline.h"
-#include "browse/FileListBox.h"
-#include "browse/SelectionList.h"
+#include "app/window/UnitMain.h"
+#include "browse/window/DirectoryOutline.h"
+#include "browse/window/FileListBox.h"
+#include "browse/window/SelectionList.h"
 #include "browse/SelectionModel.h"
 #include "imaging/JPEGImage.h"
-#include "thumbs/ThumbBoard.h"
+#include "thumbs/window/ThumbBoard.h"
 
 #include <QAccessible>
 #include <QApplication>

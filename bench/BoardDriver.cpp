@@ -2,12 +2,12 @@
 
 #include "BenchTiming.h"
 #include "Forms.h"
-#include "app/UnitMain.h"
+#include "app/window/UnitMain.h"
 #include "imaging/JPEGCodec.h"
 #include "imaging/JPEGImage.h"
 #include "imaging/JPEGSettings.h"
 #include "thumbs/SharedThumbnails.h"
-#include "thumbs/ThumbBoard.h"
+#include "thumbs/window/ThumbBoard.h"
 #include "thumbs/ThumbGeometry.h"
 
 #include <QCoreApplication>

@@ -20,12 +20,12 @@
 #include "PhotoCorpus.h"
 #include "WindowBench.h"
 #include "Forms.h"
-#include "app/UnitMain.h"
-#include "browse/DirectoryOutline.h"
+#include "app/window/UnitMain.h"
+#include "browse/window/DirectoryOutline.h"
 #include "imaging/JPEGCodec.h"
 #include "imaging/JPEGImage.h"
 #include "support/PictureMakers.h"
-#include "thumbs/ThumbBoard.h"
+#include "thumbs/window/ThumbBoard.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,11 +1,11 @@
 #include "Forms.h"
 
-#include "about/UnitAbout.h"
-#include "album/UnitGenHTML.h"
-#include "app/UnitMain.h"
-#include "options/UnitOption.h"
-#include "viewer/UnitShow.h"
-#include "viewer/UnitSlide.h"
+#include "about/window/UnitAbout.h"
+#include "album/window/UnitGenHTML.h"
+#include "app/window/UnitMain.h"
+#include "options/window/UnitOption.h"
+#include "viewer/window/UnitShow.h"
+#include "viewer/window/UnitSlide.h"
 
 void CreateForms()
 {

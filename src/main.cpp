@@ -2,9 +2,9 @@
 
 #include "Forms.h"
 #include "app/CommandLine.h"
-#include "app/UnitMain.h"
+#include "app/window/UnitMain.h"
 #include "imaging/JPEGImage.h"
-#include "toolkit/Application.h"
+#include "toolkit/window/Application.h"
 #include "toolkit/Errors.h"
 
 #include <QScreen>

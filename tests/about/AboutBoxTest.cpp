@@ -1,5 +1,5 @@
-#include "about/UnitAbout.h"
-#include "app/UnitMain.h"
+#include "about/window/UnitAbout.h"
+#include "app/window/UnitMain.h"
 #include "toolkit/OpenUrl.h"
 
 #include "support/MainWindowFixture.h"

@@ -1,7 +1,7 @@
 #include "album/AlbumEntry.h"
-#include "album/UnitGenHTML.h"
-#include "app/UnitMain.h"
-#include "browse/SelectionList.h"
+#include "album/window/UnitGenHTML.h"
+#include "app/window/UnitMain.h"
+#include "browse/window/SelectionList.h"
 
 #include "support/MainWindowFixture.h"
 #include "support/PictureMakers.h"

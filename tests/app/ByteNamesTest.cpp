@@ -1,14 +1,14 @@
 // A file whose name is not UTF-8 is a picture like any other: its bytes go from the
 // folder listing to every window that reads it and to the album written beside it.
 
-#include "album/UnitGenHTML.h"
-#include "app/UnitMain.h"
-#include "browse/FileListBox.h"
-#include "browse/SelectionList.h"
+#include "album/window/UnitGenHTML.h"
+#include "app/window/UnitMain.h"
+#include "browse/window/FileListBox.h"
+#include "browse/window/SelectionList.h"
 #include "browse/SelectionModel.h"
-#include "thumbs/ThumbBoard.h"
-#include "thumbs/ThumbImage.h"
-#include "viewer/UnitShow.h"
+#include "thumbs/window/ThumbBoard.h"
+#include "thumbs/window/ThumbImage.h"
+#include "viewer/window/UnitShow.h"
 
 #include "support/DecoderWait.h"
 #include "support/MainWindowFixture.h"

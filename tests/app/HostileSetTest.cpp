@@ -2,15 +2,15 @@
 // gives that window's own message or mark, nothing crashes, and nothing is written
 // beside the file but what an album writes.
 
-#include "album/UnitGenHTML.h"
-#include "app/UnitMain.h"
+#include "album/window/UnitGenHTML.h"
+#include "app/window/UnitMain.h"
 #include "browse/SelectionModel.h"
-#include "thumbs/ThumbBoard.h"
-#include "thumbs/ThumbImage.h"
+#include "thumbs/window/ThumbBoard.h"
+#include "thumbs/window/ThumbImage.h"
 #include "toolkit/PictureLimits.h"
-#include "viewer/SlideImage.h"
-#include "viewer/UnitShow.h"
-#include "viewer/UnitSlide.h"
+#include "viewer/window/SlideImage.h"
+#include "viewer/window/UnitShow.h"
+#include "viewer/window/UnitSlide.h"
 
 #include "support/DecoderWait.h"
 #include "support/MainWindowFixture.h"

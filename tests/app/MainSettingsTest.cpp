@@ -1,9 +1,9 @@
 #include "Forms.h"
-#include "app/UnitMain.h"
-#include "browse/FileListBox.h"
+#include "app/window/UnitMain.h"
+#include "browse/window/FileListBox.h"
 #include "settings/SettingsFile.h"
 #include "text/AllTools.h"
-#include "toolkit/ControlColor.h"
+#include "toolkit/window/ControlColor.h"
 #include "toolkit/Platform.h"
 #include "toolkit/TextFile.h"
 

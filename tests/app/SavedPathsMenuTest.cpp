@@ -1,6 +1,6 @@
-#include "app/UnitMain.h"
-#include "browse/DirectoryOutline.h"
-#include "browse/FileListBox.h"
+#include "app/window/UnitMain.h"
+#include "browse/window/DirectoryOutline.h"
+#include "browse/window/FileListBox.h"
 #include "browse/SelectionModel.h"
 
 #include "support/MainWindowFixture.h"

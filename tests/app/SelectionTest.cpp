@@ -1,8 +1,8 @@
-#include "app/UnitMain.h"
-#include "browse/FileListBox.h"
-#include "browse/SelectionList.h"
+#include "app/window/UnitMain.h"
+#include "browse/window/FileListBox.h"
+#include "browse/window/SelectionList.h"
 #include "browse/SelectionModel.h"
-#include "viewer/UnitShow.h"
+#include "viewer/window/UnitShow.h"
 
 #include "support/MainWindowFixture.h"
 #include "support/PictureMakers.h"

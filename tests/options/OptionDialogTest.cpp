@@ -1,8 +1,8 @@
-#include "app/UnitMain.h"
-#include "options/ColorPanel.h"
-#include "options/UnitOption.h"
-#include "toolkit/ControlColor.h"
-#include "viewer/UnitShow.h"
+#include "app/window/UnitMain.h"
+#include "options/window/ColorPanel.h"
+#include "options/window/UnitOption.h"
+#include "toolkit/window/ControlColor.h"
+#include "viewer/window/UnitShow.h"
 
 #include "support/MainWindowFixture.h"
 #include "support/ScriptedModal.h"

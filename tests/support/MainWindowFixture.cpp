@@ -1,11 +1,11 @@
 #include "support/MainWindowFixture.h"
 
 #include "Forms.h"
-#include "album/UnitGenHTML.h"
-#include "app/UnitMain.h"
-#include "browse/DirectoryOutline.h"
-#include "browse/FileListBox.h"
-#include "browse/SelectionList.h"
+#include "album/window/UnitGenHTML.h"
+#include "app/window/UnitMain.h"
+#include "browse/window/DirectoryOutline.h"
+#include "browse/window/FileListBox.h"
+#include "browse/window/SelectionList.h"
 #include "browse/SelectionModel.h"
 
 #include <QTest>

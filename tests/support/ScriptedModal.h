@@ -3,7 +3,7 @@
 // runs the scripted step (if any) with the window on screen, then closes it and
 // returns its result, instead of blocking in exec().
 
-#include "toolkit/Form.h"
+#include "toolkit/window/Form.h"
 
 #include <functional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "toolkit/ControlColor.h"
+#include "toolkit/window/ControlColor.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The file-open dialog hands back every file of a multi-selection, whatever its name holds.
 
-#include "toolkit/OpenDialog.h"
+#include "toolkit/window/OpenDialog.h"
 
 #include "support/TempDir.h"
 

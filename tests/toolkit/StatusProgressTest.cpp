@@ -1,4 +1,4 @@
-#include "toolkit/StatusProgress.h"
+#include "toolkit/window/StatusProgress.h"
 
 #include <gtest/gtest.h>
 

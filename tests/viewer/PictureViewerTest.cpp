@@ -1,8 +1,8 @@
-#include "app/UnitMain.h"
+#include "app/window/UnitMain.h"
 #include "browse/SelectionModel.h"
-#include "toolkit/ControlColor.h"
-#include "viewer/UnitShow.h"
-#include "viewer/ViewerImage.h"
+#include "toolkit/window/ControlColor.h"
+#include "viewer/window/UnitShow.h"
+#include "viewer/window/ViewerImage.h"
 
 #include "support/MainWindowFixture.h"
 #include "support/PictureMakers.h"

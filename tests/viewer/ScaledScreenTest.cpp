@@ -1,12 +1,12 @@
 // The viewer and the slide show on a screen scaled by 2: a program of its own, since the
 // scale is fixed before the application starts.
 
-#include "app/UnitMain.h"
+#include "app/window/UnitMain.h"
 #include "browse/SelectionModel.h"
-#include "viewer/SlideImage.h"
-#include "viewer/UnitShow.h"
-#include "viewer/UnitSlide.h"
-#include "viewer/ViewerImage.h"
+#include "viewer/window/SlideImage.h"
+#include "viewer/window/UnitShow.h"
+#include "viewer/window/UnitSlide.h"
+#include "viewer/window/ViewerImage.h"
 
 #include "support/MainWindowFixture.h"
 #include "support/PictureMakers.h"

@@ -1,8 +1,8 @@
-#include "app/UnitMain.h"
+#include "app/window/UnitMain.h"
 #include "browse/SelectionModel.h"
-#include "toolkit/ControlColor.h"
-#include "viewer/SlideImage.h"
-#include "viewer/UnitSlide.h"
+#include "toolkit/window/ControlColor.h"
+#include "viewer/window/SlideImage.h"
+#include "viewer/window/UnitSlide.h"
 
 #include "support/MainWindowFixture.h"
 #include "support/PictureMakers.h"

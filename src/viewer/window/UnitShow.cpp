@@ -1,0 +1,376 @@
+#include "viewer/window/UnitShow.h"
+
+#include "app/window/UnitMain.h"
+#include "browse/SelectionModel.h"
+#include "imaging/JPEGImage.h"
+#include "toolkit/window/Activation.h"
+#include "toolkit/window/ControlColor.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/Errors.h"
+#include "toolkit/RunTime.h"
+#include "viewer/window/ViewerImage.h"
+#include "viewer/ViewerKeys.h"
+#include "viewer/ViewerZoom.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+TfrmShow* frmShow = nullptr;
+
+namespace {
+
+const char* const kLoadFailed = "Could not load or alter JPEG Files";
+const char* const kNoMore = "No More Last Picture !!";
+
+QString Shown(const std::string& text)
+{
+    return QFile::decodeName(text.c_str());
+}
+
+}  // namespace
+
+TfrmShow::TfrmShow(QWidget* parent) : TForm("frmShow", "Show Picture", parent)
+{
+    resize(688, 498);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    CreateToolBar();
+    CreateArea();
+    CreateStatusBar();
+    column->addWidget(ToolBar1);
+    column->addWidget(ScrollBox1, 1);
+    column->addWidget(StatusBar1);
+    SetBackdrop(frmMain->ViewerBackdrop);
+    // Shown, or come back to from another Lumora window: reloaded. Back from another
+    // program or from one of its own boxes: left as it was.
+    new TActivation(this, [this] { FormActivate(); });
+}
+
+void TfrmShow::SetBackdrop(TColor color)
+{
+    SetControlColor(ScrollBox1, color);
+}
+
+QString TfrmShow::PanelText(int panel) const
+{
+    return panels_[panel]->text();
+}
+
+QSize TfrmShow::FullArea() const
+{
+    return ScrollBox1->contentsRect().size();
+}
+
+QSize TfrmShow::Room(QSize extent) const
+{
+    const QSize bars(ScrollBox1->verticalScrollBar()->sizeHint().width(),
+                     ScrollBox1->horizontalScrollBar()->sizeHint().height());
+    return RoomFor(extent, FullArea(), bars);
+}
+
+void TfrmShow::PlacePicture(const QRect& bounds)
+{
+    Image1->setGeometry(bounds);
+    ScrollBox1->widget()->resize(std::max(bounds.right() + 1, 0), std::max(bounds.bottom() + 1, 0));
+    ShowScrollBars();
+}
+
+void TfrmShow::ShowScrollBars()
+{
+    // Decided here, not left to the area, which can keep a bar that has nothing to scroll.
+    const QSize room = Room(ScrollBox1->widget()->size());
+    const QSize full = FullArea();
+    ScrollBox1->setHorizontalScrollBarPolicy(room.height() < full.height() ? Qt::ScrollBarAlwaysOn
+                                                                           : Qt::ScrollBarAlwaysOff);
+    ScrollBox1->setVerticalScrollBarPolicy(room.width() < full.width() ? Qt::ScrollBarAlwaysOn
+                                                                       : Qt::ScrollBarAlwaysOff);
+}
+
+bool TfrmShow::event(QEvent* event)
+{
+    if (event->type() == QEvent::Hide)
+        ahead_.Drop();
+    return TForm::event(event);
+}
+
+void TfrmShow::setVisible(bool visible)
+{
+    // Each opening is centred on the main window.
+    if (visible && !isVisible())
+        move(frmMain->frameGeometry().center() - rect().center());
+    TForm::setVisible(visible);
+}
+
+void TfrmShow::FormActivate()
+{
+    ZoomIndex = kZoomNatural;
+    cmbZoom->clear();
+    for (const TZoomEntry& entry : ZoomEntries())
+        cmbZoom->addItem(entry.text);
+    cmbZoom->setCurrentIndex(ZoomIndex);
+    FitMode = 1;
+    // Keys reach FormKeyDown before any control (the preview is always on); and no
+    // control holds the focus, so Space and Backspace step through the list.
+    if (QWidget* focused = focusWidget())
+        focused->clearFocus();
+    ShowPicture(frmMain->CurrentFile, frmMain->CurrentIndex + 1, frmMain->Pictures().Count());
+}
+
+void TfrmShow::ShowPicture(const std::string& path, int position, int total)
+{
+    const TDisplayRequest request{path, {}, nullptr, JPEGDefaults(), true};
+    // A picture not made ahead is decoded here: the one shown goes first, so that two
+    // large pictures are never held at once, unless something is drawn on it.
+    const bool released = Unmarked && !ahead_.Holds(request) && !CleanPicture.Empty();
+    if (released) {
+        CleanPicture = TBitmap();
+        Image1->SetPicture(CleanPicture);
+    }
+    const TDisplayCopy copy = ahead_.Take(request);
+    // MainState already names this entry, loaded or not: its neighbours are next.
+    DecodeNeighboursAhead();
+    if (!copy.error.empty()) {
+        // The previous picture stays, with its clean copy, its mark and its texts; one
+        // that went is read again from its file.
+        if (released) {
+            CleanPicture = TBitmap(ahead_.Take({shownPath_, {}, nullptr, JPEGDefaults(), true}).image);
+            Image1->SetPicture(CleanPicture);
+        }
+        Dialogs().ShowMessage(kLoadFailed);
+        return;
+    }
+    shownPath_ = path;
+    CleanPicture = TBitmap(copy.image);
+    Image1->SetPicture(CleanPicture);
+    Unmarked = true;
+    PictureHeight = copy.natural.height();
+    PictureWidth = copy.natural.width();
+    const QSize natural(PictureWidth, PictureHeight);
+    PlacePicture(QRect(CentredOrigin(natural, Room(natural)), natural));
+    if (chkLock->isChecked()) {
+        if (FitMode == 1)
+            ZoomOriginal();
+        if (FitMode == 2)
+            ZoomFix();
+        if (FitMode == 3)
+            ZoomStretch();
+    }
+    SyncOverlay();
+    panels_[0]->setText(Shown("W:" + IntToStr(PictureWidth) + " x H:" + IntToStr(PictureHeight)));
+    panels_[1]->setText(Shown(path + "   ( " + IntToStr(position) + "/" + IntToStr(total) + " )"));
+}
+
+void TfrmShow::DecodeNeighboursAhead()
+{
+    const int count = frmMain->Pictures().Count();
+    for (const int i : {frmMain->CurrentIndex + 1, frmMain->CurrentIndex - 1})
+        if (i >= 0 && i < count)
+            ahead_.Ahead({RowFullPath(frmMain->Pictures().Row(i)), {}, nullptr, JPEGDefaults(), true});
+}
+
+void TfrmShow::CenterPicture()
+{
+    Image1->move(CentredOrigin(Image1->size(), Room(Image1->size())));
+    SyncOverlay();
+}
+
+void TfrmShow::SyncOverlay()
+{
+    PlacePicture(Image1->geometry());
+    PaintBox1->setGeometry(Image1->geometry());
+}
+
+void TfrmShow::cmbZoomClick()
+{
+    ZoomIndex = cmbZoom->currentIndex();
+    if (const std::optional<QSize> size = ZoomEntrySize(ZoomIndex, {PictureWidth, PictureHeight})) {
+        Image1->resize(*size);
+        CenterPicture();
+    }
+}
+
+namespace {
+// The list shows the entry of a step, or none once the step leaves the list.
+int ListEntry(int entry)
+{
+    return entry >= 0 && entry < kZoomEntryCount ? entry : -1;
+}
+}  // namespace
+
+void TfrmShow::ApplyZoomStep(const std::optional<TZoomStep>& step)
+{
+    if (!step)
+        return;
+    cmbZoom->setCurrentIndex(ListEntry(step->shownEntry));
+    ZoomIndex = step->nextIndex;
+    Image1->resize(step->size);
+    CenterPicture();
+}
+
+void TfrmShow::ZoomIn()
+{
+    ApplyZoomStep(ZoomInStep(ZoomIndex, Image1->size()));
+}
+
+void TfrmShow::ZoomOut()
+{
+    ApplyZoomStep(ZoomOutStep(ZoomIndex, Image1->size()));
+}
+
+void TfrmShow::ZoomOriginal()
+{
+    FitMode = 1;
+    Image1->resize(PictureWidth, PictureHeight);
+    CenterPicture();
+}
+
+void TfrmShow::ZoomFix()
+{
+    FitMode = 2;
+    Image1->resize(FixSize(Image1->size(), FullArea()));
+    CenterPicture();
+}
+
+void TfrmShow::ZoomStretch()
+{
+    FitMode = 3;
+    Image1->setGeometry(StretchBounds(FullArea()));
+    // The overlay follows the stretched picture, so a mark lies where it is dragged.
+    SyncOverlay();
+}
+
+void TfrmShow::ShowEntry(int index)
+{
+    frmMain->CurrentIndex = index;
+    frmMain->CurrentFile = RowFullPath(frmMain->Pictures().Row(index));
+    ShowPicture(frmMain->CurrentFile, index + 1, frmMain->Pictures().Count());
+}
+
+void TfrmShow::ShowNext()
+{
+    const int last = frmMain->Pictures().Count() - 1;
+    if (frmMain->CurrentIndex < last) {
+        ShowEntry(frmMain->CurrentIndex + 1);
+        return;
+    }
+    // An emptied list has no first entry to go to.
+    if (Dialogs().AskYesNo(std::string(kNoMore) + "\nGo First ?") && last >= 0)
+        ShowEntry(0);
+}
+
+void TfrmShow::ShowLast()
+{
+    // A list shortened behind the viewer's back is stepped back into from its end.
+    const int previous = std::min(frmMain->CurrentIndex - 1, frmMain->Pictures().Count() - 1);
+    if (frmMain->CurrentIndex < 1 || previous < 0) {
+        Dialogs().ShowMessage(kNoMore);
+        return;
+    }
+    ShowEntry(previous);
+}
+
+void TfrmShow::sbtInfoClick()
+{
+    Dialogs().ShowMessage(frmMain->CurrentFile + "\nW:" + IntToStr(PictureWidth) + " x H:" + IntToStr(PictureHeight));
+}
+
+void TfrmShow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    const std::optional<TViewerCommand> command = ViewerCommandOfKey(key, modifiers & Qt::KeypadModifier);
+    if (!command)
+        return;
+    switch (*command) {
+    case TViewerCommand::MaximiseOriginal:
+        // Without a window manager nothing maximises the window, so it is given the
+        // whole screen first.
+        setGeometry(screen()->availableGeometry());
+        setWindowState(windowState() | Qt::WindowMaximized);
+        layout()->activate();
+        ZoomOriginal();
+        break;
+    case TViewerCommand::ZoomIn:
+        ZoomIn();
+        break;
+    case TViewerCommand::ZoomOut:
+        ZoomOut();
+        break;
+    case TViewerCommand::ZoomOriginal:
+        ZoomOriginal();
+        break;
+    case TViewerCommand::ZoomFix:
+        ZoomFix();
+        break;
+    case TViewerCommand::ZoomStretch:
+        ZoomStretch();
+        break;
+    case TViewerCommand::ShowNext:
+        ShowNext();
+        break;
+    case TViewerCommand::ShowLast:
+        ShowLast();
+        break;
+    case TViewerCommand::Close:
+        close();
+        break;
+    }
+}
+
+bool TfrmShow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == cmbZoom && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        Guarded([&] { FormKeyDown(key->key(), key->modifiers()); });
+        // Space and Backspace step through the list; they never open the zoom list.
+        return key->key() == Qt::Key_Space || key->key() == Qt::Key_Backspace;
+    }
+    // A resized window leaves the picture where it is, with the bars it then needs.
+    if (watched == ScrollBox1 && event->type() == QEvent::Resize)
+        ShowScrollBars();
+    if (watched == PaintBox1 && event->type() == QEvent::MouseButtonPress) {
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        Guarded([&] { PaintBox1MouseDown(at); });
+        return true;
+    }
+    if (watched == PaintBox1 && event->type() == QEvent::MouseButtonRelease) {
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        Guarded([&] { PaintBox1MouseUp(at); });
+        return true;
+    }
+    return TForm::eventFilter(watched, event);
+}
+
+void TfrmShow::keyPressEvent(QKeyEvent* event)
+{
+    // A key the zoom list did not want comes up here after the preview saw it.
+    if (focusWidget() != cmbZoom)
+        Guarded([&] { FormKeyDown(event->key(), event->modifiers()); });
+}
+
+void TfrmShow::PaintBox1MouseDown(QPoint at)
+{
+    if (!Unmarked) {
+        Image1->SetPicture(CleanPicture);
+        CenterPicture();
+    }
+    Unmarked = true;
+    MarkStart = at;
+}
+
+void TfrmShow::PaintBox1MouseUp(QPoint at)
+{
+    MarkEnd = at;
+    // The overlay shows the picture at its shown size; the mark goes on its pixels.
+    const QSize natural(Image1->Picture().Width(), Image1->Picture().Height());
+    Image1->Mark(PicturePoint(MarkStart, Image1->size(), natural), PicturePoint(MarkEnd, Image1->size(), natural));
+    Unmarked = false;
+}

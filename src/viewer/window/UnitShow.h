@@ -1,0 +1,110 @@
+#pragma once
+// The picture viewer window: one entry of the selection list at a time, zoomed, fitted,
+// stepped through with Space and Backspace, and marked with the mouse.
+
+#include "toolkit/Bitmap.h"
+#include "toolkit/Color.h"
+#include "toolkit/window/Form.h"
+#include "viewer/DecodeAhead.h"
+#include "viewer/ViewerZoom.h"
+
+#include <QPoint>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QScrollArea;
+class QToolButton;
+class TViewerImage;
+
+class TfrmShow : public TForm {
+public:
+    explicit TfrmShow(QWidget* parent = nullptr);
+
+    QWidget* ToolBar1 = nullptr;
+    QToolButton* sbtInfo = nullptr;
+    QToolButton* sbtZoomIn = nullptr;
+    QToolButton* sbtZoomOut = nullptr;
+    QToolButton* sbtZoomOriginal = nullptr;
+    QToolButton* sbtZoomFix = nullptr;
+    QToolButton* sbtZoomStretch = nullptr;
+    QComboBox* cmbZoom = nullptr;
+    QToolButton* sbtLast = nullptr;
+    QToolButton* sbtNext = nullptr;
+    QCheckBox* chkLock = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
+    TViewerImage* Image1 = nullptr;
+    QWidget* PaintBox1 = nullptr;
+    QWidget* StatusBar1 = nullptr;
+
+    std::int32_t PictureWidth = 0;
+    std::int32_t PictureHeight = 0;
+    std::int32_t ZoomIndex = 4;
+    std::int32_t FitMode = 1;
+    TBitmap CleanPicture;
+    bool Unmarked = true;
+    QPoint MarkStart;
+    QPoint MarkEnd;
+
+    // The colour behind the picture.
+    void SetBackdrop(TColor color);
+    // The text of status panel 0 or 1.
+    QString PanelText(int panel) const;
+
+    void FormActivate();
+    // The key map (ViewerKeys.h), for a Qt key and its modifiers; the key is not consumed.
+    void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void sbtInfoClick();
+    void cmbZoomClick();
+    void PaintBox1MouseDown(QPoint at);
+    void PaintBox1MouseUp(QPoint at);
+
+    void ShowPicture(const std::string& path, int position, int total);
+    void CenterPicture();
+    void SyncOverlay();
+    void ShowNext();
+    void ShowLast();
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomOriginal();
+    void ZoomFix();
+    void ZoomStretch();
+
+    // Centred on the main window whenever it opens.
+    void setVisible(bool visible) override;
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void CreateToolBar();
+    void CreateArea();
+    void CreateStatusBar();
+    QToolButton* AddButton(const char* name, const char* hint, void (TfrmShow::*handler)());
+    // The picture area with no scroll bars, and the room it leaves a picture that
+    // reaches extent from its top left once the bars that picture needs are shown.
+    QSize FullArea() const;
+    QSize Room(QSize extent) const;
+    // Applies a Zoom In or Zoom Out step; nothing when there is none.
+    void ApplyZoomStep(const std::optional<TZoomStep>& step);
+    // Sets the picture's bounds and lets the area scroll over all of it.
+    void PlacePicture(const QRect& bounds);
+    // Shows the scroll bars the picture's bounds need, and only those.
+    void ShowScrollBars();
+    // Steps to entry index of the selection list and shows it.
+    void ShowEntry(int index);
+    // Starts decoding the neighbours of the current entry, next first.
+    void DecodeNeighboursAhead();
+    QLabel* panels_[2] = {};
+    // The next and the previous entry, decoded ahead.
+    TDecodeAhead ahead_{2, kDecodeAheadBytes};
+    std::string shownPath_;  // the file of the picture shown, to read again if it was let go
+};
+
+extern TfrmShow* frmShow;

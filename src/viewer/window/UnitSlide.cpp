@@ -1,0 +1,160 @@
+#include "viewer/window/UnitSlide.h"
+
+#include "app/window/UnitMain.h"
+#include "browse/SelectionModel.h"
+#include "imaging/JPEGImage.h"
+#include "toolkit/window/ControlColor.h"
+#include "toolkit/Errors.h"
+#include "toolkit/RunTime.h"
+#include "viewer/window/SlideImage.h"
+#include "viewer/SlideLayout.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
+#include <climits>
+
+TfrmSlide* frmSlide = nullptr;
+
+namespace {
+constexpr TColor cl3DDkShadow = SystemColor(21);
+}
+
+TfrmSlide::TfrmSlide(QWidget* parent) : TForm("frmSlide", QString(), parent)
+{
+    // A title bar without system menu or buttons.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    resize(688, 453);
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Connect(Timer1, &QTimer::timeout, this, &TfrmSlide::Timer1Timer);
+}
+
+void TfrmSlide::setVisible(bool visible)
+{
+    if (visible && !isVisible()) {
+        // Without a window manager nothing maximises the window, so it is given the
+        // whole screen first.
+        setGeometry(screen()->availableGeometry());
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
+    TForm::setVisible(visible);
+}
+
+bool TfrmSlide::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Guarded([this] { FormActivate(); });
+    return TForm::event(event);
+}
+
+void TfrmSlide::FormActivate()
+{
+    SetControlColor(this, cl3DDkShadow);
+    // Coming back to a running show, or from the error box of a bad delay, goes on
+    // with what is there.
+    if (ImageSlide)
+        return;
+    ImageSlide = new TSlideImage(this);
+    ImageSlide->setObjectName("ImageSlide");
+    ImageSlide->setGeometry(QRect());
+    ImageSlide->show();
+    LastSlideIndex = frmMain->Pictures().Count() - 1;
+    SlideIndex = 0;
+    const std::int64_t interval = std::int64_t{StrToInt(frmMain->SlideDelay)} * 1000;
+    // An interval of 0 gives no ticks.
+    if (interval > 0) {
+        Timer1->setInterval(static_cast<int>(std::min<std::int64_t>(interval, INT_MAX)));
+        Timer1->start();
+    }
+    DecodeNextAhead();
+}
+
+void TfrmSlide::Timer1Timer()
+{
+    if (!ImageSlide)
+        return;
+    // A list shortened during the show ends it at its new end.
+    LastSlideIndex = std::min(LastSlideIndex, frmMain->Pictures().Count() - 1);
+    if (SlideIndex > LastSlideIndex) {
+        StopShow();
+        return;
+    }
+    // An entry that cannot be loaded is skipped, and the next one comes up at this tick.
+    while (SlideIndex <= LastSlideIndex) {
+        frmMain->CurrentFile = RowFullPath(frmMain->Pictures().Row(SlideIndex));
+        const bool shown = ShowSlide(frmMain->CurrentFile, SlideIndex + 1, LastSlideIndex + 1);
+        ++SlideIndex;
+        if (shown)
+            break;
+    }
+    DecodeNextAhead();
+}
+
+TDisplayRequest TfrmSlide::SlideRequest(const std::string& path) const
+{
+    // Fitted in logical pixels, made at the screen's device pixels.
+    return {path, frameGeometry().size(), &SlideBounds, JPEGDefaults(), false, devicePixelRatio()};
+}
+
+void TfrmSlide::DecodeNextAhead()
+{
+    if (SlideIndex <= LastSlideIndex && SlideIndex < frmMain->Pictures().Count())
+        ahead_.Ahead(SlideRequest(RowFullPath(frmMain->Pictures().Row(SlideIndex))));
+}
+
+bool TfrmSlide::ShowSlide(const std::string& path, int position, int total)
+{
+    const TDisplayCopy copy = ahead_.Take(SlideRequest(path));
+    if (!copy.error.empty())
+        return false;
+    SlideWidth = copy.natural.width();
+    SlideHeight = copy.natural.height();
+    ImageSlide->SetPicture(copy.image);
+    ImageSlide->setGeometry(copy.bounds);
+    if (frmMain->SlideShowPath == "True")
+        setWindowTitle(QFile::decodeName(SlideCaption(copy.natural, path, position, total).c_str()));
+    return true;
+}
+
+void TfrmSlide::FormKeyDown(int key)
+{
+    if (key == Qt::Key_Escape)
+        StopShow();
+}
+
+void TfrmSlide::keyPressEvent(QKeyEvent* event)
+{
+    // Not the dialog's own keys: Esc ends the show as a whole, not just the window.
+    FormKeyDown(event->key());
+}
+
+void TfrmSlide::closeEvent(QCloseEvent* event)
+{
+    if (ImageSlide)
+        StopShow();
+    TForm::closeEvent(event);
+}
+
+void TfrmSlide::resizeEvent(QResizeEvent* event)
+{
+    TForm::resizeEvent(event);
+    // The next slide is fitted to the window as it is now.
+    if (ImageSlide)
+        DecodeNextAhead();
+}
+
+void TfrmSlide::StopShow()
+{
+    ahead_.Drop();
+    SlideIndex = 0;
+    delete ImageSlide;
+    ImageSlide = nullptr;
+    setWindowTitle(QString());
+    Timer1->stop();
+    close();
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The slide show window: the selection list played full screen, one entry a tick of
+// Timer1, each fitted to the window, optionally with a caption naming it.
+
+#include "toolkit/window/Form.h"
+#include "viewer/DecodeAhead.h"
+
+#include <cstdint>
+#include <string>
+
+class QTimer;
+class TSlideImage;
+
+class TfrmSlide : public TForm {
+public:
+    explicit TfrmSlide(QWidget* parent = nullptr);
+
+    QTimer* Timer1 = nullptr;
+    // The picture control of the show that runs; none while no show runs.
+    TSlideImage* ImageSlide = nullptr;
+    std::int32_t SlideIndex = 0;       // next entry of the selection list to show
+    std::int32_t LastSlideIndex = 0;   // the list's last entry when the show started
+    std::int32_t SlideWidth = 0;       // own size of the picture shown
+    std::int32_t SlideHeight = 0;
+
+    void FormActivate();
+    // Esc (Qt::Key_Escape) stops the show; every other key is ignored.
+    void FormKeyDown(int key);
+    void Timer1Timer();
+    // Shows one slide, and its caption when asked for; false when its file cannot be
+    // loaded, and then nothing changes.
+    bool ShowSlide(const std::string& path, int position, int total);
+
+    // Maximised whenever it is shown.
+    void setVisible(bool visible) override;
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void StopShow();
+    TDisplayRequest SlideRequest(const std::string& path) const;
+    // Starts making the next slide while the one shown stays up.
+    void DecodeNextAhead();
+
+    // The next slide; the one shown is held by ImageSlide alone.
+    TDecodeAhead ahead_{1, kDecodeAheadBytes};
+};
+
+extern TfrmSlide* frmSlide;
