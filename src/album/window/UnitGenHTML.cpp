@@ -8,6 +8,7 @@
 #include "imaging/JPEGImage.h"
 #include "text/AllTools.h"
 #include "toolkit/window/Activation.h"
+#include "toolkit/window/ByteEdit.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Errors.h"
 #include "toolkit/window/StatusProgress.h"
@@ -131,7 +132,7 @@ void TfrmGenHTML::cmdGetFileClick()
         return;
     for (const std::string& path : files) {
         const TPickedFile picked = SplitPickedFile(AlbumTools, path);
-        txtPath->setText(Decode(picked.entry.Folder));
+        SetEditBytes(txtPath, picked.entry.Folder);
         if (!picked.skipped)
             ListView1->Model().Append({picked.entry.Folder, picked.entry.BaseName, picked.entry.Extension});
     }
@@ -147,7 +148,7 @@ void TfrmGenHTML::ListView1ColumnClick(int column)
 void TfrmGenHTML::cmdMakeClick()
 {
     const TAlbumInputs inputs{Entries(),
-                              Encode(txtPath->text()),
+                              EditBytes(txtPath),
                               Encode(cmbItem->currentText()),
                               {settings_.HtmlThumbMode, settings_.HtmlThumbPixelsWidth, settings_.HtmlThumbPixelsHeight,
                                settings_.HtmlThumbPercentWidth, settings_.HtmlThumbPercentHeight},

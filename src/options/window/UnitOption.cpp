@@ -4,12 +4,12 @@
 #include "options/OptionValues.h"
 #include "settings/SharedSettings.h"
 #include "text/AllTools.h"
+#include "toolkit/window/ByteEdit.h"
 #include "toolkit/window/ControlColor.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Errors.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -69,16 +69,6 @@ Button* AddButton(QGridLayout* grid, int row, const char* name, const char* capt
     button->setObjectName(name);
     grid->addWidget(button, row, 0, 1, 3);
     return button;
-}
-
-QString Shown(const std::string& text)
-{
-    return QFile::decodeName(text.c_str());
-}
-
-std::string Typed(const QLineEdit* edit)
-{
-    return QFile::encodeName(edit->text()).toStdString();
 }
 
 } // namespace
@@ -217,17 +207,17 @@ void TfrmOption::ShowValues(const TOptionValues& v)
     PanelTbBackColor->SetColor(v.BrowseColor);
     PanelTbFontColor->SetColor(v.BrowseFontColor);
     PanelPtBackColor->SetColor(v.ViewerBackdrop);
-    txtImageTool->setText(Shown(v.ImageTool));
-    txtImageToolPath->setText(Shown(v.ImageToolPath));
-    txtSlideDelayTime->setText(Shown(v.SlideDelay));
+    SetEditBytes(txtImageTool, v.ImageTool);
+    SetEditBytes(txtImageToolPath, v.ImageToolPath);
+    SetEditBytes(txtSlideDelayTime, v.SlideDelay);
     chkShowTray->setChecked(v.ShowTray);
     chkSlideShowPath->setChecked(v.SlideShowPath);
-    txtGetFilePath->setText(Shown(v.HtmlGetFilePath));
-    txtTbHtmlX->setText(Shown(v.PixelsWidth));
-    txtTbHtmlY->setText(Shown(v.PixelsHeight));
+    SetEditBytes(txtGetFilePath, v.HtmlGetFilePath);
+    SetEditBytes(txtTbHtmlX, v.PixelsWidth);
+    SetEditBytes(txtTbHtmlY, v.PixelsHeight);
     (v.ByPixels ? optHtmlPixels : optHtmlPercent)->setChecked(true);
-    txtTbHtmlXp->setText(Shown(v.PercentWidth));
-    txtTbHtmlYp->setText(Shown(v.PercentHeight));
+    SetEditBytes(txtTbHtmlXp, v.PercentWidth);
+    SetEditBytes(txtTbHtmlYp, v.PercentHeight);
 }
 
 TOptionValues TfrmOption::EditedValues() const
@@ -236,17 +226,17 @@ TOptionValues TfrmOption::EditedValues() const
     v.BrowseColor = PanelTbBackColor->Color();
     v.BrowseFontColor = PanelTbFontColor->Color();
     v.ViewerBackdrop = PanelPtBackColor->Color();
-    v.ImageTool = Typed(txtImageTool);
-    v.ImageToolPath = Typed(txtImageToolPath);
-    v.SlideDelay = Typed(txtSlideDelayTime);
+    v.ImageTool = EditBytes(txtImageTool);
+    v.ImageToolPath = EditBytes(txtImageToolPath);
+    v.SlideDelay = EditBytes(txtSlideDelayTime);
     v.ShowTray = chkShowTray->isChecked();
     v.SlideShowPath = chkSlideShowPath->isChecked();
-    v.HtmlGetFilePath = Typed(txtGetFilePath);
+    v.HtmlGetFilePath = EditBytes(txtGetFilePath);
     v.ByPixels = optHtmlPixels->isChecked();
-    v.PixelsWidth = Typed(txtTbHtmlX);
-    v.PixelsHeight = Typed(txtTbHtmlY);
-    v.PercentWidth = Typed(txtTbHtmlXp);
-    v.PercentHeight = Typed(txtTbHtmlYp);
+    v.PixelsWidth = EditBytes(txtTbHtmlX);
+    v.PixelsHeight = EditBytes(txtTbHtmlY);
+    v.PercentWidth = EditBytes(txtTbHtmlXp);
+    v.PercentHeight = EditBytes(txtTbHtmlYp);
     return v;
 }
 
