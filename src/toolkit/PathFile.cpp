@@ -47,6 +47,24 @@ bool IsRegularFile(const std::string& path)
     return std::filesystem::is_regular_file(path, error);
 }
 
+bool IsFolder(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::is_directory(path, error);
+}
+
+std::string CurrentFolder()
+{
+    std::error_code error;
+    return std::filesystem::current_path(error).native();
+}
+
+std::string AbsoluteClean(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::absolute(path, error).lexically_normal().native();
+}
+
 std::vector<std::string> FileNamesIn(const std::string& folder)
 {
     std::vector<std::string> names;

@@ -24,6 +24,14 @@ bool PathExists(const std::string& path);
 // Whether path names a regular file, links followed.
 bool IsRegularFile(const std::string& path);
 
+// Whether path names a folder, links followed.
+bool IsFolder(const std::string& path);
+// The process's current folder, as its bytes; "" when it cannot be read.
+std::string CurrentFolder();
+// path made absolute against the current folder, "." and ".." and doubled separators
+// taken out by their names alone.
+std::string AbsoluteClean(const std::string& path);
+
 // The names of the regular files in folder (links followed), hidden ones too, in no
 // particular order; "" is the current folder. Nothing when the folder cannot be read.
 std::vector<std::string> FileNamesIn(const std::string& folder);

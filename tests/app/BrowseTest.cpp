@@ -1,5 +1,7 @@
+#include "album/window/UnitGenHTML.h"
 #include "app/window/UnitMain.h"
 #include "browse/PictureSet.h"
+#include "browse/FolderModel.h"
 #include "browse/window/DirectoryOutline.h"
 #include "browse/window/DriveComboBox.h"
 #include "browse/window/FileListBox.h"
@@ -11,11 +13,12 @@
 #include "support/PictureMakers.h"
 #include "support/TempDir.h"
 
-#include <QFileSystemModel>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
+#include <filesystem>
 #include <functional>
 
 namespace {
@@ -102,8 +105,10 @@ TEST_F(Browse, TheTreeOpensTheFolderTheUserPointsAt)
     TCDirectoryOutline* tree = frmMain->CDirectoryOutline1;
     QWidget* rows = tree->viewport();
     const auto folder = [&](int i) { return pictures.File("d" + std::to_string(i)); };
-    const auto rowOf = [&](int i) {
-        return tree->visualRect(static_cast<QFileSystemModel*>(tree->model())->index(QString::fromStdString(folder(i))));
+    // A point on the folder's name: the one wide column may reach past the tree's edge.
+    const auto at = [&](int i) {
+        const QRect row = tree->visualRect(tree->Folders().Row(folder(i)));
+        return row.isEmpty() ? QPoint(-1, -1) : QPoint(row.left() + row.height(), row.center().y());
     };
     const struct {
         const char* name;
@@ -111,15 +116,14 @@ TEST_F(Browse, TheTreeOpensTheFolderTheUserPointsAt)
     } cases[] = {
         {"press, move a pixel, release",
          [&] {
-             const QRect row = rowOf(44);
-             QTest::mousePress(rows, Qt::LeftButton, {}, row.center());
-             QTest::mouseMove(rows, row.center() + QPoint(1, 1));
-             QTest::mouseRelease(rows, Qt::LeftButton, {}, row.center() + QPoint(1, 1));
+             QTest::mousePress(rows, Qt::LeftButton, {}, at(44));
+             QTest::mouseMove(rows, at(44) + QPoint(1, 1));
+             QTest::mouseRelease(rows, Qt::LeftButton, {}, at(44) + QPoint(1, 1));
              return 44;
          }},
         {"double click",
          [&] {
-             QTest::mouseDClick(rows, Qt::LeftButton, {}, rowOf(45).center());
+             QTest::mouseDClick(rows, Qt::LeftButton, {}, at(45));
              return 45;
          }},
         {"arrow key",
@@ -133,7 +137,7 @@ TEST_F(Browse, TheTreeOpensTheFolderTheUserPointsAt)
         SCOPED_TRACE(c.name);
         GoToFolder(folder(40));
         // The model lists folders in the background and the tree follows the folder set.
-        ASSERT_TRUE(QTest::qWaitFor([&] { return rows->rect().contains(rowOf(45)) && !rowOf(45).isEmpty(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return rows->rect().contains(at(45)); }));
         QTest::qWait(50);
         const int wanted = c.act();
         QTest::qWait(50);
@@ -162,6 +166,80 @@ TEST_F(Browse, ANewFolderChangeReplacesTheOneStillReading)
     ASSERT_EQ(frmMain->ScrollBoxTb->ThumbCount(), 1);
     EXPECT_EQ(frmMain->Pictures().CurrentFile(), other.File("z.jpg"));
     EXPECT_TRUE(frmMain->ListView1->isEnabled());
+}
+
+}  // namespace
+
+namespace {
+
+// Every folder's name can be read in the tree, however deep it lies and whatever bytes it
+// holds; a folder whose name is not UTF-8 is opened, added from and made an album of by
+// those bytes.
+TEST_F(Browse, EveryFolderNameCanBeReadInTheTreeAndItsBytesGoWhereverItIsOpened)
+{
+    const struct {
+        const char* name;
+        std::string way;  // below the test's folder; the last part is the folder
+        QString shown;
+    } cases[] = {
+        {"six levels down", "Pictures/Trips/2019/Portugal/Phone/Phone pictures of the beach at Nazare",
+         "Phone pictures of the beach at Nazare"},
+        {"Latin-1", "Old disk/caf\xe9", QString::fromUtf8("caf\xef\xbf\xbd")},
+        {"a sequence cut short", "Old disk/\xe2\x82 x", QString::fromUtf8("\xef\xbf\xbd\xef\xbf\xbd x")},
+    };
+    frmMain->show();
+    TCDirectoryOutline* tree = frmMain->CDirectoryOutline1;
+    QWidget* rows = tree->viewport();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string folder = pictures.File(c.way);
+        const std::string parent = folder.substr(0, folder.rfind('/'));
+        std::filesystem::create_directories(folder);
+        WriteTestJpeg(folder + "/p.jpg", 32, 24);
+        const auto shownRow = [&](const std::string& f) {
+            return QTest::qWaitFor([&] { return tree->currentIndex().isValid() && tree->currentIndex() == tree->Folders().Row(f); });
+        };
+
+        // Set by the program in Directory Show: its name comes into view, what is left of
+        // it within reach of the scroll bar.
+        frmMain->DirectoryShow->trigger();
+        GoToFolder(folder);
+        ASSERT_TRUE(shownRow(folder));
+        const QModelIndex row = tree->currentIndex();
+        const QRect item = tree->visualRect(row);
+        const QRect name(item.topLeft(), QSize(tree->sizeHintForIndex(row).width(), item.height()));
+        EXPECT_TRUE(rows->rect().contains(QPoint(name.left(), name.center().y())));
+        const QScrollBar* across = tree->horizontalScrollBar();
+        EXPECT_LE(name.right() - (across->maximum() - across->value()), rows->width());
+        for (int role : {Qt::DisplayRole, Qt::ToolTipRole, Qt::AccessibleTextRole})
+            EXPECT_EQ(row.data(role).toString(), c.shown) << role;
+        EXPECT_EQ(RowNames(), std::vector<std::string>{"p.jpg"});
+
+        // Opened by the user's click in Select Show and its picture added.
+        frmMain->SelectShow->trigger();
+        GoToFolder(parent);
+        ASSERT_TRUE(shownRow(parent));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return tree->Folders().Row(folder).isValid(); }));
+        const QRect mine = tree->visualRect(tree->Folders().Row(folder));
+        QTest::mouseClick(rows, Qt::LeftButton, {}, QPoint(mine.left() + mine.height(), mine.center().y()));
+        EXPECT_EQ(tree->Directory(), folder);
+        ASSERT_EQ(frmMain->FileListBox1->Count(), 1);
+        SelectFiles({0});
+        frmMain->Pictures().Clear();
+        frmMain->sbAddClick();
+        ASSERT_EQ(frmMain->Pictures().Count(), 1);
+        EXPECT_EQ(frmMain->Pictures().Row(0).path, folder);
+
+        // An album of it: its pages at the folder GetFile gave, the thumbnail beside the picture.
+        frmGenHTML->FormActivate();
+        dialogs.fileAnswers = {{frmMain->Pictures().FullPath(0)}};
+        frmGenHTML->cmdGetFileClick();
+        frmGenHTML->cmdMakeClick();
+        WaitForJobs();
+        EXPECT_NE(ReadBytes(folder + "/Show1.htm").find("src=\"p.jpg \""), std::string::npos);
+        EXPECT_EQ(ReadBytes(folder + "/pt.jpg").substr(0, 2), "\xff\xd8");
+    }
+    EXPECT_EQ(dialogs.Messages(), std::vector<std::string>(std::size(cases), "Write down."));
 }
 
 }  // namespace

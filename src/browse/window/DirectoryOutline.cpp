@@ -1,35 +1,33 @@
 #include "browse/window/DirectoryOutline.h"
 
+#include "browse/FolderModel.h"
+#include "toolkit/PathFile.h"
 #include "toolkit/Platform.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QFileSystemModel>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QTimer>
 
-TCDirectoryOutline::TCDirectoryOutline(QWidget* parent) : QTreeView(parent), model_(new QFileSystemModel(this))
+TCDirectoryOutline::TCDirectoryOutline(QWidget* parent) : QTreeView(parent), model_(new TFolderModel(this))
 {
-    model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    model_->setReadOnly(true);
-    model_->setRootPath(QDir::rootPath());
     setModel(model_);
-    for (int column = 1; column < model_->columnCount(); ++column)
-        hideColumn(column);
     header()->hide();
+    // One column as wide as its widest row: a deep or long name is scrolled to sideways
+    // instead of being cut off at the tree's edge.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     setUniformRowHeights(true);
-    directory_ = NormalizeFolder(QFile::encodeName(QDir::currentPath()).toStdString());
-    // The model reads and sorts folders in the background, which moves rows about;
-    // the current folder is brought back into view until the user takes over.
-    const auto follow = [this] {
+    directory_ = NormalizeFolder(CurrentFolder());
+    // Opening a folder lists it anew, so folders made since show up.
+    connect(this, &QTreeView::expanded, model_, &TFolderModel::List);
+    // The folders on the way to the current one come in one listing after another; the
+    // current folder is brought back into view until the user takes over.
+    connect(model_, &TFolderModel::listed, this, [this] {
         if (following_)
             QTimer::singleShot(0, this, &TCDirectoryOutline::ShowCurrent);
-    };
-    connect(model_, &QFileSystemModel::directoryLoaded, this, follow);
-    connect(model_, &QFileSystemModel::layoutChanged, this, follow);
+    });
     ShowCurrent();
 }
 
@@ -38,23 +36,27 @@ std::string TCDirectoryOutline::Directory() const
     return directory_;
 }
 
+TFolderModel& TCDirectoryOutline::Folders() const
+{
+    return *model_;
+}
+
 void TCDirectoryOutline::SetDirectory(const std::string& folder)
 {
     if (!MoveTo(folder))
         return;
     // Set by the program: the tree shows where it went.
     following_ = true;
+    model_->ListToward(directory_);
     ShowCurrent();
     emit changed();
 }
 
 bool TCDirectoryOutline::MoveTo(const std::string& folder)
 {
-    const QFileInfo info(QFile::decodeName(folder.c_str()));
-    if (!info.isDir())
+    if (!IsFolder(folder))
         return false;
-    const std::string target =
-        NormalizeFolder(QFile::encodeName(QDir::cleanPath(info.absoluteFilePath())).toStdString());
+    const std::string target = NormalizeFolder(AbsoluteClean(folder));
     if (target == directory_)
         return false;
     directory_ = target;
@@ -68,28 +70,56 @@ void TCDirectoryOutline::SetDrive(const std::string& drive)
 
 void TCDirectoryOutline::ShowCurrent()
 {
-    const QModelIndex index = model_->index(QFile::decodeName(directory_.c_str()));
-    if (!index.isValid())
-        return;
-    moving_ = true;
+    const QModelIndex index = model_->Nearest(directory_);
+    const QScopedValueRollback moving(moving_, true);
     for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
         expand(up);
+    if (model_->Folder(index) != directory_) {
+        // Its folder on the way is listed when opened, and this goes on from there.
+        expand(index);
+        return;
+    }
     setCurrentIndex(index);
     scrollTo(index, QAbstractItemView::PositionAtCenter);
-    moving_ = false;
+    ShowName(index);
+}
+
+void TCDirectoryOutline::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    const int across = horizontalScrollBar()->value();
+    QTreeView::scrollTo(index, hint);
+    horizontalScrollBar()->setValue(across);
+}
+
+void TCDirectoryOutline::ShowName(const QModelIndex& row)
+{
+    // The row's name, with its expand arrow where there is room.
+    executeDelayedItemsLayout();
+    header()->resizeSections(QHeaderView::ResizeToContents);
+    const QRect item = visualRect(row);
+    const int left = item.left() - indentation();
+    const int right = item.left() + sizeHintForIndex(row).width();
+    const int width = viewport()->width();
+    QScrollBar* bar = horizontalScrollBar();
+    if (left < 0 || right - left > width)
+        bar->setValue(bar->value() + left);
+    else if (right > width)
+        bar->setValue(bar->value() + right - width);
 }
 
 void TCDirectoryOutline::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     QTreeView::currentChanged(current, previous);
-    // The view also moves its current row by itself when the model re-sorts a folder it
-    // has read; only the user's own click or key is a change of folder.
+    // The view also moves its current row by itself when rows come and go; only the
+    // user's own click or key is a change of folder.
     if (moving_ || !userInput_ || !current.isValid())
         return;
     // The row stays where the user put it.
     following_ = false;
-    if (MoveTo(QFile::encodeName(model_->filePath(current)).toStdString()))
-        emit changed();
+    if (!MoveTo(model_->Folder(current)))
+        return;
+    model_->List(current);
+    emit changed();
 }
 
 bool TCDirectoryOutline::viewportEvent(QEvent* event)

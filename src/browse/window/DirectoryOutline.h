@@ -6,7 +6,7 @@
 
 #include <string>
 
-class QFileSystemModel;
+class TFolderModel;
 
 class TCDirectoryOutline : public QTreeView {
     Q_OBJECT
@@ -20,6 +20,12 @@ public:
     void SetDirectory(const std::string& folder);
     // Goes to the drive's own folder.
     void SetDrive(const std::string& drive);
+    // The tree's rows, one a folder.
+    TFolderModel& Folders() const;
+
+    // Up and down as Qt does, never sideways: Qt would bring the right end of the one wide
+    // column into view, far from the row's name.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
 signals:
     void changed();
@@ -33,10 +39,12 @@ private:
     // Makes folder current without showing it; false when it is no folder or current already.
     bool MoveTo(const std::string& folder);
     void ShowCurrent();
+    // Scrolls sideways so that the row's own name is in view, not just its column.
+    void ShowName(const QModelIndex& row);
 
-    QFileSystemModel* model_;
+    TFolderModel* model_;
     std::string directory_;
     bool moving_ = false;
-    bool following_ = true;  // keep the current folder in view while the model settles
+    bool following_ = true;  // keep the current folder in view while its folders come in
     bool userInput_ = false;  // a mouse or key event of the user's is being handled
 };

@@ -1,10 +1,9 @@
 #include "browse/window/FileListBox.h"
 
 #include "browse/FolderListing.h"
+#include "toolkit/PathFile.h"
 #include "toolkit/Platform.h"
 
-#include <QDir>
-#include <QFile>
 #include <QMouseEvent>
 
 TFileListBox::TFileListBox(QWidget* parent) : QListWidget(parent)
@@ -12,7 +11,7 @@ TFileListBox::TFileListBox(QWidget* parent) : QListWidget(parent)
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Every entry is one line of text: the list need not measure ten thousand of them.
     setUniformItemSizes(true);
-    directory_ = NormalizeFolder(QFile::encodeName(QDir::currentPath()).toStdString());
+    directory_ = NormalizeFolder(CurrentFolder());
     Reread();
 }
 
