@@ -10,6 +10,7 @@
 #include "support/TempDir.h"
 
 #include "imaging/JPEGImage.h"
+#include "toolkit/WorkerPool.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -19,7 +20,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTest>
+#include <QThreadPool>
 #include <QToolButton>
+
+#include <filesystem>
+#include <functional>
 
 namespace {
 
@@ -150,6 +156,56 @@ TEST_F(GenHTML, MakeWritesTheAlbumOfTheListAndLeavesTheListAsItWas)
     EXPECT_EQ(QSize(thumb.Width(), thumb.Height()), QSize(16, 24));
     EXPECT_EQ(Listed().size(), 2u);
     EXPECT_EQ(frmGenHTML->StatusBar1->findChild<QProgressBar*>(), nullptr);
+}
+
+// Closing the window while Make runs ends the run as Esc does: "Write down." comes up
+// once, over the window, and nothing more of the run follows.
+TEST_F(GenHTML, ClosingTheWindowWhileMakeRunsEndsTheRunAsEscDoes)
+{
+    const struct {
+        const char* name;
+        std::function<void(TForm&)> end;
+        bool stillUp;
+    } cases[] = {
+        {"Esc", [](TForm& form) { QTest::keyClick(&form, Qt::Key_Escape); }, true},
+        {"close box", [](TForm& form) { form.close(); }, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TTempDir album;
+        std::vector<std::string> pictures;
+        for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) {
+            pictures.push_back(album.File(name));
+            WriteTestJpeg(pictures.back(), 64, 48);
+        }
+        dialogs.log.clear();
+        std::vector<bool> overTheWindow;
+        dialogs.onMessage = [&] { overTheWindow.push_back(frmGenHTML->isVisible()); };
+        TScriptedModal modal;
+        modal.steps.push_back([&](TForm& form) {
+            dialogs.fileAnswers = {pictures};
+            frmGenHTML->cmdGetFileClick();
+            frmGenHTML->cmdMakeClick();
+            // No thumbnail is handed over before the event loop runs.
+            ASSERT_TRUE(frmGenHTML->Making());
+            c.end(form);
+            EXPECT_EQ(form.isVisible(), c.stillUp);
+        });
+        frmMain->sbGenHTMLClick();
+        WaitForJobs();
+        WorkerPool().waitForDone();
+        QCoreApplication::processEvents();
+
+        EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{"Write down."});
+        EXPECT_EQ(overTheWindow, std::vector<bool>{true});
+        EXPECT_TRUE(std::filesystem::exists(album.File("Show3.htm")));
+        EXPECT_TRUE(std::filesystem::exists(album.File("Thumb1.htm")));
+        for (const char* thumbnail : {"at.jpg", "bt.jpg", "ct.jpg"})
+            EXPECT_FALSE(std::filesystem::exists(album.File(thumbnail))) << thumbnail;
+        EXPECT_EQ(frmGenHTML->StatusBar1->findChild<QProgressBar*>(), nullptr);
+        EXPECT_TRUE(frmGenHTML->cmdMake->isEnabled());
+        dialogs.onMessage = nullptr;
+    }
 }
 
 } // namespace

@@ -15,6 +15,8 @@ void TScriptedDialogs::ShowMessage(const std::string& text, TMessageKind kind)
                        : kind == TMessageKind::Information ? "information"
                                                            : "error";
     log.push_back({name, text});
+    if (onMessage)
+        onMessage();
 }
 
 bool TScriptedDialogs::AskYesNo(const std::string& text)

@@ -5,6 +5,7 @@
 #include "toolkit/Dialogs.h"
 
 #include <deque>
+#include <functional>
 
 struct TDialogRecord {
     std::string kind;  // "message", "information", "error", "question", "open", "color"
@@ -31,6 +32,7 @@ public:
     std::deque<std::optional<TColor>> colorAnswers;      // empty: cancelled
     std::vector<TOpenFileRequest> openRequests;
     std::vector<TColor> colorRequests;
+    std::function<void()> onMessage;  // called as each message box would come up
 
 private:
     TDialogs* previous_;

@@ -186,6 +186,14 @@ void TfrmGenHTML::keyPressEvent(QKeyEvent* event)
         TForm::keyPressEvent(event);
 }
 
+void TfrmGenHTML::closeEvent(QCloseEvent* event)
+{
+    // Closing ends a run as Esc does, while its "Write down." can still come up here.
+    if (album_.Running())
+        Guarded([this] { album_.Cancel(); });
+    TForm::closeEvent(event);
+}
+
 void TfrmGenHTML::PlaceStatusBar()
 {
     StatusBar1->setGeometry(0, height() - 25, width(), 25);
