@@ -10,8 +10,6 @@
 #include "support/PictureMakers.h"
 #include "support/TempDir.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -31,7 +29,7 @@ protected:
         for (const char* name : names)
             frmMain->Pictures().Append({pictures.Path(), name, ""});
     }
-    // The Slide Show button, and the activation the window manager then gives the window.
+    // The Slide Show button, and the user coming back to the window from the main window.
     void Start()
     {
         frmMain->sbSlideShowClick();
@@ -39,8 +37,9 @@ protected:
     }
     static void Activate()
     {
-        QEvent activate(QEvent::WindowActivate);
-        QCoreApplication::sendEvent(frmSlide, &activate);
+        frmMain->show();
+        ::Activate(frmMain);
+        ::Activate(frmSlide);
     }
     std::string Path(const char* name) const { return pictures.File(name); }
     TTempDir pictures;

@@ -3,6 +3,7 @@
 #include "browse/PictureSet.h"
 #include "imaging/JPEGImage.h"
 #include "settings/SettingsFile.h"
+#include "toolkit/window/Activation.h"
 #include "toolkit/window/ControlColor.h"
 #include "toolkit/Errors.h"
 #include "toolkit/RunTime.h"
@@ -33,6 +34,8 @@ TfrmSlide::TfrmSlide(TPictureSet& pictures, const TSettings& settings, QWidget* 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Connect(Timer1, &QTimer::timeout, this, &TfrmSlide::Timer1Timer);
+    // Shown, or come back to from another of the program's windows; not from another program.
+    new TActivation(this, [this] { FormActivate(); });
 }
 
 void TfrmSlide::setVisible(bool visible)
@@ -44,13 +47,6 @@ void TfrmSlide::setVisible(bool visible)
         setWindowState(windowState() | Qt::WindowMaximized);
     }
     TForm::setVisible(visible);
-}
-
-bool TfrmSlide::event(QEvent* event)
-{
-    if (event->type() == QEvent::WindowActivate)
-        Guarded([this] { FormActivate(); });
-    return TForm::event(event);
 }
 
 void TfrmSlide::FormActivate()
