@@ -2,7 +2,7 @@
 // The rows of the selection list as data: the file a row stands for, and the order
 // a header click puts them in.
 
-#include "imaging/DisplayCopy.h"
+#include "toolkit/FileStamp.h"
 
 #include <cstddef>
 #include <cstdint>
