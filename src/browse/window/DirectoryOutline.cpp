@@ -10,6 +10,8 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <algorithm>
+
 TCDirectoryOutline::TCDirectoryOutline(QWidget* parent) : QTreeView(parent), model_(new TFolderModel(this))
 {
     setModel(model_);
@@ -93,18 +95,21 @@ void TCDirectoryOutline::scrollTo(const QModelIndex& index, ScrollHint hint)
 
 void TCDirectoryOutline::ShowName(const QModelIndex& row)
 {
-    // The row's name, with its expand arrow where there is room.
+    // The column's width and the scroll bar's range as the rows now are, not as they
+    // will be after the next pass of the event loop.
     executeDelayedItemsLayout();
     header()->resizeSections(QHeaderView::ResizeToContents);
+    updateGeometries();
     const QRect item = visualRect(row);
-    const int left = item.left() - indentation();
-    const int right = item.left() + sizeHintForIndex(row).width();
+    const int arrow = item.left() - indentation();
+    const int end = item.left() + sizeHintForIndex(row).width();
     const int width = viewport()->width();
-    QScrollBar* bar = horizontalScrollBar();
-    if (left < 0 || right - left > width)
-        bar->setValue(bar->value() + left);
-    else if (right > width)
-        bar->setValue(bar->value() + right - width);
+    int by = item.left();  // as much of the name as there is room for, from its start
+    if (end - arrow <= width)  // the whole name and its expand arrow
+        by = arrow < 0 ? arrow : std::max(0, end - width);
+    else if (end - item.left() <= width)  // the whole name
+        by = end - width;
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + by);
 }
 
 void TCDirectoryOutline::currentChanged(const QModelIndex& current, const QModelIndex& previous)
