@@ -76,7 +76,10 @@ void TfrmMain::BuildThumbBoard()
     // Headers only, on every core; thumbnails are made in list order on this thread. A
     // file that cannot be read gets its marked thumbnail and the build goes on.
     boardJob_.Start(
-        static_cast<int>(rows.size()), [paths](int i) { return ReadThumbHeader(paths[static_cast<std::size_t>(i)]); },
+        static_cast<int>(rows.size()),
+        [paths, profiles = std::make_shared<TProfileShelf>()](int i) {
+            return ReadThumbHeader(paths[static_cast<std::size_t>(i)], *profiles);
+        },
         [this, rows, paths](int i, TThumbHeader& header) {
             const auto at = static_cast<std::size_t>(i);
             ScrollBoxTb->AddThumb(i, paths[at], header, ThumbHint(rows[at].name, header, rows[at].byte));

@@ -145,7 +145,8 @@ void TThumbBoard::StartDecoding(const TJPEGSettings& jpeg)
     std::vector<TThumbJob> jobs;
     std::vector<int> wanted;
     for (int row = 0; row < ThumbCount(); ++row) {
-        jobs.push_back({cells_[static_cast<std::size_t>(row)].path, PixelSize(cells_[static_cast<std::size_t>(row)].bounds)});
+        const TCell& cell = cells_[static_cast<std::size_t>(row)];
+        jobs.push_back({cell.path, PixelSize(cell.bounds), cell.header});
         if (NeedsPixels(row))
             wanted.push_back(row);
     }
