@@ -165,8 +165,10 @@ jpeg_saved_marker_ptr ExifSegment(j_decompress_ptr cinfo)
 // The orientation of the first EXIF segment; 1 when there is none.
 int OrientationOf(j_decompress_ptr cinfo)
 {
+    // From as much of a whole block as a header read keeps: the maker notes behind it
+    // would only cost their parsing.
     if (const auto* capture = static_cast<const TExifCapture*>(cinfo->client_data))
-        return capture->data ? ExifOrientation(capture->data, capture->length) : 1;
+        return capture->data ? ExifOrientation(capture->data, std::min(capture->length, kExifBytesKept)) : 1;
     const jpeg_saved_marker_ptr exif = ExifSegment(cinfo);
     return exif ? ExifOrientation(exif->data, exif->data_length) : 1;
 }
