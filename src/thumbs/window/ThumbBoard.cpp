@@ -162,8 +162,8 @@ TImage* TThumbBoard::Make(int row)
         thumb->SetDamaged();
     else
         thumb->SetPicture(cell.picture);
-    thumb->OnMouseDown = [this, row](QObject*) { Press(row); };
-    thumb->OnDblClick = [this, row](QObject*) {
+    thumb->OnMouseDown = [this, row] { Press(row); };
+    thumb->OnDblClick = [this, row] {
         if (OnDblClick)
             OnDblClick(row);
     };
@@ -193,7 +193,7 @@ void TThumbBoard::FrameRow(int row)
     frame_ = MakeThumbFrame(widget(), cells_.at(static_cast<std::size_t>(row)).bounds);
     framedRow_ = row;
     // A press on the frame is a press on the thumbnail it surrounds.
-    frame_->OnMouseDown = [this](QObject*) { Press(framedRow_); };
+    frame_->OnMouseDown = [this] { Press(framedRow_); };
 }
 
 void TThumbBoard::DropFrame()

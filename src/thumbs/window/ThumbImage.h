@@ -12,7 +12,7 @@
 class TImage : public QWidget {
     Q_OBJECT
 public:
-    using THandler = std::function<void(QObject* sender)>;
+    using THandler = std::function<void()>;
 
     explicit TImage(QWidget* parent);
 
