@@ -1,5 +1,6 @@
 #include "thumbs/ThumbHeader.h"
 
+#include "imaging/DisplayCopy.h"
 #include "imaging/JPEGCodec.h"
 #include "imaging/JPEGImage.h"
 #include "toolkit/Errors.h"

@@ -5,7 +5,7 @@
 // profile the preview is drawn in). Plain data, so any thread may read it.
 
 #include "imaging/CameraPreview.h"
-#include "imaging/DisplayCopy.h"
+#include "toolkit/FileStamp.h"
 
 #include <QByteArray>
 #include <QSet>

@@ -3,6 +3,7 @@
 #include "imaging/CameraPreview.h"
 #include "thumbs/SharedThumbnails.h"
 #include "toolkit/Errors.h"
+#include "toolkit/FileStamp.h"
 #include "toolkit/Graphic.h"
 #include "toolkit/PathFile.h"
 

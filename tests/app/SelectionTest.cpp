@@ -42,7 +42,7 @@ TEST_F(Selection, AddAppendsTheSelectedFilesInListOrderEveryTime)
     frmMain->sbAddClick();
     EXPECT_EQ(RowNames(), (std::vector<std::string>{"a.jpg", "c.bmp", "d.jpg"}));
     EXPECT_EQ(frmMain->Pictures().Row(0),
-              (TSelectionRow{pictures.Path(), "a.jpg", "10KB", 10240, FileStamp(pictures.File("a.jpg"))}));
+              (TSelectionRow{pictures.Path(), "a.jpg", "10KB", 10240}));
     EXPECT_EQ(frmMain->Pictures().Row(2).byte, "512B");
     EXPECT_EQ(frmMain->StatusText(1), "Selected 3 File(s).");
     EXPECT_TRUE(WorkButtonsShown());
