@@ -65,7 +65,7 @@ void TThumbDecoder::Pump()
         waiting_.erase(row);
         ++running_;
         const TThumbJob& job = jobs_[static_cast<std::size_t>(row)];
-        TThumbRequest request{job.path, job.size, jpeg_, sharedRoot_};
+        TThumbRequest request{job.path, job.size, jpeg_, sharedRoot_, job.header};
         std::erase_if(workers_, [](const QFuture<void>& worker) { return worker.isFinished(); });
         workers_.push_back(QtConcurrent::run(pool_, [this, request, row, generation = generation_] {
             TDisplayCopy copy = MakeThumbCopy(request);
