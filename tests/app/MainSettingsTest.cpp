@@ -42,12 +42,12 @@ TEST_F(Settings, FirstStartWritesTheDefaultFileAndReadsItBack)
                                             "&5.0", "&6.0", "&7.0", "&8.0", "&9.0"};
     EXPECT_EQ(Captions(), empty);
     EXPECT_EQ(frmMain->SavedPathEntries()[9]->objectName(), "mPath9");
-    EXPECT_EQ(frmMain->NewPathEntry, frmMain->SavedPathEntries()[9]);
+    EXPECT_EQ(frmMain->State.NewPathEntry, frmMain->SavedPathEntries()[9]);
     EXPECT_EQ(frmMain->Settings().ShowTray, "True");
     EXPECT_EQ(frmMain->Settings().SlideDelay, "3");
     EXPECT_EQ(frmMain->Settings().ImageTool, "gimp");
     EXPECT_EQ(frmMain->Settings().HtmlThumbMode, 1);
-    EXPECT_EQ(frmMain->SavedPathCount, 0);
+    EXPECT_EQ(frmMain->State.SavedPathCount, 0);
     EXPECT_TRUE(dialogs.log.empty());
 }
 
@@ -77,7 +77,7 @@ TEST_F(Settings, SavedSettingsComeBackAfterARestart)
     EXPECT_EQ(frmMain->Settings().ViewerBackdrop, clBlack);
     ExpectBrowsingColors(0x00C0FFEE, clWindowText);
     EXPECT_EQ(Captions()[0], "&0./pictures/summer");
-    EXPECT_EQ(frmMain->SavedPathCount, 1);
+    EXPECT_EQ(frmMain->State.SavedPathCount, 1);
 }
 
 TEST_F(Settings, AHandEditedFileKeepsTheValuesAboveAStrayBlankLine)
@@ -113,7 +113,7 @@ TEST_F(Settings, AFolderThatCannotHoldTheFileGivesTheMessageTwiceAndAnEmptyStart
     ExpectBrowsingColors(clInfoBk, clBlue);
     // Adding pictures with no entries to hold their folder is harmless.
     frmMain->RecordSavedPath("/somewhere");
-    EXPECT_EQ(frmMain->SavedPathCount, 1);
+    EXPECT_EQ(frmMain->State.SavedPathCount, 1);
 }
 
 TEST_F(Settings, AReadOnlyFileIsReadAndNeverReplaced)

@@ -49,8 +49,8 @@ using MainWindow = MainWindowTest;
 TEST_F(MainWindow, StartsInSelectShowWithTheWorkButtonsOfAnEmptyList)
 {
     EXPECT_EQ(frmMain->windowTitle(), "Lumora");
-    EXPECT_EQ(frmMain->ViewMode, 1);
-    EXPECT_EQ(frmMain->SortColumn, 0);
+    EXPECT_EQ(frmMain->State.ViewMode, 1);
+    EXPECT_EQ(frmMain->State.SortColumn, 0);
     EXPECT_EQ(frmMain->Pictures().CurrentIndex(), 0);
     EXPECT_EQ(frmMain->Pictures().CurrentFile(), "");
     ExpectButtons({{"sbAdd", true}, {"sbAddAll", true}, {"sbRemove", true}, {"sbRemoveAll", true},
@@ -131,7 +131,7 @@ TEST_F(MainWindow, ModeMenuSwitchesLayoutsAndBack)
     frmMain->sbSlideShow->hide();
     frmMain->DirectoryShow->trigger();
     WaitForJobs();
-    EXPECT_EQ(frmMain->ViewMode, 2);
+    EXPECT_EQ(frmMain->State.ViewMode, 2);
     EXPECT_EQ(frmMain->GroupBox1->height(), 660);
     EXPECT_EQ(frmMain->GroupBox1->ControlWidth(frmMain->CDirectoryOutline1), 177);
     EXPECT_TRUE(frmMain->FileListBox1->isHidden());
@@ -143,7 +143,7 @@ TEST_F(MainWindow, ModeMenuSwitchesLayoutsAndBack)
     frmMain->HideWorkButtons();
     frmMain->SelectShow->trigger();
     WaitForJobs();
-    EXPECT_EQ(frmMain->ViewMode, 1);
+    EXPECT_EQ(frmMain->State.ViewMode, 1);
     EXPECT_EQ(frmMain->GroupBox1->height(), 305);
     EXPECT_EQ(frmMain->GroupBox1->ControlWidth(frmMain->CDirectoryOutline1), 240);
     EXPECT_FALSE(frmMain->FileListBox1->isHidden());

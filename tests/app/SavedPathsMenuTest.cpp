@@ -35,7 +35,7 @@ TEST_F(SavedPathsMenu, AddingRecordsTheFolderAndChoosingItGoesBackThere)
 {
     AddFrom(folders[0]);
     EXPECT_EQ(Caption(0), "&0." + folders[0].Path());
-    EXPECT_EQ(frmMain->SavedPathCount, 1);
+    EXPECT_EQ(frmMain->State.SavedPathCount, 1);
 
     for (int layout : {1, 2}) {
         if (layout == 2)
@@ -63,7 +63,7 @@ TEST_F(SavedPathsMenu, AddWithoutPicturesRecordsNothing)
     frmMain->FileListBox1->clearSelection();
     frmMain->sbAddClick();
     EXPECT_EQ(Caption(0), "&0.0");
-    EXPECT_EQ(frmMain->SavedPathCount, 0);
+    EXPECT_EQ(frmMain->State.SavedPathCount, 0);
 }
 
 TEST_F(SavedPathsMenu, RecordingWrapsAfterTheTenthSlot)
@@ -72,7 +72,7 @@ TEST_F(SavedPathsMenu, RecordingWrapsAfterTheTenthSlot)
         frmMain->RecordSavedPath("/f" + std::to_string(i));
     EXPECT_EQ(Caption(0), "&0./f10");
     EXPECT_EQ(Caption(9), "&9./f9");
-    EXPECT_EQ(frmMain->SavedPathCount, 1);
+    EXPECT_EQ(frmMain->State.SavedPathCount, 1);
 }
 
 TEST_F(SavedPathsMenu, TenSlotsInUseCountTenAndTheNextAddTakesSlotZero)
@@ -81,7 +81,7 @@ TEST_F(SavedPathsMenu, TenSlotsInUseCountTenAndTheNextAddTakesSlotZero)
         frmMain->RecordSavedPath("/f" + std::to_string(i));
     frmMain->SavePathClick();
     Restart();
-    EXPECT_EQ(frmMain->SavedPathCount, 10);
+    EXPECT_EQ(frmMain->State.SavedPathCount, 10);
     EXPECT_EQ(Caption(9), "&9./f9");
     AddFrom(folders[0]);
     EXPECT_EQ(Caption(0), "&0." + folders[0].Path());
@@ -95,7 +95,7 @@ TEST_F(SavedPathsMenu, CleanPathEmptiesTheMenuButNotTheFileOrTheCount)
     frmMain->SavePathClick();
     frmMain->CleanPathClick();
     EXPECT_EQ(Caption(0), "&0.");
-    EXPECT_EQ(frmMain->SavedPathCount, 4);
+    EXPECT_EQ(frmMain->State.SavedPathCount, 4);
     frmMain->RecordSavedPath("/next");
     EXPECT_EQ(Caption(4), "&4./next");
     EXPECT_EQ(Caption(0), "&0.");
@@ -103,7 +103,7 @@ TEST_F(SavedPathsMenu, CleanPathEmptiesTheMenuButNotTheFileOrTheCount)
     // Without Save Path the old folders are back at the next start.
     Restart();
     EXPECT_EQ(Caption(0), "&0./f0");
-    EXPECT_EQ(frmMain->SavedPathCount, 4);
+    EXPECT_EQ(frmMain->State.SavedPathCount, 4);
 
     // Clean then Save writes "0" for every slot.
     frmMain->CleanPathClick();

@@ -122,7 +122,7 @@ TEST_F(Selection, SortingByByteComparesTextsAndKeepsTheSelection)
         frmMain->ListView1ColumnClick(2);
         EXPECT_EQ(RowNames(), (std::vector<std::string>{"a.jpg", "c.bmp", "d.jpg", "b.jpg"}));
     }
-    EXPECT_EQ(frmMain->SortColumn, 2);
+    EXPECT_EQ(frmMain->State.SortColumn, 2);
     EXPECT_EQ(frmMain->ListView1->SelectedRows(), std::vector<int>{3});
 }
 
@@ -133,7 +133,7 @@ TEST_F(Selection, HeaderClickSortsThroughTheHandler)
     QHeaderView* header = frmMain->ListView1->horizontalHeader();
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                       QPoint(header->sectionViewportPosition(2) + 10, header->height() / 2));
-    EXPECT_EQ(frmMain->SortColumn, 2);
+    EXPECT_EQ(frmMain->State.SortColumn, 2);
     EXPECT_EQ(RowNames().back(), "b.jpg");
 }
 

@@ -344,7 +344,7 @@ void TStress::Check()
 void TStress::GoTo(const std::string& folder)
 {
     // In Directory Show the change stops the running listing and build.
-    if (frmMain->ViewMode == kDirectoryShow) {
+    if (frmMain->State.ViewMode == kDirectoryShow) {
         if (frmMain->Busy())
             boardCut_ = true;
         countStale_ = true;
@@ -438,7 +438,7 @@ void TStress::DeleteWhileBuilding(const TRoll& roll)
     if (roll.d % 2 && Reachable(frmMain->Mode, frmMain->DirectoryShow))
         frmMain->DirectoryShow->trigger();
     GoTo(FreshFolder(roll));
-    if (frmMain->ViewMode == kSelectShow && roll.d % 3 == 0)
+    if (frmMain->State.ViewMode == kSelectShow && roll.d % 3 == 0)
         AddAll(roll);
     if (roll.d % 5 == 0)
         ShowThumb(roll);

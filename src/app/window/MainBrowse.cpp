@@ -21,7 +21,7 @@ void TfrmMain::DriveComboBox1Change()
 
 void TfrmMain::CDirectoryOutline1Change()
 {
-    if (ViewMode == kSelectShow) {
+    if (State.ViewMode == kSelectShow) {
         FileListBox1->SetDirectory(CDirectoryOutline1->Directory());
         SetStatusText(kFolderCountPanel, FolderCountText(FileListBox1->Count()));
         setWindowTitle(QFile::decodeName(FolderCaption(CDirectoryOutline1->Directory()).c_str()));
@@ -39,7 +39,7 @@ void TfrmMain::CDirectoryOutline1Change()
             FileListBox1->SetListing(read.folder, read.names);
             Pictures().Clear();
             Pictures().Append(std::move(read.rows));
-            WorkRow = Pictures().Count() - 1;
+            State.WorkRow = Pictures().Count() - 1;
             return true;
         },
         {},

@@ -34,7 +34,7 @@ TfrmMain::TAppended TfrmMain::AppendRows(const std::vector<TPictureFile>& pictur
     // All at once: one insertion however many rows.
     if (!rows.empty()) {
         Pictures().Append(std::move(rows));
-        WorkRow = Pictures().Count() - 1;
+        State.WorkRow = Pictures().Count() - 1;
     }
     return appended;
 }
@@ -97,8 +97,8 @@ void TfrmMain::sbRemoveAllClick()
 
 void TfrmMain::ListView1ColumnClick(int column)
 {
-    SortColumn = column;
-    Pictures().SortBy(SortColumn);
+    State.SortColumn = column;
+    Pictures().SortBy(State.SortColumn);
 }
 
 void TfrmMain::ListView1Click()

@@ -66,7 +66,7 @@ void TfrmMain::ReadSettings()
             SetControlFontColor(control, browse.BrowseFontColor);
     }
     for (const TSavedPathEntry& entry : browse.SavedPaths)
-        NewPathEntry = AddSavedPathEntry(entry.name, entry.caption);
+        State.NewPathEntry = AddSavedPathEntry(entry.name, entry.caption);
 }
 
 TOptionsTarget::TBrowseColors TfrmMain::BrowseColors() const
@@ -146,11 +146,11 @@ std::vector<TSavedPathEntry> TfrmMain::SavedPathList() const
 
 void TfrmMain::RecordSavedPath(const std::string& folder)
 {
-    const TSavedPathRecord record = RecordInSlot(SavedPathCount, folder);
+    const TSavedPathRecord record = RecordInSlot(State.SavedPathCount, folder);
     // A hand-edited file may have left out some entries; their slots hold nothing.
     if (static_cast<std::size_t>(record.slot) < savedPathEntries_.size())
         SetEntryCaption(savedPathEntries_[static_cast<std::size_t>(record.slot)], record.caption);
-    SavedPathCount = record.nextCount;
+    State.SavedPathCount = record.nextCount;
 }
 
 void TfrmMain::SavePathClick()

@@ -28,7 +28,7 @@ void TfrmMain::BuildThumbBoard()
         return;
     }
     delete board_;
-    if (ViewMode == kDirectoryShow) {
+    if (State.ViewMode == kDirectoryShow) {
         board_ = new TThumbBoard(GroupBox1, kDirectoryShowThumbsPerRow, thumbCache_);
         board_->setGeometry(Splitter1->x() + Splitter1->width() + 10, 15, 820, 640);
     } else {

@@ -84,13 +84,13 @@ void TfrmMain::FormCreate()
     ListView1->AddColumn("File Name", 150, Qt::AlignRight);
     ListView1->AddColumn("Byte", 150, Qt::AlignRight);
     LoadSettings();
-    ViewMode = kSelectShow;
-    SortColumn = 0;
-    SavedPathCount = 0;
+    State.ViewMode = kSelectShow;
+    State.SortColumn = 0;
+    State.SavedPathCount = 0;
     HideWorkButtons();
     ApplySelectShowLayout();
     StartTray();
-    SavedPathCount = CountSavedPaths(SavedPathList());
+    State.SavedPathCount = CountSavedPaths(SavedPathList());
     SetStatusText(kCreditPanel, kCredits[0]);
     SetStatusText(kMottoPanel, kCredits[1]);
 }
@@ -124,7 +124,7 @@ std::vector<QWidget*> TfrmMain::SelectShowControls() const
 
 void TfrmMain::ApplySelectShowLayout()
 {
-    ViewMode = kSelectShow;
+    State.ViewMode = kSelectShow;
     for (QWidget* w : SelectShowControls())
         w->show();
     GroupBox1->setFixedHeight(kSelectShowSizes.workAreaHeight);
@@ -135,7 +135,7 @@ void TfrmMain::ApplySelectShowLayout()
 
 void TfrmMain::ApplyDirectoryShowLayout()
 {
-    ViewMode = kDirectoryShow;
+    State.ViewMode = kDirectoryShow;
     for (QWidget* w : SelectShowControls())
         w->hide();
     GroupBox1->setFixedHeight(kDirectoryShowSizes.workAreaHeight);

@@ -59,7 +59,7 @@ struct TSecondaryForms {
     TForm* GenHTML = nullptr;
 };
 
-class TfrmMain : public QMainWindow, public TMainState, public TOptionsTarget {
+class TfrmMain : public QMainWindow, public TOptionsTarget {
     Q_OBJECT
 public:
     // Loads the settings into settings, so the windows made after it find them read.
@@ -67,6 +67,8 @@ public:
     ~TfrmMain() override;
 
     TSecondaryForms Forms;
+    // The main window's own state; what the windows share is handed to it.
+    TMainState State;
 
     // Tool bar
     QWidget* ToolBar1 = nullptr;
