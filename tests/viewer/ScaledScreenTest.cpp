@@ -55,6 +55,7 @@ TEST_F(ScaledScreen, TheViewerAndTheSlideShowDrawFromTheScreensOwnPixels)
              frmMain->CurrentFile = pictures.File("a.jpg");
              frmShow->Show();
              Activate(frmShow);
+             WaitForPictures();
              frmShow->cmbZoom->setCurrentIndex(6);
              frmShow->cmbZoomClick();
              return frmShow->Image1;
@@ -66,6 +67,7 @@ TEST_F(ScaledScreen, TheViewerAndTheSlideShowDrawFromTheScreensOwnPixels)
              QEvent activate(QEvent::WindowActivate);
              QCoreApplication::sendEvent(frmSlide, &activate);
              frmSlide->Timer1Timer();
+             WaitForPictures();
              return frmSlide->ImageSlide;
          },
          [] { return frmSlide->ImageSlide->Picture(); }},
