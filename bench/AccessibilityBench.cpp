@@ -10,6 +10,7 @@
 // Meant to be run with a screen reader's accessibility bridge active (a11y-bench.sh
 // starts one) and without, to compare; the first line says whether it is.
 
+#include "browse/PictureSet.h"
 #include "BenchArgs.h"
 #include "BenchTiming.h"
 #include "BoardDriver.h"

@@ -19,6 +19,7 @@
 //       the first screen of thumbnails is painted, and the longest the event loop waits
 //       meanwhile and until every thumbnail is placed, measured by a 5 ms timer.
 
+#include "browse/PictureSet.h"
 #include "BenchArgs.h"
 #include "BenchTiming.h"
 #include "BoardDriver.h"

@@ -1,15 +1,12 @@
 #pragma once
-// MainState: the main window's non-visual state. The other windows read and write it
-// through frmMain; the settings file's reader and writer work on its settings directly.
-
-#include "settings/SettingsFile.h"
+// MainState: the main window's own non-visual state. The picture set (the rows and the
+// cursor) and the settings are objects of their own, handed to every window that uses them.
 
 #include <QPoint>
 #include <QRect>
 
 #include <array>
 #include <cstdint>
-#include <string>
 
 class QAction;
 class QImage;
@@ -20,7 +17,7 @@ class TThumbBoard;
 constexpr std::int32_t kSelectShow = 1;     // folder tree, file list and selection list
 constexpr std::int32_t kDirectoryShow = 2;  // a large folder tree; a folder is taken whole
 
-struct TMainState : TSettings {
+struct TMainState {
     // The thumbnail board: none until the first build.
     TThumbBoard* ScrollBoxTb = nullptr;
     TImage* LastThumb = nullptr;          // the thumbnail the latest build made last
@@ -33,6 +30,4 @@ struct TMainState : TSettings {
     std::int32_t ViewMode = kSelectShow;
     std::int32_t SavedPathCount = 0;  // next saved-path slot, 0-10 (10 stands for 0)
     int WorkRow = -1;                 // row last added to the selection list
-    std::string CurrentFile;          // full path of the picture shown or selected
-    std::int32_t CurrentIndex = 0;    // its zero-based row in the selection list
 };

@@ -59,6 +59,11 @@ bool TPictureSet::StepBack()
     return true;
 }
 
+void TPictureSet::Append(const TSelectionRow& row)
+{
+    rows_.Append(row);
+}
+
 void TPictureSet::Append(std::vector<TSelectionRow> rows)
 {
     rows_.Append(std::move(rows));

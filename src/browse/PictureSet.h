@@ -44,6 +44,7 @@ public:
     bool StepBack();
 
     // The rows. They leave the cursor where it is.
+    void Append(const TSelectionRow& row);
     void Append(std::vector<TSelectionRow> rows);
     void Remove(const std::vector<int>& positions);
     void Clear();

@@ -15,7 +15,7 @@ std::optional<TSelectionRow> PictureRow(const std::string& folder, const std::st
     if (!file.OpenToRead(path, reason))
         return std::nullopt;
     const std::int64_t size = file.size();
-    return TSelectionRow{folder, name, SizeText(size), size, FileStamp(path)};
+    return TSelectionRow{folder, name, SizeText(size), size};
 }
 
 std::string RowFullPath(const TSelectionRow& row)

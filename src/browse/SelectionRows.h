@@ -2,8 +2,6 @@
 // The rows of the selection list as data: the file a row stands for, and the order
 // a header click puts them in.
 
-#include "imaging/DisplayCopy.h"
-
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -14,12 +12,11 @@ struct TSelectionRow {
     std::string path;  // the folder, as the file list gave it
     std::string name;  // the file name
     std::string byte;  // the size text
-    std::int64_t size = 0;                           // the file's size in bytes
-    std::optional<TFileStamp> stamp = std::nullopt;  // the file when the row was made
+    std::int64_t size = 0;  // the file's size in bytes
     bool operator==(const TSelectionRow&) const = default;
 };
 
-// The row for file name in folder, with the file's size, size text and stamp; nothing
+// The row for file name in folder, with the file's size and size text; nothing
 // when the file cannot be opened to read its size (it went away, or may not be read).
 std::optional<TSelectionRow> PictureRow(const std::string& folder, const std::string& name);
 

@@ -8,6 +8,7 @@
 
 #include "imaging/JPEGSettings.h"
 #include "toolkit/Bitmap.h"
+#include "toolkit/FileStamp.h"
 
 #include <QImage>
 #include <QRect>
@@ -17,16 +18,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-
-// What tells one state of a file from another: its size and modification time.
-struct TFileStamp {
-    std::uintmax_t size = 0;
-    std::int64_t modified = 0;  // nanoseconds of the file system's clock
-    bool operator==(const TFileStamp&) const = default;
-};
-
-// Nothing when the file cannot be looked at.
-std::optional<TFileStamp> FileStamp(const std::string& path);
 
 // Where a picture of its own size picture goes in a box (a window's size): a plain
 // function, so requests can be compared.

@@ -34,3 +34,19 @@ TOptionValues OptionValuesOf(const TSettings& state, TColor browseColor, TColor 
 // Writes values into state: booleans as "True"/"False", the thumb mode as 1 or 2. The
 // browsing colours belong to the controls and are the caller's to apply.
 void ApplyOptionValues(const TOptionValues& values, TSettings& state);
+
+// The window whose controls show the browsing colours, as the options dialog sees it:
+// what they are, and Save's values applied to them and saved, in one call.
+class TOptionsTarget {
+public:
+    struct TBrowseColors {
+        TColor back;
+        TColor font;
+    };
+    virtual TBrowseColors BrowseColors() const = 0;
+    // The settings hold values already; the colours go to the controls, then all is saved.
+    virtual void ApplyOptions(const TOptionValues& values) = 0;
+
+protected:
+    ~TOptionsTarget() = default;
+};

@@ -13,7 +13,7 @@ public:
     using QObject::QObject;
 
     // Save in the options dialog applied new values.
-    void Applied() { emit Changed(); }
+    void Applied();
 
 signals:
     void Changed();

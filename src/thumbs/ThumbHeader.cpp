@@ -1,5 +1,6 @@
 #include "thumbs/ThumbHeader.h"
 
+#include "imaging/DisplayCopy.h"
 #include "toolkit/Errors.h"
 
 #include <algorithm>

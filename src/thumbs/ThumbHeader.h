@@ -2,7 +2,7 @@
 // What a board build learns of a file without decoding it: the picture's size from the
 // start of the file, and the file's state on disk. Plain data, so any thread may read it.
 
-#include "imaging/DisplayCopy.h"
+#include "toolkit/FileStamp.h"
 
 #include <QSize>
 

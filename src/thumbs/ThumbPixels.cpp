@@ -5,6 +5,7 @@
 #include "imaging/JPEGImage.h"
 #include "thumbs/SharedThumbnails.h"
 #include "toolkit/Errors.h"
+#include "toolkit/FileStamp.h"
 #include "toolkit/Graphic.h"
 
 #include <sys/stat.h>

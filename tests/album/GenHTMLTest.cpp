@@ -1,4 +1,5 @@
 #include "album/AlbumEntry.h"
+#include "settings/SharedSettings.h"
 #include "album/window/UnitGenHTML.h"
 #include "app/window/UnitMain.h"
 #include "browse/window/SelectionList.h"
@@ -59,8 +60,8 @@ TEST_F(GenHTML, TheWindowIsLaidOutAsAlwaysAndOpensModallyFromGenerateHTML)
 
 TEST_F(GenHTML, GetFileListsWhatItPicksAddsUpAndKeepsItsStartFolder)
 {
-    const std::string start = frmMain->HtmlGetFilePath;
-    frmMain->HtmlGetFilePath = "/elsewhere/";
+    const std::string start = frmMain->Settings().HtmlGetFilePath;
+    frmMain->Settings().HtmlGetFilePath = "/elsewhere/";
     dialogs.fileAnswers = {{"/P/a.b.jpg", "/P/sunset.jpg"}, {"/Q/SunseT.jpg", "/R/sunset.jpg"}};
     frmGenHTML->cmdGetFileClick();
     EXPECT_EQ(frmGenHTML->txtPath->text(), "/P/");
@@ -135,9 +136,9 @@ TEST_F(GenHTML, MakeWritesTheAlbumOfTheListAndLeavesTheListAsItWas)
     dialogs.fileAnswers = {{config.File("a.jpg"), config.File("b.bmp")}};
     frmGenHTML->cmdGetFileClick();
     frmGenHTML->cmbItem->setEditText("Nikon");
-    frmMain->HtmlThumbMode = 2;
-    frmMain->HtmlThumbPercentWidth = "25";
-    frmMain->HtmlThumbPercentHeight = "50";
+    frmMain->Settings().HtmlThumbMode = 2;
+    frmMain->Settings().HtmlThumbPercentWidth = "25";
+    frmMain->Settings().HtmlThumbPercentHeight = "50";
     frmGenHTML->cmdMakeClick();
     WaitForJobs();
 

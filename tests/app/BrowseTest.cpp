@@ -1,4 +1,5 @@
 #include "app/window/UnitMain.h"
+#include "browse/PictureSet.h"
 #include "browse/window/DirectoryOutline.h"
 #include "browse/window/DriveComboBox.h"
 #include "browse/window/FileListBox.h"
@@ -55,7 +56,7 @@ TEST_F(Browse, FolderChangeInDirectoryShowFillsTheSelectionWithTheFolder)
     GoToFolder(pictures.Path());
 
     EXPECT_EQ(RowNames(), (std::vector<std::string>{"a.jpg", "b.bmp", "IMG.JPG"}));
-    for (const TSelectionRow& row : frmMain->Pictures().Rows()) {
+    for (const TSelectionRow& row : frmMain->Pictures().Model().Rows()) {
         EXPECT_EQ(row.path, pictures.Path());
         EXPECT_EQ(row.byte, "7B");
     }
@@ -159,7 +160,7 @@ TEST_F(Browse, ANewFolderChangeReplacesTheOneStillReading)
     WaitForJobs();
     EXPECT_EQ(RowNames(), std::vector<std::string>{"z.jpg"});
     ASSERT_EQ(frmMain->ScrollBoxTb->ThumbCount(), 1);
-    EXPECT_EQ(frmMain->CurrentFile, other.File("z.jpg"));
+    EXPECT_EQ(frmMain->Pictures().CurrentFile(), other.File("z.jpg"));
     EXPECT_TRUE(frmMain->ListView1->isEnabled());
 }
 

@@ -1,6 +1,7 @@
 // A file whose name is not UTF-8 is a picture like any other: its bytes go from the
 // folder listing to every window that reads it and to the album written beside it.
 
+#include "browse/PictureSet.h"
 #include "album/window/UnitGenHTML.h"
 #include "app/window/UnitMain.h"
 #include "browse/window/FileListBox.h"

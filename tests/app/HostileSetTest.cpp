@@ -3,6 +3,8 @@
 // beside the file but what an album writes.
 
 #include "album/window/UnitGenHTML.h"
+#include "settings/SharedSettings.h"
+#include "browse/PictureSet.h"
 #include "app/window/UnitMain.h"
 #include "browse/SelectionModel.h"
 #include "thumbs/window/ThumbBoard.h"
@@ -111,8 +113,7 @@ TEST_F(HostileSet, EveryWindowGivesItsOwnMessageAndWritesNothingItShouldNot)
 
         // The viewer, opened on the file as a double click opens it.
         List({h.name});
-        frmMain->CurrentIndex = 0;
-        frmMain->CurrentFile = path;
+        frmMain->Pictures().Point(0);
         frmShow->Show();
         QApplication::setActiveWindow(frmShow);
         QCoreApplication::processEvents();
@@ -144,19 +145,19 @@ TEST_F(HostileSet, EveryWindowGivesItsOwnMessageAndWritesNothingItShouldNot)
             EXPECT_EQ(boardMessages, std::vector<std::string>{});
         }
         EXPECT_NE(frmMain->ThumbFrame, nullptr) << "the frame surrounds the last thumbnail";
-        EXPECT_EQ(frmMain->CurrentFile, pictures.File("good.jpg"));
+        EXPECT_EQ(frmMain->Pictures().CurrentFile(), pictures.File("good.jpg"));
         EXPECT_FALSE(frmMain->ScrollBoxTb->Thumb(0)->Picture().isNull());
         EXPECT_FALSE(frmMain->ScrollBoxTb->Thumb(2)->Picture().isNull());
 
         // The slide show, with a good picture after it.
         List({h.name, "good.jpg"});
-        frmMain->SlideDelay = "1";
+        frmMain->Settings().SlideDelay = "1";
         frmMain->sbSlideShowClick();
         QApplication::setActiveWindow(frmSlide);
         QCoreApplication::processEvents();
         frmSlide->Timer1Timer();
         WaitForPictures();
-        EXPECT_EQ(frmMain->CurrentFile, pictures.File(h.slideShows ? h.name : "good.jpg"));
+        EXPECT_EQ(frmMain->Pictures().CurrentFile(), pictures.File(h.slideShows ? h.name : "good.jpg"));
         EXPECT_FALSE(frmSlide->ImageSlide->Picture().isNull());
         frmSlide->FormKeyDown(Qt::Key_Escape);
         EXPECT_EQ(NewMessages(), std::vector<std::string>{});

@@ -1,4 +1,5 @@
 #include "Forms.h"
+#include "settings/SharedSettings.h"
 #include "app/window/UnitMain.h"
 #include "browse/window/FileListBox.h"
 #include "settings/SettingsFile.h"
@@ -42,23 +43,23 @@ TEST_F(Settings, FirstStartWritesTheDefaultFileAndReadsItBack)
     EXPECT_EQ(Captions(), empty);
     EXPECT_EQ(frmMain->SavedPathEntries()[9]->objectName(), "mPath9");
     EXPECT_EQ(frmMain->NewPathEntry, frmMain->SavedPathEntries()[9]);
-    EXPECT_EQ(frmMain->ShowTray, "True");
-    EXPECT_EQ(frmMain->SlideDelay, "3");
-    EXPECT_EQ(frmMain->ImageTool, "gimp");
-    EXPECT_EQ(frmMain->HtmlThumbMode, 1);
+    EXPECT_EQ(frmMain->Settings().ShowTray, "True");
+    EXPECT_EQ(frmMain->Settings().SlideDelay, "3");
+    EXPECT_EQ(frmMain->Settings().ImageTool, "gimp");
+    EXPECT_EQ(frmMain->Settings().HtmlThumbMode, 1);
     EXPECT_EQ(frmMain->SavedPathCount, 0);
     EXPECT_TRUE(dialogs.log.empty());
 }
 
 TEST_F(Settings, SavedSettingsComeBackAfterARestart)
 {
-    frmMain->ShowTray = "False";
-    frmMain->SlideDelay = "7";
-    frmMain->ImageTool = "a=b";
-    frmMain->ImageToolPath = "";  // an empty text comes back as "0"
-    frmMain->HtmlThumbMode = 2;
-    frmMain->HtmlThumbPercentHeight = "35";
-    frmMain->ViewerBackdrop = clBlack;
+    frmMain->Settings().ShowTray = "False";
+    frmMain->Settings().SlideDelay = "7";
+    frmMain->Settings().ImageTool = "a=b";
+    frmMain->Settings().ImageToolPath = "";  // an empty text comes back as "0"
+    frmMain->Settings().HtmlThumbMode = 2;
+    frmMain->Settings().HtmlThumbPercentHeight = "35";
+    frmMain->Settings().ViewerBackdrop = clBlack;
     for (QWidget* control : frmMain->BrowsingControls()) {
         SetControlColor(control, 0x00C0FFEE);
         SetControlFontColor(control, clWindowText);
@@ -67,13 +68,13 @@ TEST_F(Settings, SavedSettingsComeBackAfterARestart)
     frmMain->SavePathClick();
     Restart();
 
-    EXPECT_EQ(frmMain->ShowTray, "False");
-    EXPECT_EQ(frmMain->SlideDelay, "7");
-    EXPECT_EQ(frmMain->ImageTool, "a=b");
-    EXPECT_EQ(frmMain->ImageToolPath, "0");
-    EXPECT_EQ(frmMain->HtmlThumbMode, 2);
-    EXPECT_EQ(frmMain->HtmlThumbPercentHeight, "35");
-    EXPECT_EQ(frmMain->ViewerBackdrop, clBlack);
+    EXPECT_EQ(frmMain->Settings().ShowTray, "False");
+    EXPECT_EQ(frmMain->Settings().SlideDelay, "7");
+    EXPECT_EQ(frmMain->Settings().ImageTool, "a=b");
+    EXPECT_EQ(frmMain->Settings().ImageToolPath, "0");
+    EXPECT_EQ(frmMain->Settings().HtmlThumbMode, 2);
+    EXPECT_EQ(frmMain->Settings().HtmlThumbPercentHeight, "35");
+    EXPECT_EQ(frmMain->Settings().ViewerBackdrop, clBlack);
     ExpectBrowsingColors(0x00C0FFEE, clWindowText);
     EXPECT_EQ(Captions()[0], "&0./pictures/summer");
     EXPECT_EQ(frmMain->SavedPathCount, 1);
@@ -81,7 +82,7 @@ TEST_F(Settings, SavedSettingsComeBackAfterARestart)
 
 TEST_F(Settings, AHandEditedFileKeepsTheValuesAboveAStrayBlankLine)
 {
-    frmMain->SlideDelay = "9";
+    frmMain->Settings().SlideDelay = "9";
     frmMain->SavePathClick();
     std::string text = ReadBytes(SettingsPath());
     const std::size_t delay = text.find("3 [Slide Show Dealy]");
@@ -90,9 +91,9 @@ TEST_F(Settings, AHandEditedFileKeepsTheValuesAboveAStrayBlankLine)
     config.Write("lumora/InitShow.txt", text);
     Restart();
 
-    EXPECT_EQ(frmMain->SlideDelay, "9");
-    EXPECT_EQ(frmMain->ImageTool, "");  // below the blank line: never read
-    EXPECT_EQ(frmMain->HtmlThumbMode, 0);
+    EXPECT_EQ(frmMain->Settings().SlideDelay, "9");
+    EXPECT_EQ(frmMain->Settings().ImageTool, "");  // below the blank line: never read
+    EXPECT_EQ(frmMain->Settings().HtmlThumbMode, 0);
     EXPECT_EQ(ReadBytes(SettingsPath()), text);  // reading changes nothing
 }
 
@@ -106,8 +107,8 @@ TEST_F(Settings, AFolderThatCannotHoldTheFileGivesTheMessageTwiceAndAnEmptyStart
     CreateForms();
 
     EXPECT_EQ(dialogs.Messages(), (std::vector<std::string>{"Cannot open output file.", "Cannot open output file."}));
-    EXPECT_EQ(frmMain->ShowTray, "");
-    EXPECT_EQ(frmMain->HtmlThumbMode, 0);
+    EXPECT_EQ(frmMain->Settings().ShowTray, "");
+    EXPECT_EQ(frmMain->Settings().HtmlThumbMode, 0);
     EXPECT_TRUE(frmMain->SavedPathEntries().empty());
     ExpectBrowsingColors(clInfoBk, clBlue);
     // Adding pictures with no entries to hold their folder is harmless.
@@ -117,15 +118,15 @@ TEST_F(Settings, AFolderThatCannotHoldTheFileGivesTheMessageTwiceAndAnEmptyStart
 
 TEST_F(Settings, AReadOnlyFileIsReadAndNeverReplaced)
 {
-    frmMain->SlideDelay = "5";
+    frmMain->Settings().SlideDelay = "5";
     frmMain->SavePathClick();
     const std::string before = ReadBytes(SettingsPath());
     QFile::setPermissions(QString::fromStdString(SettingsPath()), QFile::ReadOwner | QFile::ReadGroup);
     Restart();
-    EXPECT_EQ(frmMain->SlideDelay, "5");
+    EXPECT_EQ(frmMain->Settings().SlideDelay, "5");
     EXPECT_TRUE(dialogs.Messages().empty());
 
-    frmMain->SlideDelay = "6";
+    frmMain->Settings().SlideDelay = "6";
     frmMain->SavePathClick();
     EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{"Cannot open output file."});
     EXPECT_EQ(ReadBytes(SettingsPath()), before);

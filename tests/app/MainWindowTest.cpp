@@ -1,4 +1,6 @@
 #include "app/window/UnitMain.h"
+#include "settings/SharedSettings.h"
+#include "browse/PictureSet.h"
 #include "app/window/WorkArea.h"
 #include "browse/window/DirectoryOutline.h"
 #include "browse/window/FileListBox.h"
@@ -49,8 +51,8 @@ TEST_F(MainWindow, StartsInSelectShowWithTheWorkButtonsOfAnEmptyList)
     EXPECT_EQ(frmMain->windowTitle(), "Lumora");
     EXPECT_EQ(frmMain->ViewMode, 1);
     EXPECT_EQ(frmMain->SortColumn, 0);
-    EXPECT_EQ(frmMain->CurrentIndex, 0);
-    EXPECT_EQ(frmMain->CurrentFile, "");
+    EXPECT_EQ(frmMain->Pictures().CurrentIndex(), 0);
+    EXPECT_EQ(frmMain->Pictures().CurrentFile(), "");
     ExpectButtons({{"sbAdd", true}, {"sbAddAll", true}, {"sbRemove", true}, {"sbRemoveAll", true},
                    {"sbThumb", true}, {"sbSlideShow", false}, {"sbImageTool", false}, {"sbGenHTML", false}});
     EXPECT_EQ(frmMain->GroupBox1->height(), 305);
@@ -218,7 +220,7 @@ TEST_F(MainWindow, PropertiesAndAboutShowTheirWindowsModally)
 TEST_F(MainWindow, TrayStaysAwayWithoutTrueOrWithoutATray)
 {
     // The first start asks for the tray, but the offscreen platform has none.
-    EXPECT_EQ(frmMain->ShowTray, "True");
+    EXPECT_EQ(frmMain->Settings().ShowTray, "True");
     EXPECT_FALSE(frmMain->TrayAnimating());
 }
 

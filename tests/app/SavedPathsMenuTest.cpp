@@ -1,3 +1,4 @@
+#include "browse/PictureSet.h"
 #include "app/window/UnitMain.h"
 #include "browse/window/DirectoryOutline.h"
 #include "browse/window/FileListBox.h"

@@ -1,4 +1,5 @@
 #include "app/window/UnitMain.h"
+#include "browse/PictureSet.h"
 #include "browse/window/FileListBox.h"
 #include "browse/window/SelectionList.h"
 #include "browse/SelectionModel.h"
@@ -41,7 +42,7 @@ TEST_F(Selection, AddAppendsTheSelectedFilesInListOrderEveryTime)
     frmMain->sbAddClick();
     EXPECT_EQ(RowNames(), (std::vector<std::string>{"a.jpg", "c.bmp", "d.jpg"}));
     EXPECT_EQ(frmMain->Pictures().Row(0),
-              (TSelectionRow{pictures.Path(), "a.jpg", "10KB", 10240, FileStamp(pictures.File("a.jpg"))}));
+              (TSelectionRow{pictures.Path(), "a.jpg", "10KB", 10240}));
     EXPECT_EQ(frmMain->Pictures().Row(2).byte, "512B");
     EXPECT_EQ(frmMain->StatusText(1), "Selected 3 File(s).");
     EXPECT_TRUE(WorkButtonsShown());
@@ -145,20 +146,20 @@ TEST_F(Selection, ClickSetsTheCurrentFileAndDoubleClickAlsoTheIndex)
     const auto rowCentre = [list](int row) { return list->visualRect(list->model()->index(row, 1)).center(); };
 
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowCentre(4));
-    EXPECT_EQ(frmMain->CurrentIndex, 4);
-    EXPECT_EQ(frmMain->CurrentFile, pictures.File("a.jpg"));
+    EXPECT_EQ(frmMain->Pictures().CurrentIndex(), 4);
+    EXPECT_EQ(frmMain->Pictures().CurrentFile(), pictures.File("a.jpg"));
     EXPECT_TRUE(frmShow->isVisible());
 
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(6));
-    EXPECT_EQ(frmMain->CurrentFile, pictures.File("c.bmp"));
-    EXPECT_EQ(frmMain->CurrentIndex, 4);
+    EXPECT_EQ(frmMain->Pictures().CurrentFile(), pictures.File("c.bmp"));
+    EXPECT_EQ(frmMain->Pictures().CurrentIndex(), 4);
 
     // With no row selected neither changes anything.
     list->clearSelection();
     frmMain->ListView1Click();
     frmMain->ListView1DblClick();
-    EXPECT_EQ(frmMain->CurrentFile, pictures.File("c.bmp"));
-    EXPECT_EQ(frmMain->CurrentIndex, 4);
+    EXPECT_EQ(frmMain->Pictures().CurrentFile(), pictures.File("c.bmp"));
+    EXPECT_EQ(frmMain->Pictures().CurrentIndex(), 4);
 }
 
 } // namespace

@@ -10,7 +10,7 @@ namespace {
 
 TSelectionRow Row(const char* name, std::int64_t size)
 {
-    return {"/p", name, SizeText(size), size, std::nullopt};
+    return {"/p", name, SizeText(size), size};
 }
 
 // File Name and Byte as shown, one "name byte" a row, top to bottom.

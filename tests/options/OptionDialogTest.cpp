@@ -1,4 +1,5 @@
 #include "app/window/UnitMain.h"
+#include "settings/SharedSettings.h"
 #include "options/window/ColorPanel.h"
 #include "options/window/UnitOption.h"
 #include "toolkit/window/ControlColor.h"
@@ -143,7 +144,7 @@ TEST_F(OptionDialog, SaveStoresEveryTextAsTyped)
         form.cmdSave->click();
     });
     for (std::size_t i = 0; i < std::size(edits); ++i) {
-        EXPECT_EQ(frmMain->*edits[i].setting, typed[i]) << edits[i].prefix;
+        EXPECT_EQ(frmMain->Settings().*edits[i].setting, typed[i]) << edits[i].prefix;
         EXPECT_EQ(Line(edits[i].line), edits[i].prefix + typed[i]);
     }
     EXPECT_TRUE(dialogs.Messages().empty());
@@ -163,8 +164,8 @@ TEST_F(OptionDialog, SaveStoresTheCheckedButtonsAsTheirTexts)
         {"False", 2, true, &TfrmOption::optHtmlPixels, "True", 1},
     };
     for (const auto& c : cases) {
-        frmMain->ShowTray = frmMain->SlideShowPath = c.stored;
-        frmMain->HtmlThumbMode = c.storedMode;
+        frmMain->Settings().ShowTray = frmMain->Settings().SlideShowPath = c.stored;
+        frmMain->Settings().HtmlThumbMode = c.storedMode;
         Open([&](TfrmOption& form) {
             form.chkShowTray->setChecked(c.check);
             form.chkSlideShowPath->setChecked(c.check);
@@ -173,9 +174,9 @@ TEST_F(OptionDialog, SaveStoresTheCheckedButtonsAsTheirTexts)
                              ->isChecked());
             form.cmdSave->click();
         });
-        EXPECT_EQ(frmMain->ShowTray, c.saved);
-        EXPECT_EQ(frmMain->SlideShowPath, c.saved);
-        EXPECT_EQ(frmMain->HtmlThumbMode, c.savedMode);
+        EXPECT_EQ(frmMain->Settings().ShowTray, c.saved);
+        EXPECT_EQ(frmMain->Settings().SlideShowPath, c.saved);
+        EXPECT_EQ(frmMain->Settings().HtmlThumbMode, c.savedMode);
         EXPECT_EQ(Line(14), std::string("3 [Show System Tray] 1=") + c.saved);
         EXPECT_EQ(Line(15), std::string("3 [Slide Show Path]  2=") + c.saved);
         EXPECT_EQ(Line(20), "4 [HTML Thumb Pixels or Percentage] 2=" + std::to_string(c.savedMode));
@@ -184,10 +185,10 @@ TEST_F(OptionDialog, SaveStoresTheCheckedButtonsAsTheirTexts)
 
 TEST_F(OptionDialog, SaveWithNothingChangedRewritesTheSameBytes)
 {
-    frmMain->ImageToolPath = "";
-    frmMain->HtmlThumbPercentWidth = "";
-    frmMain->SlideShowPath = "False";
-    frmMain->HtmlThumbMode = 2;
+    frmMain->Settings().ImageToolPath = "";
+    frmMain->Settings().HtmlThumbPercentWidth = "";
+    frmMain->Settings().SlideShowPath = "False";
+    frmMain->Settings().HtmlThumbMode = 2;
     frmMain->RecordSavedPath("/pictures/summer");
     frmMain->SaveSettings();
     const std::string before = ReadBytes(SettingsPath());
@@ -220,7 +221,7 @@ TEST_F(OptionDialog, ExitAndEscapeApplyNothingAndReopeningShowsTheStoredState)
         {"delay", [](TfrmOption& form) { form.txtSlideDelayTime->setText("9"); }, escape,
          [](TfrmOption& form) { EXPECT_EQ(form.txtSlideDelayTime->text(), "3"); }},
     };
-    frmMain->ShowTray = "False";
+    frmMain->Settings().ShowTray = "False";
     frmMain->SaveSettings();
     const std::string before = ReadBytes(SettingsPath());
     for (const auto& c : cases) {
@@ -229,8 +230,8 @@ TEST_F(OptionDialog, ExitAndEscapeApplyNothingAndReopeningShowsTheStoredState)
             c.close(form);
             EXPECT_FALSE(form.isVisible()) << c.what;
         });
-        EXPECT_EQ(frmMain->ShowTray, "False") << c.what;
-        EXPECT_EQ(frmMain->SlideDelay, "3") << c.what;
+        EXPECT_EQ(frmMain->Settings().ShowTray, "False") << c.what;
+        EXPECT_EQ(frmMain->Settings().SlideDelay, "3") << c.what;
         ExpectBrowsingColors(clInfoBk, clBlue);
         EXPECT_EQ(ReadBytes(SettingsPath()), before) << c.what;
         Open([&](TfrmOption& form) { c.expectStored(form); });
@@ -276,7 +277,7 @@ TEST_F(OptionDialog, SaveAppliesTheThreeColoursAtOnceAndTheFileKeepsThem)
     });
     ExpectBrowsingColors(back, font);
     EXPECT_EQ(ControlColor(frmShow->ScrollBox1, 0), picture);
-    EXPECT_EQ(frmMain->ViewerBackdrop, picture);
+    EXPECT_EQ(frmMain->Settings().ViewerBackdrop, picture);
     EXPECT_EQ(Line(1), "1 [Color] 1=" + std::to_string(back));
     EXPECT_EQ(Line(2), "1 [Color] 2=" + std::to_string(font));
     EXPECT_EQ(Line(3), "1 [Color] 3=" + std::to_string(picture));
@@ -300,7 +301,7 @@ TEST_F(OptionDialog, AFileThatCannotBeWrittenGivesTheMessageAndTheValuesStayAppl
         form.cmdSave->click();
     });
     EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{"Cannot open output file."});
-    EXPECT_EQ(frmMain->SlideDelay, "8");
+    EXPECT_EQ(frmMain->Settings().SlideDelay, "8");
     ExpectBrowsingColors(clYellow, clBlue);
     EXPECT_EQ(ReadBytes(SettingsPath()), before);
 }

@@ -8,6 +8,7 @@
 // what the windows allow at that moment.
 
 #include "Forms.h"
+#include "browse/PictureSet.h"
 #include "album/window/UnitGenHTML.h"
 #include "app/window/UnitMain.h"
 #include "browse/window/DirectoryOutline.h"
@@ -310,7 +311,7 @@ void TStress::NoteBoard()
     board_ = board;
     boardCut_ = false;
     boardRows_.clear();
-    for (const TSelectionRow& row : frmMain->Pictures().Rows())
+    for (const TSelectionRow& row : frmMain->Pictures().Model().Rows())
         boardRows_.push_back(row.name);
 }
 
@@ -385,11 +386,11 @@ void TStress::Remove(const TRoll& roll)
     selection->clearSelection();
     for (int row = 0; row < frmMain->Pictures().Count(); ++row)
         if ((roll.b >> (row % 32)) & (roll.c >> (row % 29)) & 1)
-            selection->select(frmMain->Pictures().index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            selection->select(frmMain->Pictures().Model().index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     // A finished board of exactly the list's rows loses the removed thumbnails in place
     // and must then stand for the rows left.
     std::vector<std::string> names;
-    for (const TSelectionRow& row : frmMain->Pictures().Rows())
+    for (const TSelectionRow& row : frmMain->Pictures().Model().Rows())
         names.push_back(row.name);
     const bool inStep = board_ && board_ == frmMain->ScrollBoxTb && board_->isEnabled() && !frmMain->Busy()
                         && !boardCut_ && names == boardRows_;
@@ -397,7 +398,7 @@ void TStress::Remove(const TRoll& roll)
     countStale_ = false;
     if (inStep && board_ == frmMain->ScrollBoxTb && frmMain->Pictures().Count() > 0) {
         boardRows_.clear();
-        for (const TSelectionRow& row : frmMain->Pictures().Rows())
+        for (const TSelectionRow& row : frmMain->Pictures().Model().Rows())
             boardRows_.push_back(row.name);
     }
 }
@@ -476,7 +477,7 @@ void TStress::OpenViewer(const TRoll& roll)
             QTest::mouseDClick(thumb, Qt::LeftButton);
     } else if (Reachable(frmMain->ListView1) && frmMain->Pictures().Count() > 0) {
         TSelectionList* list = frmMain->ListView1;
-        const QModelIndex row = frmMain->Pictures().index(
+        const QModelIndex row = frmMain->Pictures().Model().index(
             static_cast<int>(roll.b % static_cast<std::uint32_t>(frmMain->Pictures().Count())), 0);
         list->scrollTo(row);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(row).center());

@@ -1,4 +1,5 @@
 #include "support/MainWindowFixture.h"
+#include "browse/PictureSet.h"
 
 #include "Forms.h"
 #include "album/window/UnitGenHTML.h"
@@ -79,13 +80,13 @@ void MainWindowTest::SelectRows(std::initializer_list<int> rows)
     QItemSelectionModel* selection = frmMain->ListView1->selectionModel();
     selection->clearSelection();
     for (int row : rows)
-        selection->select(frmMain->Pictures().index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        selection->select(frmMain->Pictures().Model().index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 std::vector<std::string> MainWindowTest::RowNames() const
 {
     std::vector<std::string> names;
-    for (const TSelectionRow& row : frmMain->Pictures().Rows())
+    for (const TSelectionRow& row : frmMain->Pictures().Model().Rows())
         names.push_back(row.name);
     return names;
 }

@@ -1,4 +1,5 @@
 #include "app/window/UnitMain.h"
+#include "browse/PictureSet.h"
 #include "browse/window/SelectionList.h"
 #include "browse/SelectionModel.h"
 #include "thumbs/window/ThumbBoard.h"
@@ -78,7 +79,7 @@ TEST_F(ThumbBoard, BuildNamesPlacesAndHintsEveryThumbnailAndFramesTheLast)
     EXPECT_EQ(frmMain->ThumbFrame->geometry(), QRect(485, 5, 90, 90));
     EXPECT_EQ(frmMain->ThumbFrame->Picture().pixel(20, 20), qRgb(255, 255, 0));
     EXPECT_EQ(frmMain->ThumbFrame->Picture().pixel(0, 20), qRgb(0, 0, 0));
-    EXPECT_EQ(frmMain->CurrentFile, pictures.File("d.jpg"));
+    EXPECT_EQ(frmMain->Pictures().CurrentFile(), pictures.File("d.jpg"));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
     // A second Show Thumb replaces the board and frames its last thumbnail again.
@@ -116,8 +117,8 @@ TEST_F(ThumbBoard, PressOnAThumbnailOrItsFrameMakesItCurrentAndNothingElseDoes)
         SCOPED_TRACE(c.what);
         QTest::mousePress(c.target(), Qt::RightButton, {}, QPoint(3, 3));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_EQ(frmMain->CurrentIndex, c.index);
-        EXPECT_EQ(frmMain->CurrentFile, RowFullPath(frmMain->Pictures().Row(c.index)));
+        EXPECT_EQ(frmMain->Pictures().CurrentIndex(), c.index);
+        EXPECT_EQ(frmMain->Pictures().CurrentFile(), frmMain->Pictures().FullPath(c.index));
         EXPECT_EQ(frmMain->ThumbFrame->geometry(), FrameBounds(Thumb(c.framed)->geometry()));
         EXPECT_EQ(frmMain->ScrollBoxTb->Surface()->findChildren<TImage*>().size(), 6u);
         EXPECT_EQ(frmMain->ListView1->SelectedRows(), std::vector<int>{1});
@@ -125,8 +126,8 @@ TEST_F(ThumbBoard, PressOnAThumbnailOrItsFrameMakesItCurrentAndNothingElseDoes)
     EXPECT_NE(framedLast, frmMain->ThumbFrame->geometry());
 
     QTest::mouseDClick(Thumb(3), Qt::LeftButton);
-    EXPECT_EQ(frmMain->CurrentIndex, 3);
-    EXPECT_EQ(frmMain->CurrentFile, pictures.File("d.jpg"));
+    EXPECT_EQ(frmMain->Pictures().CurrentIndex(), 3);
+    EXPECT_EQ(frmMain->Pictures().CurrentFile(), pictures.File("d.jpg"));
     EXPECT_TRUE(frmShow->isVisible());
 }
 
@@ -166,9 +167,11 @@ TEST_F(ThumbBoard, AnEmptyListLeavesTheOldBoardShownButDisabled)
         EXPECT_EQ(frmMain->ScrollBoxTb, board);
         EXPECT_FALSE(board->isEnabled());
         EXPECT_FALSE(board->isHidden());
-        frmMain->CurrentIndex = 7;
+        frmMain->Pictures().NameFile("elsewhere");
+        const int index = frmMain->Pictures().CurrentIndex();
         QTest::mousePress(board->Thumb(0), Qt::LeftButton);
-        EXPECT_EQ(frmMain->CurrentIndex, 7);
+        EXPECT_EQ(frmMain->Pictures().CurrentIndex(), index);
+        EXPECT_EQ(frmMain->Pictures().CurrentFile(), "elsewhere");
     }
 }
 
@@ -207,7 +210,7 @@ TEST_F(ThumbBoard, UnreadableFilesAreMarkedAndNamedOnceAndTheBuildGoesOn)
     EXPECT_EQ(Thumb(0)->width(), kThumbHeight) << "unread, it stands as a square";
     ASSERT_NE(frmMain->ThumbFrame, nullptr);
     EXPECT_EQ(frmMain->ThumbFrame->geometry(), FrameBounds(Thumb(14)->geometry()));
-    EXPECT_EQ(frmMain->CurrentFile, pictures.File("f.jpg"));
+    EXPECT_EQ(frmMain->Pictures().CurrentFile(), pictures.File("f.jpg"));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     ASSERT_TRUE(WaitForPixels());
     EXPECT_FALSE(Thumb(14)->Picture().isNull());
@@ -314,7 +317,7 @@ TBoardSnapshot Snapshot()
         shot.thumbs.emplace_back(board->Thumb(row)->objectName(), board->Thumb(row)->geometry(),
                                  board->Thumb(row)->toolTip());
     shot.frame = frmMain->ThumbFrame ? frmMain->ThumbFrame->geometry() : QRect();
-    shot.currentFile = frmMain->CurrentFile;
+    shot.currentFile = frmMain->Pictures().CurrentFile();
     return shot;
 }
 
@@ -385,7 +388,7 @@ TEST_F(ThumbBoard, ALongBoardMakesTheControlsOfWhatIsInView)
     EXPECT_EQ(thumb->geometry(), ThumbBounds(300, board->PerRow(), {64, 48}));
     EXPECT_EQ(thumb->accessibleDescription(), "a.jpg\nW:64xH:48\nSize:1KB");
     QTest::mousePress(thumb, Qt::LeftButton);
-    EXPECT_EQ(frmMain->CurrentIndex, 300);
+    EXPECT_EQ(frmMain->Pictures().CurrentIndex(), 300);
     EXPECT_EQ(frmMain->ThumbFrame->geometry(), FrameBounds(thumb->geometry()));
 }
 

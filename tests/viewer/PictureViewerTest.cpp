@@ -1,4 +1,6 @@
 #include "app/window/UnitMain.h"
+#include "settings/SharedSettings.h"
+#include "browse/PictureSet.h"
 #include "browse/SelectionModel.h"
 #include "toolkit/window/ControlColor.h"
 #include "viewer/window/UnitShow.h"
@@ -50,8 +52,7 @@ protected:
     // picture has landed.
     void Open(int index)
     {
-        frmMain->CurrentIndex = index;
-        frmMain->CurrentFile = RowFullPath(frmMain->Pictures().Row(index));
+        frmMain->Pictures().Point(index);
         frmShow->Show();
         Activate(frmShow);
         WaitForPictures();
@@ -87,7 +88,7 @@ protected:
 
 TEST_F(PictureViewer, ActivationShowsTheCurrentEntryAtItsOwnSizeWithNothingFocused)
 {
-    frmMain->ViewerBackdrop = 0x00123456;
+    frmMain->Settings().ViewerBackdrop = 0x00123456;
     AddPictures({{"a.jpg", 64, 48}, {"b.jpg", 80, 60}});
     frmShow->ZoomIndex = 0;
     frmShow->FitMode = 3;
@@ -116,10 +117,10 @@ TEST_F(PictureViewer, ActivationShowsTheCurrentEntryAtItsOwnSizeWithNothingFocus
     // shows the natural size centred; "=" with Ctrl takes one step, the keypad's none.
     frmShow->cmbZoom->setFocus();
     Key(Qt::Key_Backspace);
-    EXPECT_EQ(frmMain->CurrentIndex, 0);
+    EXPECT_EQ(frmMain->Pictures().CurrentIndex(), 0);
     EXPECT_EQ(frmShow->PanelText(0), "W:64 x H:48");
     Key(Qt::Key_Space);
-    EXPECT_EQ(frmMain->CurrentIndex, 1);
+    EXPECT_EQ(frmMain->Pictures().CurrentIndex(), 1);
     EXPECT_EQ(frmShow->cmbZoom->currentText(), "100%");
     Key(Qt::Key_Equal, Qt::ControlModifier);
     EXPECT_EQ(Bounds().size(), QSize(100, 75));
@@ -146,7 +147,7 @@ TEST_F(PictureViewer, StepsAtTheEndsOfTheListAskOrRefuse)
     frmShow->ZoomIn();
     Key(Qt::Key_Backspace);
     EXPECT_EQ(dialogs.Messages().back(), "No More Last Picture !!");
-    EXPECT_EQ(frmMain->CurrentIndex, 0);
+    EXPECT_EQ(frmMain->Pictures().CurrentIndex(), 0);
     EXPECT_EQ(Bounds().size(), QSize(80, 60)) << "nothing else changes";
 
     // A list emptied, then shortened, behind the viewer's back.
@@ -154,11 +155,12 @@ TEST_F(PictureViewer, StepsAtTheEndsOfTheListAskOrRefuse)
     dialogs.yesNoAnswers = {true};
     Key(Qt::Key_Space);
     Key(Qt::Key_Backspace);
-    EXPECT_EQ(frmMain->CurrentIndex, 0);
-    AddRows({"a.jpg", "a.jpg"});
-    frmMain->CurrentIndex = 5;
+    EXPECT_EQ(frmMain->Pictures().CurrentIndex(), 0);
+    AddRows({"a.jpg", "a.jpg", "a.jpg", "a.jpg", "a.jpg", "a.jpg"});
+    frmMain->Pictures().Point(5);
+    frmMain->Pictures().Remove({2, 3, 4, 5});
     Key(Qt::Key_Backspace);
-    EXPECT_EQ(frmMain->CurrentIndex, 1);
+    EXPECT_EQ(frmMain->Pictures().CurrentIndex(), 1);
     EXPECT_TRUE(frmShow->PanelText(1).endsWith("( 2/2 )"));
 }
 
@@ -252,7 +254,7 @@ TEST_F(PictureViewer, WhatCannotBeDecodedKeepsThePreviousPicture)
     for (int i = 1; i <= 3; ++i) {
         Key(Qt::Key_Space);
         EXPECT_EQ(dialogs.Messages().back(), kLoadFailed);
-        EXPECT_EQ(frmMain->CurrentIndex, i) << "the failed entry is the current one";
+        EXPECT_EQ(frmMain->Pictures().CurrentIndex(), i) << "the failed entry is the current one";
         EXPECT_EQ(Bounds(), before);
         EXPECT_EQ(frmShow->PaintBox1->geometry(), before);
         EXPECT_EQ(frmShow->PanelText(0), size);
@@ -296,7 +298,7 @@ TEST_F(PictureViewer, ComingBackFromAnotherLumoraWindowReloadsButNotFromAnotherP
         Open(0);
         frmShow->ZoomIn();
         c.go();
-        frmMain->CurrentFile = Path("b.jpg");
+        frmMain->Pictures().NameFile(Path("b.jpg"));
         Activate(frmShow);
         EXPECT_EQ(frmShow->ZoomIndex, c.reloads ? 4 : 3) << c.away;
         EXPECT_EQ(Bounds(), c.reloads ? Centred({32, 24}) : Centred({80, 60})) << c.away;

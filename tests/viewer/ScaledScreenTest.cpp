@@ -2,6 +2,8 @@
 // scale is fixed before the application starts.
 
 #include "app/window/UnitMain.h"
+#include "settings/SharedSettings.h"
+#include "browse/PictureSet.h"
 #include "browse/SelectionModel.h"
 #include "viewer/window/SlideImage.h"
 #include "viewer/window/UnitShow.h"
@@ -42,7 +44,7 @@ TEST_F(ScaledScreen, TheViewerAndTheSlideShowDrawFromTheScreensOwnPixels)
     // resampling between logical and device pixels shows.
     WriteTestJpeg(pictures.File("a.jpg"), 1200, 900, {.checkered = true});
     frmMain->Pictures().Append({pictures.Path(), "a.jpg", ""});
-    frmMain->SlideDelay = "3";
+    frmMain->Settings().SlideDelay = "3";
 
     const struct {
         const char* name;
@@ -51,8 +53,7 @@ TEST_F(ScaledScreen, TheViewerAndTheSlideShowDrawFromTheScreensOwnPixels)
     } cases[] = {
         {"viewer at 50%: the picture's own pixels",
          [&] {
-             frmMain->CurrentIndex = 0;
-             frmMain->CurrentFile = pictures.File("a.jpg");
+             frmMain->Pictures().Point(0);
              frmShow->Show();
              Activate(frmShow);
              WaitForPictures();

@@ -1,4 +1,6 @@
 #include "app/window/UnitMain.h"
+#include "settings/SharedSettings.h"
+#include "browse/PictureSet.h"
 #include "browse/SelectionModel.h"
 #include "toolkit/window/ControlColor.h"
 #include "viewer/window/SlideImage.h"
@@ -20,10 +22,9 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        frmMain->SlideDelay = "3";
-        frmMain->SlideShowPath = "False";
-        frmMain->CurrentFile = "before";
-        frmMain->CurrentIndex = 7;
+        frmMain->Settings().SlideDelay = "3";
+        frmMain->Settings().SlideShowPath = "False";
+        frmMain->Pictures().NameFile("before");
     }
     void AddRows(std::initializer_list<const char*> names)
     {
@@ -67,13 +68,13 @@ TEST_F(SlideShow, OneEntryShowsTheBackgroundThenThePictureThenCloses)
     EXPECT_TRUE(frmSlide->ImageSlide->Picture().isNull()) << "nothing before the first tick";
     EXPECT_TRUE(frmSlide->Timer1->isActive());
     EXPECT_EQ(frmSlide->Timer1->interval(), 3000);
-    EXPECT_EQ(frmMain->CurrentFile, "before");
+    EXPECT_EQ(frmMain->Pictures().CurrentFile(), "before");
 
     // The first slide, decoded ahead during the interval, comes up at the tick itself.
     WaitForPictures();
     frmSlide->Timer1Timer();
     EXPECT_FALSE(frmSlide->ImageSlide->Picture().isNull());
-    EXPECT_EQ(frmMain->CurrentFile, Path("a.jpg"));
+    EXPECT_EQ(frmMain->Pictures().CurrentFile(), Path("a.jpg"));
     // Coming back to the running show goes on with it.
     Activate();
     EXPECT_EQ(frmSlide->SlideIndex, 1);
@@ -82,8 +83,8 @@ TEST_F(SlideShow, OneEntryShowsTheBackgroundThenThePictureThenCloses)
     EXPECT_FALSE(frmSlide->isVisible());
     EXPECT_EQ(frmSlide->ImageSlide, nullptr);
     EXPECT_FALSE(frmSlide->Timer1->isActive());
-    EXPECT_EQ(frmMain->CurrentFile, Path("a.jpg"));
-    EXPECT_EQ(frmMain->CurrentIndex, 7);
+    EXPECT_EQ(frmMain->Pictures().CurrentFile(), Path("a.jpg"));
+    EXPECT_EQ(frmMain->Pictures().CurrentIndex(), 0) << "the show never moves CurrentIndex";
 }
 
 TEST_F(SlideShow, CaptionOnlyForExactlyTrue)
@@ -94,7 +95,7 @@ TEST_F(SlideShow, CaptionOnlyForExactlyTrue)
         SCOPED_TRACE(setting);
         frmMain->Pictures().Clear();
         AddRows({"p.jpg", "p.jpg", "p.jpg", "p.jpg", "p.jpg"});
-        frmMain->SlideShowPath = setting;
+        frmMain->Settings().SlideShowPath = setting;
         Start();
         Tick();
         Tick();
@@ -118,7 +119,7 @@ TEST_F(SlideShow, EscInTheFirstIntervalStopsAndTheNextShowStartsFromTheFirstEntr
     // A slide still on its way when Esc comes is dropped with the show.
     Start();
     frmSlide->Timer1Timer();
-    EXPECT_EQ(frmMain->CurrentFile, Path("a.jpg"));
+    EXPECT_EQ(frmMain->Pictures().CurrentFile(), Path("a.jpg"));
     QTest::keyClick(frmSlide, Qt::Key_Escape);
     WaitForPictures();
     EXPECT_EQ(frmSlide->ImageSlide, nullptr);
@@ -150,7 +151,7 @@ TEST_F(SlideShow, SkipsWhatCannotBeLoadedPlaysBitmapsAndEndsAtAShortenedList)
         Start();
         for (std::size_t tick = 0; tick < c.shown.size(); ++tick) {
             Tick();
-            EXPECT_EQ(frmMain->CurrentFile, Path(c.shown[tick].c_str())) << tick;
+            EXPECT_EQ(frmMain->Pictures().CurrentFile(), Path(c.shown[tick].c_str())) << tick;
             EXPECT_FALSE(frmSlide->ImageSlide->Picture().isNull()) << tick;
             while (tick == 0 && frmMain->Pictures().Count() > c.shortenTo && c.shortenTo >= 0)
                 frmMain->Pictures().Remove({frmMain->Pictures().Count() - 1});
@@ -171,7 +172,7 @@ TEST_F(SlideShow, ADelayThatGivesNoTicksLeavesTheBackgroundUntilEsc)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.delay);
         dialogs.log.clear();
-        frmMain->SlideDelay = c.delay;
+        frmMain->Settings().SlideDelay = c.delay;
         Start();
         EXPECT_EQ(dialogs.log.size(), c.messages);
         if (c.messages)

@@ -1,7 +1,6 @@
 #include "about/window/UnitAbout.h"
 
 #include "app/Artwork.h"
-#include "app/window/UnitMain.h"
 #include "toolkit/Errors.h"
 #include "toolkit/OpenUrl.h"
 
@@ -43,7 +42,8 @@ QLabel* Picture(const char* name, const QPixmap& pixmap, const char* hint, QWidg
 
 } // namespace
 
-TfrmAbout::TfrmAbout(QWidget* parent) : TForm("frmAbout", "About Lumora", parent)
+TfrmAbout::TfrmAbout(const QWidget& mainWindow, QWidget* parent)
+    : TForm("frmAbout", "About Lumora", parent), mainWindow_(mainWindow)
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     // Without a frame of its own the box draws its edge.
@@ -86,7 +86,7 @@ void TfrmAbout::showEvent(QShowEvent* event)
 {
     TForm::showEvent(event);
     QRect placed(QPoint(), size());
-    placed.moveCenter(frmMain->frameGeometry().center());
+    placed.moveCenter(mainWindow_.frameGeometry().center());
     move(placed.topLeft());
     cmdMail->setFocus();
 }

@@ -10,7 +10,8 @@ class QPushButton;
 
 class TfrmAbout : public TForm {
 public:
-    explicit TfrmAbout(QWidget* parent = nullptr);
+    // Opens centred on mainWindow, which outlives it.
+    explicit TfrmAbout(const QWidget& mainWindow, QWidget* parent = nullptr);
 
     QLabel* Image1 = nullptr;
     QLabel* Image2 = nullptr;
@@ -23,6 +24,9 @@ public:
 protected:
     // Shown centred on the main window.
     void showEvent(QShowEvent* event) override;
+
+private:
+    const QWidget& mainWindow_;
 };
 
 extern TfrmAbout* frmAbout;

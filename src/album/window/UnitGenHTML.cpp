@@ -2,7 +2,7 @@
 
 #include "album/AlbumEntry.h"
 #include "album/AlbumRun.h"
-#include "app/window/UnitMain.h"
+#include "settings/SettingsFile.h"
 #include "browse/window/SelectionList.h"
 #include "browse/SelectionModel.h"
 #include "imaging/JPEGImage.h"
@@ -58,7 +58,8 @@ Control* Place(Control* control, const char* name, QRect geometry, const QFont& 
 
 } // namespace
 
-TfrmGenHTML::TfrmGenHTML(QWidget* parent) : TForm("frmGenHTML", "Generate HTML", parent)
+TfrmGenHTML::TfrmGenHTML(const TSettings& settings, QWidget* parent)
+    : TForm("frmGenHTML", "Generate HTML", parent), settings_(settings)
 {
     // A close box only: the window is neither minimised nor maximised.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -69,7 +70,7 @@ TfrmGenHTML::TfrmGenHTML(QWidget* parent) : TForm("frmGenHTML", "Generate HTML",
     cmdGetFile = Place(new QPushButton("&GetFile", this), "cmdGetFile", {137, 3, 100, 30}, controls);
     txtPath = Place(new QLineEdit(this), "txtPath", {244, 3, 327, 30}, Font("新細明體", 16));
     cmdMake = Place(new QPushButton("&Make", this), "cmdMake", {580, 2, 100, 30}, controls);
-    ListView1 = Place(new TSelectionList(this), "ListView1", {3, 37, 679, 492}, controls);
+    ListView1 = Place(new TSelectionList(albumRows_, this), "ListView1", {3, 37, 679, 492}, controls);
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName("StatusBar1");
     StatusBar1->setSizeGripEnabled(false);
@@ -100,7 +101,7 @@ void TfrmGenHTML::FormCreate()
     ListView1->AddColumn("File Name", 200, Qt::AlignLeft);
     ListView1->AddColumn("Extention", 100, Qt::AlignLeft);
     // Read once: a folder changed in the options reaches the dialog at the next start.
-    openFolder_ = frmMain->HtmlGetFilePath;
+    openFolder_ = settings_.HtmlGetFilePath;
 }
 
 std::vector<TAlbumEntry> TfrmGenHTML::Entries() const
@@ -148,8 +149,8 @@ void TfrmGenHTML::cmdMakeClick()
     const TAlbumInputs inputs{Entries(),
                               Encode(txtPath->text()),
                               Encode(cmbItem->currentText()),
-                              {frmMain->HtmlThumbMode, frmMain->HtmlThumbPixelsWidth, frmMain->HtmlThumbPixelsHeight,
-                               frmMain->HtmlThumbPercentWidth, frmMain->HtmlThumbPercentHeight},
+                              {settings_.HtmlThumbMode, settings_.HtmlThumbPixelsWidth, settings_.HtmlThumbPixelsHeight,
+                               settings_.HtmlThumbPercentWidth, settings_.HtmlThumbPercentHeight},
                               JPEGDefaults()};
     // While the thumbnails are made nothing may change the list or start another run.
     const auto allowInput = [this](bool enabled) {

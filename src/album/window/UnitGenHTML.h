@@ -4,6 +4,7 @@
 // AlbumEntry (picking), AlbumRun and AlbumPages; the window turns events into calls.
 
 #include "album/AlbumRun.h"
+#include "browse/SelectionModel.h"
 #include "toolkit/window/Form.h"
 
 #include <cstdint>
@@ -16,11 +17,13 @@ class QLineEdit;
 class QPushButton;
 class QStatusBar;
 class TSelectionList;
+struct TSettings;
 struct TAlbumEntry;
 
 class TfrmGenHTML : public TForm {
 public:
-    explicit TfrmGenHTML(QWidget* parent = nullptr);
+    // Reads settings while it is made and when Make is pressed.
+    explicit TfrmGenHTML(const TSettings& settings, QWidget* parent = nullptr);
 
     QComboBox* cmbItem = nullptr;
     QPushButton* cmdGetFile = nullptr;
@@ -50,6 +53,9 @@ private:
     // Along the bottom edge, full width, 25 high.
     void PlaceStatusBar();
 
+    const TSettings& settings_;
+    // The album list's rows: the album's own, not the selection list's.
+    TSelectionModel albumRows_;
     TAlbumRun album_;
     QLabel* statusPanel_ = nullptr;
     std::string openFolder_;  // the open dialog's start, fixed when the window is made

@@ -6,7 +6,7 @@
 #include "browse/window/DriveComboBox.h"
 #include "browse/window/FileListBox.h"
 #include "browse/FolderListing.h"
-#include "browse/SelectionModel.h"
+#include "browse/PictureSet.h"
 #include "toolkit/Errors.h"
 
 #include <QFile>

@@ -7,6 +7,7 @@
 #include "browse/window/DirectoryOutline.h"
 #include "browse/window/DriveComboBox.h"
 #include "browse/window/FileListBox.h"
+#include "browse/PictureSet.h"
 #include "browse/window/SelectionList.h"
 #include "toolkit/window/ControlColor.h"
 #include "toolkit/Errors.h"
@@ -116,7 +117,7 @@ void TfrmMain::CreateWorkArea()
     StyleBrowsingControl(FileListBox1, "*.jpg;*.jpeg,*.bmp,*.ico,*.emf,*.wmf");
     Splitter2 = new TSplitter("Splitter2", GroupBox1);
 
-    ListView1 = new TSelectionList(GroupBox1);
+    ListView1 = new TSelectionList(pictures_.Model(), GroupBox1);
     ListView1->setObjectName("ListView1");
     const char* const listHint = "Double click to show picture.";
     StyleBrowsingControl(ListView1, listHint);

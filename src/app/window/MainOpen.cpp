@@ -4,7 +4,7 @@
 #include "app/window/UnitMain.h"
 #include "browse/window/DirectoryOutline.h"
 #include "browse/window/SelectionList.h"
-#include "browse/SelectionModel.h"
+#include "browse/PictureSet.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/window/Form.h"
 #include "toolkit/Platform.h"
@@ -65,8 +65,7 @@ void TfrmMain::OpenCommandLine(const std::vector<std::string>& paths)
     if (!failed.empty())
         Dialogs().ShowMessage(CannotOpenText(failed));
     if (Pictures().Count() > first) {
-        CurrentIndex = first;
-        CurrentFile = RowFullPath(Pictures().Row(first));
+        pictures_.Point(first);
         Forms.Show->Show();
     }
 }

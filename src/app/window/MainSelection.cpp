@@ -3,15 +3,10 @@
 #include "app/window/UnitMain.h"
 #include "browse/window/FileListBox.h"
 #include "browse/window/SelectionList.h"
-#include "browse/SelectionModel.h"
+#include "browse/PictureSet.h"
 #include "toolkit/window/Form.h"
 
 #include <algorithm>
-
-TSelectionModel& TfrmMain::Pictures() const
-{
-    return ListView1->Model();
-}
 
 std::vector<TPictureFile> TfrmMain::FileListPictures(bool selectedOnly) const
 {
@@ -110,7 +105,7 @@ void TfrmMain::ListView1Click()
 {
     const std::vector<int> selected = ListView1->SelectedRows();
     if (!selected.empty())
-        CurrentFile = RowFullPath(Pictures().Row(selected.front()));
+        pictures_.Name(selected.front());
 }
 
 void TfrmMain::ListView1DblClick()
@@ -118,7 +113,6 @@ void TfrmMain::ListView1DblClick()
     const std::vector<int> selected = ListView1->SelectedRows();
     if (selected.empty())
         return;
-    CurrentFile = RowFullPath(Pictures().Row(selected.front()));
-    CurrentIndex = selected.front();
+    pictures_.Point(selected.front());
     Forms.Show->Show();
 }

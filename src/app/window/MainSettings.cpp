@@ -4,6 +4,7 @@
 #include "browse/window/DirectoryOutline.h"
 #include "browse/window/FileListBox.h"
 #include "settings/SavedPaths.h"
+#include "settings/SharedSettings.h"
 #include "text/AllTools.h"
 #include "toolkit/window/ControlColor.h"
 #include "toolkit/Dialogs.h"
@@ -47,13 +48,13 @@ TBrowseSettings TfrmMain::BrowseSettings() const
 
 void TfrmMain::SaveSettings()
 {
-    SaveSettingsReporting(SettingsFilePath(), *this, BrowseSettings(), MainTools);
+    SaveSettingsReporting(SettingsFilePath(), settings_, BrowseSettings(), MainTools);
 }
 
 void TfrmMain::ReadSettings()
 {
     TBrowseSettings browse;
-    const std::optional<TColorsRead> read = LoadSettingsFile(SettingsFilePath(), *this, browse, MainTools);
+    const std::optional<TColorsRead> read = LoadSettingsFile(SettingsFilePath(), settings_, browse, MainTools);
     if (!read) {
         Dialogs().ShowMessage(kCannotOpen);
         return;
@@ -66,6 +67,24 @@ void TfrmMain::ReadSettings()
     }
     for (const TSavedPathEntry& entry : browse.SavedPaths)
         NewPathEntry = AddSavedPathEntry(entry.name, entry.caption);
+}
+
+TOptionsTarget::TBrowseColors TfrmMain::BrowseColors() const
+{
+    // The four browsing controls share their colours; the first is the drive box.
+    const QWidget* driveBox = BrowsingControls().front();
+    return {ControlColor(driveBox, clInfoBk), ControlFontColor(driveBox, clBlue)};
+}
+
+void TfrmMain::ApplyOptions(const TOptionValues& values)
+{
+    const std::vector<QWidget*> controls = BrowsingControls();
+    for (QWidget* control : controls)
+        SetControlColor(control, values.BrowseColor);
+    for (QWidget* control : controls)
+        SetControlFontColor(control, values.BrowseFontColor);
+    // Shows "Cannot open output file." itself; what was applied stays applied.
+    SaveSettings();
 }
 
 void TfrmMain::ResetSettings()

@@ -4,7 +4,7 @@
 #include "app/window/UnitMain.h"
 #include "app/window/BoardBuild.h"
 #include "app/window/WorkArea.h"
-#include "browse/SelectionModel.h"
+#include "browse/PictureSet.h"
 #include "imaging/JPEGImage.h"
 #include "text/AllTools.h"
 #include "thumbs/window/ThumbBoard.h"
@@ -67,7 +67,7 @@ void TfrmMain::BuildThumbBoard()
     ScrollBoxTb->show();
 
     // A copy: the build waits for its header reads while the list may change.
-    const std::vector<TSelectionRow> rows = Pictures().Rows();
+    const std::vector<TSelectionRow> rows = Pictures().Model().Rows();
     std::vector<std::string> paths;
     for (const TSelectionRow& row : rows)
         paths.push_back(RowFullPath(row));
@@ -80,7 +80,7 @@ void TfrmMain::BuildThumbBoard()
         [this, rows, paths](int i, TThumbHeader& header) {
             const auto at = static_cast<std::size_t>(i);
             ScrollBoxTb->AddThumb(i, paths[at], header, ThumbHint(rows[at].name, header, rows[at].byte));
-            CurrentFile = paths[at];
+            pictures_.NameFile(paths[at]);
             if (!header.error.empty())
                 boardBuild_->unreadable.push_back({paths[at], header.error});
             return true;
@@ -116,7 +116,7 @@ bool TfrmMain::BoardInStep() const
     if (!ScrollBoxTb || !ScrollBoxTb->isEnabled() || Busy() || ScrollBoxTb->ThumbCount() != Pictures().Count())
         return false;
     for (int row = 0; row < Pictures().Count(); ++row)
-        if (ScrollBoxTb->Path(row) != RowFullPath(Pictures().Row(row)))
+        if (ScrollBoxTb->Path(row) != Pictures().FullPath(row))
             return false;
     return true;
 }
@@ -137,7 +137,7 @@ void TfrmMain::RemoveThumbs(const std::vector<int>& rows)
     DropFrame();
     ScrollBoxTb->RemoveThumbs(rows);
     FrameLastThumb();
-    CurrentFile = ScrollBoxTb->Path(ScrollBoxTb->ThumbCount() - 1);
+    pictures_.NameFile(ScrollBoxTb->Path(ScrollBoxTb->ThumbCount() - 1));
 }
 
 void TfrmMain::CancelJobs()
@@ -198,15 +198,13 @@ void TfrmMain::FormMouseDown(QObject* Sender)
         return;
     DropFrame();
     FrameThumb(thumb->x(), thumb->y(), kFrameHeight, thumb->width());
-    CurrentIndex = ThumbRow(thumb);
-    CurrentFile = RowFullPath(Pictures().Row(CurrentIndex));
+    pictures_.Point(ThumbRow(thumb));
 }
 
 void TfrmMain::FormDblClick(QObject* Sender)
 {
     if (Pictures().Count() == 0 || !IsThumbImage(Sender))
         return;
-    CurrentIndex = ThumbRow(Sender);
-    CurrentFile = RowFullPath(Pictures().Row(CurrentIndex));
+    pictures_.Point(ThumbRow(Sender));
     Forms.Show->Show();
 }

@@ -10,8 +10,9 @@
 #include "browse/window/FileListBox.h"
 #include "browse/ImageTool.h"
 #include "browse/window/SelectionList.h"
-#include "browse/SelectionModel.h"
+#include "browse/PictureSet.h"
 #include "settings/SavedPaths.h"
+#include "settings/SharedSettings.h"
 #include "text/AllTools.h"
 #include "thumbs/window/ThumbBoard.h"
 #include "toolkit/Errors.h"
@@ -41,7 +42,8 @@ namespace {
 const char* const kCredits[] = {"Lumora picture browser", "Browse, view, show and publish your pictures."};
 }
 
-TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
+TfrmMain::TfrmMain(TPictureSet& pictures, TSharedSettings& settings, QWidget* parent)
+    : QMainWindow(parent), pictures_(pictures), settings_(settings)
 {
     setObjectName("frmMain");
     setWindowTitle("Lumora");
@@ -191,7 +193,7 @@ void TfrmMain::sbSlideShowClick()
 void TfrmMain::sbImageToolClick()
 {
     // A tool that cannot be started is not reported.
-    StartImageTool(ImageTool, ImageToolPath, CurrentFile);
+    StartImageTool(settings_.ImageTool, settings_.ImageToolPath, pictures_.CurrentFile());
 }
 
 void TfrmMain::sbGenHTMLClick()
@@ -203,7 +205,7 @@ void TfrmMain::sbGenHTMLClick()
 
 void TfrmMain::StartTray()
 {
-    if (ShowTray != "True" || !QSystemTrayIcon::isSystemTrayAvailable())
+    if (settings_.ShowTray != "True" || !QSystemTrayIcon::isSystemTrayAvailable())
         return;
     TrayIcon1->show();
     trayFrame_ = 0;

@@ -1,9 +1,10 @@
 #pragma once
 // The main window: tool bar, folder browser, file list, selection list, status bar
-// and tray icon, and the state the other windows share (MainState).
+// and tray icon. It is handed the picture set and the settings that every window shares.
 
 #include "app/MainState.h"
 #include "browse/OpenedPaths.h"
+#include "options/OptionValues.h"
 #include "thumbs/ThumbCache.h"
 #include "toolkit/OrderedJobs.h"
 
@@ -33,7 +34,8 @@ class TForm;
 class TDriveComboBox;
 class TFileListBox;
 class TSelectionList;
-class TSelectionModel;
+class TPictureSet;
+class TSharedSettings;
 class TSplitter;
 class TWorkArea;
 
@@ -55,11 +57,11 @@ struct TSecondaryForms {
     TForm* GenHTML = nullptr;
 };
 
-// The main window holds MainState (TMainState) for the other windows.
-class TfrmMain : public QMainWindow, public TMainState {
+class TfrmMain : public QMainWindow, public TMainState, public TOptionsTarget {
     Q_OBJECT
 public:
-    explicit TfrmMain(QWidget* parent = nullptr);
+    // Loads the settings into settings, so the windows made after it find them read.
+    TfrmMain(TPictureSet& pictures, TSharedSettings& settings, QWidget* parent = nullptr);
     ~TfrmMain() override;
 
     TSecondaryForms Forms;
@@ -116,8 +118,11 @@ public:
     void ShowWorkButtons();
     void ApplySelectShowLayout();
     void ApplyDirectoryShowLayout();
-    // The selection list's rows: the working set of pictures that every window reads.
-    TSelectionModel& Pictures() const;
+    // The selection list's rows and the cursor on them, which every window shares.
+    TPictureSet& Pictures() const { return pictures_; }
+    TSharedSettings& Settings() const { return settings_; }
+    TBrowseColors BrowseColors() const override;
+    void ApplyOptions(const TOptionValues& values) override;
     // Adds the pictures' rows as Add does; the full paths of those that got none.
     std::vector<std::string> AddPictures(const std::vector<TPictureFile>& pictures);
     // What the command line names: folders move the folder tree there; pictures move it
@@ -241,6 +246,8 @@ private:
     TBrowseSettings BrowseSettings() const;
     QAction* AddSavedPathEntry(const std::string& name, const std::string& caption);
 
+    TPictureSet& pictures_;
+    TSharedSettings& settings_;
     // Display copies of the board's thumbnails, kept between builds.
     TThumbCache thumbCache_{kThumbCacheBytes};
     // The board build's header reads, and what the build holds while they run.

@@ -32,7 +32,7 @@ public:
 
 } // namespace
 
-TSelectionList::TSelectionList(QWidget* parent) : QTableView(parent), rows_(new TSelectionModel(this))
+TSelectionList::TSelectionList(TSelectionModel& rows, QWidget* parent) : QTableView(parent), rows_(&rows)
 {
     setModel(rows_);
     verticalHeader()->hide();

@@ -11,9 +11,10 @@ class TSelectionModel;
 class TSelectionList : public QTableView {
     Q_OBJECT
 public:
-    explicit TSelectionList(QWidget* parent = nullptr);
+    // rows outlive the list.
+    TSelectionList(TSelectionModel& rows, QWidget* parent);
 
-    // The rows shown; the list owns them.
+    // The rows shown.
     TSelectionModel& Model() const;
 
     // Report view with grid lines, hot tracking, whole-row and multiple selection.

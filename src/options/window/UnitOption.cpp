@@ -1,13 +1,12 @@
 #include "options/window/UnitOption.h"
 
-#include "app/window/UnitMain.h"
 #include "options/window/ColorPanel.h"
 #include "options/OptionValues.h"
+#include "settings/SharedSettings.h"
 #include "text/AllTools.h"
 #include "toolkit/window/ControlColor.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Errors.h"
-#include "viewer/window/UnitShow.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -84,7 +83,8 @@ std::string Typed(const QLineEdit* edit)
 
 } // namespace
 
-TfrmOption::TfrmOption(QWidget* parent) : TForm("frmOption", "Lumora Option", parent)
+TfrmOption::TfrmOption(TSharedSettings& settings, TOptionsTarget& target, QWidget* parent)
+    : TForm("frmOption", "Lumora Option", parent), settings_(settings), target_(target)
 {
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     QFont font("MS Sans Serif");
@@ -208,9 +208,8 @@ void TfrmOption::showEvent(QShowEvent* event)
 
 void TfrmOption::FormActivate()
 {
-    // The four browsing controls share their colours; the first is the drive box.
-    const QWidget* driveBox = frmMain->BrowsingControls().front();
-    ShowValues(OptionValuesOf(*frmMain, ControlColor(driveBox, clInfoBk), ControlFontColor(driveBox, clBlue)));
+    const TOptionsTarget::TBrowseColors colors = target_.BrowseColors();
+    ShowValues(OptionValuesOf(settings_, colors.back, colors.font));
 }
 
 void TfrmOption::ShowValues(const TOptionValues& v)
@@ -279,15 +278,9 @@ void TfrmOption::PanelPtBackColorClick()
 void TfrmOption::cmdSaveClick()
 {
     const TOptionValues v = EditedValues();
-    const std::vector<QWidget*> controls = frmMain->BrowsingControls();
-    for (QWidget* control : controls)
-        SetControlColor(control, v.BrowseColor);
-    for (QWidget* control : controls)
-        SetControlFontColor(control, v.BrowseFontColor);
-    frmShow->SetBackdrop(v.ViewerBackdrop);
-    ApplyOptionValues(v, *frmMain);
-    // Shows "Cannot open output file." itself; what was applied stays applied.
-    frmMain->SaveSettings();
+    ApplyOptionValues(v, settings_);
+    settings_.Applied();
+    target_.ApplyOptions(v);
     accept();
 }
 

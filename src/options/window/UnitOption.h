@@ -11,11 +11,14 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class TColorPanel;
+class TOptionsTarget;
+class TSharedSettings;
 struct TOptionValues;
 
 class TfrmOption : public TForm {
 public:
-    explicit TfrmOption(QWidget* parent = nullptr);
+    // Shows and saves settings and target's colours; both outlive it.
+    TfrmOption(TSharedSettings& settings, TOptionsTarget& target, QWidget* parent = nullptr);
 
     // "Thumb"
     QGroupBox* GroupThumb = nullptr;
@@ -60,6 +63,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    TSharedSettings& settings_;
+    TOptionsTarget& target_;
     void CreateColorGroups();
     void CreateSlideShowGroup();
     void CreateHtmlGroups();

@@ -1,8 +1,8 @@
 #include "viewer/window/UnitShow.h"
 
-#include "app/window/UnitMain.h"
-#include "browse/SelectionModel.h"
+#include "browse/PictureSet.h"
 #include "imaging/JPEGImage.h"
+#include "settings/SharedSettings.h"
 #include "toolkit/window/Activation.h"
 #include "toolkit/window/ControlColor.h"
 #include "toolkit/Dialogs.h"
@@ -38,7 +38,9 @@ QString Shown(const std::string& text)
 
 }  // namespace
 
-TfrmShow::TfrmShow(QWidget* parent) : TForm("frmShow", "Show Picture", parent)
+TfrmShow::TfrmShow(TPictureSet& pictures, const TSharedSettings& settings, const QWidget& mainWindow,
+                   QWidget* parent)
+    : TForm("frmShow", "Show Picture", parent), pictures_(pictures), mainWindow_(mainWindow)
 {
     resize(688, 498);
     auto* column = new QVBoxLayout(this);
@@ -50,7 +52,19 @@ TfrmShow::TfrmShow(QWidget* parent) : TForm("frmShow", "Show Picture", parent)
     column->addWidget(ToolBar1);
     column->addWidget(ScrollBox1, 1);
     column->addWidget(StatusBar1);
-    SetBackdrop(frmMain->ViewerBackdrop);
+    SetBackdrop(settings.ViewerBackdrop);
+    connect(&settings, &TSharedSettings::Changed, this, [this, &settings] { SetBackdrop(settings.ViewerBackdrop); });
+    // Rows removed or sorted, or a press elsewhere, while the viewer is open: the
+    // neighbours of the entry it steps from now are the ones to have ready. Queued, so a
+    // step of its own has taken its copy first.
+    for (auto changed : {&TPictureSet::RowsChanged, &TPictureSet::CursorMoved})
+        connect(
+            &pictures, changed, this,
+            [this] {
+                if (isVisible())
+                    DecodeNeighboursAhead();
+            },
+            Qt::QueuedConnection);
     // Shown, or come back to from another Lumora window: reloaded. Back from another
     // program or from one of its own boxes: left as it was.
     new TActivation(this, [this] { FormActivate(); });
@@ -107,7 +121,7 @@ void TfrmShow::setVisible(bool visible)
 {
     // Each opening is centred on the main window.
     if (visible && !isVisible())
-        move(frmMain->frameGeometry().center() - rect().center());
+        move(mainWindow_.frameGeometry().center() - rect().center());
     TForm::setVisible(visible);
 }
 
@@ -123,7 +137,7 @@ void TfrmShow::FormActivate()
     // control holds the focus, so Space and Backspace step through the list.
     if (QWidget* focused = focusWidget())
         focused->clearFocus();
-    ShowPicture(frmMain->CurrentFile, frmMain->CurrentIndex + 1, frmMain->Pictures().Count());
+    ShowCurrent();
 }
 
 void TfrmShow::ShowPicture(const std::string& path, int position, int total)
@@ -183,10 +197,10 @@ void TfrmShow::ShowCopy(const std::string& path, const TDisplayCopy& copy)
 
 void TfrmShow::DecodeNeighboursAhead()
 {
-    const int count = frmMain->Pictures().Count();
-    for (const int i : {frmMain->CurrentIndex + 1, frmMain->CurrentIndex - 1})
+    const int count = pictures_.Count();
+    for (const int i : {pictures_.CurrentIndex() + 1, pictures_.CurrentIndex() - 1})
         if (i >= 0 && i < count)
-            ahead_.Ahead({RowFullPath(frmMain->Pictures().Row(i)), {}, nullptr, JPEGDefaults(), true});
+            ahead_.Ahead({pictures_.FullPath(i), {}, nullptr, JPEGDefaults(), true});
 }
 
 void TfrmShow::CenterPicture()
@@ -260,39 +274,36 @@ void TfrmShow::ZoomStretch()
     SyncOverlay();
 }
 
-void TfrmShow::ShowEntry(int index)
+void TfrmShow::ShowCurrent()
 {
-    frmMain->CurrentIndex = index;
-    frmMain->CurrentFile = RowFullPath(frmMain->Pictures().Row(index));
-    ShowPicture(frmMain->CurrentFile, index + 1, frmMain->Pictures().Count());
+    ShowPicture(pictures_.CurrentFile(), pictures_.CurrentIndex() + 1, pictures_.Count());
 }
 
 void TfrmShow::ShowNext()
 {
-    const int last = frmMain->Pictures().Count() - 1;
-    if (frmMain->CurrentIndex < last) {
-        ShowEntry(frmMain->CurrentIndex + 1);
+    if (pictures_.StepForward()) {
+        ShowCurrent();
         return;
     }
     // An emptied list has no first entry to go to.
-    if (Dialogs().AskYesNo(std::string(kNoMore) + "\nGo First ?") && last >= 0)
-        ShowEntry(0);
+    if (Dialogs().AskYesNo(std::string(kNoMore) + "\nGo First ?") && pictures_.Count() > 0) {
+        pictures_.Point(0);
+        ShowCurrent();
+    }
 }
 
 void TfrmShow::ShowLast()
 {
-    // A list shortened behind the viewer's back is stepped back into from its end.
-    const int previous = std::min(frmMain->CurrentIndex - 1, frmMain->Pictures().Count() - 1);
-    if (frmMain->CurrentIndex < 1 || previous < 0) {
+    if (!pictures_.StepBack()) {
         Dialogs().ShowMessage(kNoMore);
         return;
     }
-    ShowEntry(previous);
+    ShowCurrent();
 }
 
 void TfrmShow::sbtInfoClick()
 {
-    Dialogs().ShowMessage(frmMain->CurrentFile + "\nW:" + IntToStr(PictureWidth) + " x H:" + IntToStr(PictureHeight));
+    Dialogs().ShowMessage(pictures_.CurrentFile() + "\nW:" + IntToStr(PictureWidth) + " x H:" + IntToStr(PictureHeight));
 }
 
 void TfrmShow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)

@@ -19,11 +19,15 @@ class QComboBox;
 class QLabel;
 class QScrollArea;
 class QToolButton;
+class TPictureSet;
+class TSharedSettings;
 class TViewerImage;
 
 class TfrmShow : public TForm {
 public:
-    explicit TfrmShow(QWidget* parent = nullptr);
+    // Shows and steps through pictures, opens centred on mainWindow; all three outlive it.
+    TfrmShow(TPictureSet& pictures, const TSharedSettings& settings, const QWidget& mainWindow,
+             QWidget* parent = nullptr);
 
     QWidget* ToolBar1 = nullptr;
     QToolButton* sbtInfo = nullptr;
@@ -100,12 +104,14 @@ private:
     void PlacePicture(const QRect& bounds);
     // Shows the scroll bars the picture's bounds need, and only those.
     void ShowScrollBars();
-    // Steps to entry index of the selection list and shows it.
-    void ShowEntry(int index);
+    // Shows the picture set's current entry and its place in the set.
+    void ShowCurrent();
     // The copy of path asked for has landed: shown, or the message when it could not be made.
     void ShowCopy(const std::string& path, const TDisplayCopy& copy);
     // Starts decoding the neighbours of the current entry, next first.
     void DecodeNeighboursAhead();
+    TPictureSet& pictures_;
+    const QWidget& mainWindow_;
     QLabel* panels_[2] = {};
     // The next and the previous entry, decoded ahead.
     TDecodeAhead ahead_{2, kDecodeAheadBytes};

@@ -1,8 +1,8 @@
 #include "viewer/window/UnitSlide.h"
 
-#include "app/window/UnitMain.h"
-#include "browse/SelectionModel.h"
+#include "browse/PictureSet.h"
 #include "imaging/JPEGImage.h"
+#include "settings/SettingsFile.h"
 #include "toolkit/window/ControlColor.h"
 #include "toolkit/Errors.h"
 #include "toolkit/RunTime.h"
@@ -24,7 +24,8 @@ namespace {
 constexpr TColor cl3DDkShadow = SystemColor(21);
 }
 
-TfrmSlide::TfrmSlide(QWidget* parent) : TForm("frmSlide", QString(), parent)
+TfrmSlide::TfrmSlide(TPictureSet& pictures, const TSettings& settings, QWidget* parent)
+    : TForm("frmSlide", QString(), parent), pictures_(pictures), settings_(settings)
 {
     // A title bar without system menu or buttons.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -63,9 +64,9 @@ void TfrmSlide::FormActivate()
     ImageSlide->setObjectName("ImageSlide");
     ImageSlide->setGeometry(QRect());
     ImageSlide->show();
-    LastSlideIndex = frmMain->Pictures().Count() - 1;
+    LastSlideIndex = pictures_.Count() - 1;
     SlideIndex = 0;
-    const std::int64_t interval = std::int64_t{StrToInt(frmMain->SlideDelay)} * 1000;
+    const std::int64_t interval = std::int64_t{StrToInt(settings_.SlideDelay)} * 1000;
     // An interval of 0 gives no ticks.
     if (interval > 0) {
         Timer1->setInterval(static_cast<int>(std::min<std::int64_t>(interval, INT_MAX)));
@@ -86,11 +87,11 @@ void TfrmSlide::Timer1Timer()
 bool TfrmSlide::AskSlide()
 {
     // A list shortened during the show ends it at its new end.
-    LastSlideIndex = std::min(LastSlideIndex, frmMain->Pictures().Count() - 1);
+    LastSlideIndex = std::min(LastSlideIndex, pictures_.Count() - 1);
     if (SlideIndex > LastSlideIndex)
         return false;
-    frmMain->CurrentFile = RowFullPath(frmMain->Pictures().Row(SlideIndex));
-    const std::string path = frmMain->CurrentFile;
+    pictures_.Name(SlideIndex);
+    const std::string path = pictures_.CurrentFile();
     const int position = SlideIndex + 1, total = LastSlideIndex + 1;
     ++SlideIndex;
     ahead_.Ask(SlideRequest(path), [this, path, position, total](const TDisplayCopy& copy) {
@@ -111,8 +112,8 @@ TDisplayRequest TfrmSlide::SlideRequest(const std::string& path) const
 
 void TfrmSlide::DecodeNextAhead()
 {
-    if (SlideIndex <= LastSlideIndex && SlideIndex < frmMain->Pictures().Count())
-        ahead_.Ahead(SlideRequest(RowFullPath(frmMain->Pictures().Row(SlideIndex))));
+    if (SlideIndex <= LastSlideIndex && SlideIndex < pictures_.Count())
+        ahead_.Ahead(SlideRequest(pictures_.FullPath(SlideIndex)));
 }
 
 bool TfrmSlide::ShowSlide(const std::string& path, int position, int total, const TDisplayCopy& copy)
@@ -123,7 +124,7 @@ bool TfrmSlide::ShowSlide(const std::string& path, int position, int total, cons
     SlideHeight = copy.natural.height();
     ImageSlide->SetPicture(copy.image);
     ImageSlide->setGeometry(copy.bounds);
-    if (frmMain->SlideShowPath == "True")
+    if (settings_.SlideShowPath == "True")
         setWindowTitle(QFile::decodeName(SlideCaption(copy.natural, path, position, total).c_str()));
     return true;
 }

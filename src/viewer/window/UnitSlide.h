@@ -9,11 +9,14 @@
 #include <string>
 
 class QTimer;
+class TPictureSet;
+struct TSettings;
 class TSlideImage;
 
 class TfrmSlide : public TForm {
 public:
-    explicit TfrmSlide(QWidget* parent = nullptr);
+    // Plays pictures under settings; both outlive it.
+    TfrmSlide(TPictureSet& pictures, const TSettings& settings, QWidget* parent = nullptr);
 
     QTimer* Timer1 = nullptr;
     // The picture control of the show that runs; none while no show runs.
@@ -52,6 +55,8 @@ private:
     // Starts making the next slide while the one shown stays up.
     void DecodeNextAhead();
 
+    TPictureSet& pictures_;
+    const TSettings& settings_;
     // The next slide; the one shown is held by ImageSlide alone.
     TDecodeAhead ahead_{1, kDecodeAheadBytes};
 };

@@ -1,0 +1,6 @@
+#include "settings/SharedSettings.h"
+
+void TSharedSettings::Applied()
+{
+    emit Changed();
+}
