@@ -1,5 +1,7 @@
 #include "viewer/DecodeAhead.h"
 
+#include "toolkit/FileStamp.h"
+
 #include <algorithm>
 
 namespace {
