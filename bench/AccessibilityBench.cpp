@@ -114,7 +114,7 @@ int main(int argc, char** argv)
     const int before = frmMain->Pictures().Count();
     Answer("(3) Remove of one row in the middle", [] { frmMain->sbRemoveClick(); });
     std::printf("rows %d -> %d, thumbnails %d, accessibility bridge %s\n", before, frmMain->Pictures().Count(),
-                frmMain->ScrollBoxTb ? frmMain->ScrollBoxTb->ThumbCount() : 0,
+                frmMain->Board() ? frmMain->Board()->ThumbCount() : 0,
                 QAccessible::isActive() ? "ACTIVE" : "not active");
     DestroyForms();
     return 0;

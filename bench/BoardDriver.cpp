@@ -81,7 +81,7 @@ void ShowDirectoryLayout()
 
 TThumbBoard* Board()
 {
-    return frmMain->ScrollBoxTb;
+    return frmMain->Board();
 }
 
 std::pair<int, int> RowsOfView(int rows)

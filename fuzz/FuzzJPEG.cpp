@@ -47,8 +47,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // preview decoded, coloured and turned as the picture is; it serves any size shown.
     try {
         const TJPEGMetadata metadata = ReadJPEGMetadata(bytes);
+        const TPreviewPlace place = CameraPreviewPlace(metadata);
+        // The preview's place lies inside the EXIF block it was found in.
+        if (place.length > 0
+            && (place.offset < metadata.exifOffset || place.offset + place.length > metadata.exifOffset + metadata.exif.size()))
+            std::abort();
         const TJPEGDecodeParams params{1, (flags & 64) == 0, (flags & 4) != 0, (flags & 8) != 0, (flags & 16) != 0, false};
-        if (const auto preview = DecodeCameraPreview(metadata, {1, 1}, params))
+        const TPreviewOf picture{{metadata.header.width, metadata.header.height}, metadata.header.orientation,
+                                 metadata.iccProfile};
+        if (const auto preview = DecodeCameraPreview(bytes.mid(place.offset, place.length), picture, {1, 1}, params))
             if (preview->Width() < 1 || preview->Height() < 1 || std::max(preview->Width(), preview->Height()) > 1024)
                 std::abort();
     } catch (const EJPEG&) {

@@ -1,30 +1,17 @@
 #pragma once
 // MainState: the main window's own non-visual state. The picture set (the rows and the
-// cursor) and the settings are objects of their own, handed to every window that uses them.
+// cursor) and the settings are objects of their own, handed to every window that uses them;
+// the thumbnail board keeps its own state.
 
-#include <QPoint>
-#include <QRect>
-
-#include <array>
 #include <cstdint>
 
 class QAction;
-class QImage;
-class TImage;
-class TThumbBoard;
 
 // ViewMode's two layouts.
 constexpr std::int32_t kSelectShow = 1;     // folder tree, file list and selection list
 constexpr std::int32_t kDirectoryShow = 2;  // a large folder tree; a folder is taken whole
 
 struct TMainState {
-    // The thumbnail board: none until the first build.
-    TThumbBoard* ScrollBoxTb = nullptr;
-    TImage* LastThumb = nullptr;          // the thumbnail the latest build made last
-    TImage* ThumbFrame = nullptr;         // the highlight frame
-    std::array<QPoint, 4> FramePoints{};  // its corners, clockwise from the top left
-    QImage* FrameCanvas = nullptr;        // its drawing surface
-    QRect FrameRect;                      // its outline
     QAction* NewPathEntry = nullptr;  // the saved-path entry the settings reader made last
     std::int32_t SortColumn = 0;      // selection-list column last clicked; 0 = Path
     std::int32_t ViewMode = kSelectShow;

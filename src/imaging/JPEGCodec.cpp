@@ -32,12 +32,31 @@ constexpr int kExifMarker = JPEG_APP0 + 1;
 constexpr int kIccMarker = JPEG_APP0 + 2;
 // The orientation sits in the EXIF block's first directory, right after its header;
 // the maker notes and thumbnail behind it, up to 64 KB more, are skipped unread, so a
-// board's header read still ends in the file's first chunks.
+// header read still ends in the file's first chunks.
 constexpr unsigned kExifBytesKept = 2048;
 constexpr unsigned kLongestMarker = 0xFFFF;
 
+constexpr char kExifHeader[] = "Exif\0";  // and the literal's own zero
+constexpr unsigned kExifHeaderBytes = sizeof kExifHeader;
+
+// Where the source's next byte lies in its bytes or on its device.
+using TSourceOffset = std::int64_t (*)(j_decompress_ptr cinfo);
+
+// A metadata read's EXIF block, kept by a marker reader of its own: libjpeg's keeps the
+// bytes but not where they lay, and a camera's preview inside them is read from the file
+// later. Plain data in libjpeg's own memory, freed with the decompressor.
+struct TExifCapture {
+    TSourceOffset offset;
+    JOCTET* data;  // the first APP1 body that starts "Exif\0\0"; null while there is none
+    unsigned length;
+    std::int64_t at;  // where data's first byte lies
+};
+
 // Which segments a header read keeps beside the start of the EXIF block.
-enum TKeep : unsigned { kKeepProfile = 1, kKeepWholeExif = 2 };
+struct TKept {
+    bool profile;
+    TExifCapture* exif;  // the whole block and its place; null: its start only
+};
 
 // The two strips of stored rows of a picture turned while it decodes: the decoder fills
 // one while the other is placed upright on a worker, so the turn costs little more than
@@ -74,12 +93,60 @@ void CheckDecodedSize(j_decompress_ptr cinfo)
         ERREXIT(cinfo, JERR_IMAGE_TOO_BIG);
 }
 
+// Room in the source's buffer, filled when it is empty; these sources never suspend.
+void FillWhenEmpty(j_decompress_ptr cinfo)
+{
+    if (cinfo->src->bytes_in_buffer == 0 && !(*cinfo->src->fill_input_buffer)(cinfo))
+        ERREXIT(cinfo, JERR_CANT_SUSPEND);
+}
+
+unsigned NextByte(j_decompress_ptr cinfo)
+{
+    FillWhenEmpty(cinfo);
+    --cinfo->src->bytes_in_buffer;
+    return GETJOCTET(*cinfo->src->next_input_byte++);
+}
+
+// An APP1 segment of a metadata read. A length word below 2 holds no body, and reading
+// goes on right after it, as libjpeg's own reader does.
+boolean CaptureExif(j_decompress_ptr cinfo)
+{
+    auto* capture = static_cast<TExifCapture*>(cinfo->client_data);
+    unsigned length = NextByte(cinfo) << 8;
+    length |= NextByte(cinfo);
+    if (length < 2)
+        return TRUE;
+    length -= 2;
+    if (capture->data || length < kExifHeaderBytes) {
+        (*cinfo->src->skip_input_data)(cinfo, static_cast<long>(length));
+        return TRUE;
+    }
+    const std::int64_t at = capture->offset(cinfo);
+    auto* data = static_cast<JOCTET*>((*cinfo->mem->alloc_large)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE, length));
+    for (unsigned read = 0; read < length;) {
+        FillWhenEmpty(cinfo);
+        const std::size_t count = std::min<std::size_t>(cinfo->src->bytes_in_buffer, length - read);
+        std::memcpy(data + read, cinfo->src->next_input_byte, count);
+        cinfo->src->next_input_byte += count;
+        cinfo->src->bytes_in_buffer -= count;
+        read += static_cast<unsigned>(count);
+    }
+    if (std::memcmp(data, kExifHeader, kExifHeaderBytes) == 0)
+        *capture = {capture->offset, data, length, at};
+    return TRUE;
+}
+
 // Keeps the EXIF segments, and the ICC profile's when it is wanted; every other segment
 // is skipped unread as before.
-void ReadCheckedHeader(j_decompress_ptr cinfo, unsigned keep)
+void ReadCheckedHeader(j_decompress_ptr cinfo, TKept keep)
 {
-    jpeg_save_markers(cinfo, kExifMarker, (keep & kKeepWholeExif) != 0 ? kLongestMarker : kExifBytesKept);
-    if ((keep & kKeepProfile) != 0)
+    if (keep.exif) {
+        cinfo->client_data = keep.exif;
+        jpeg_set_marker_processor(cinfo, kExifMarker, CaptureExif);
+    } else {
+        jpeg_save_markers(cinfo, kExifMarker, kExifBytesKept);
+    }
+    if (keep.profile)
         jpeg_save_markers(cinfo, kIccMarker, kLongestMarker);
     jpeg_read_header(cinfo, TRUE);
     CheckDecodedSize(cinfo);
@@ -88,10 +155,9 @@ void ReadCheckedHeader(j_decompress_ptr cinfo, unsigned keep)
 // The first EXIF segment kept; null when there is none.
 jpeg_saved_marker_ptr ExifSegment(j_decompress_ptr cinfo)
 {
-    static constexpr char kExifHeader[] = "Exif\0";  // and the literal's own zero
     for (jpeg_saved_marker_ptr m = cinfo->marker_list; m; m = m->next)
-        if (m->marker == kExifMarker && m->data_length >= sizeof kExifHeader
-            && std::memcmp(m->data, kExifHeader, sizeof kExifHeader) == 0)
+        if (m->marker == kExifMarker && m->data_length >= kExifHeaderBytes
+            && std::memcmp(m->data, kExifHeader, kExifHeaderBytes) == 0)
             return m;
     return nullptr;
 }
@@ -99,6 +165,10 @@ jpeg_saved_marker_ptr ExifSegment(j_decompress_ptr cinfo)
 // The orientation of the first EXIF segment; 1 when there is none.
 int OrientationOf(j_decompress_ptr cinfo)
 {
+    // From as much of a whole block as a header read keeps: the maker notes behind it
+    // would only cost their parsing.
+    if (const auto* capture = static_cast<const TExifCapture*>(cinfo->client_data))
+        return capture->data ? ExifOrientation(capture->data, std::min(capture->length, kExifBytesKept)) : 1;
     const jpeg_saved_marker_ptr exif = ExifSegment(cinfo);
     return exif ? ExifOrientation(exif->data, exif->data_length) : 1;
 }
@@ -290,7 +360,7 @@ using TDecompressWork = void (*)(j_decompress_ptr cinfo, void* context);
 
 // Runs work on a decompressor reading source, with libjpeg's errors coming back here:
 // false with the code after the decompressor is destroyed.
-bool RunDecompress(jpeg_source_mgr* source, unsigned keep, TDecompressWork work, void* context, int& code)
+bool RunDecompress(jpeg_source_mgr* source, TKept keep, TDecompressWork work, void* context, int& code)
 {
     jpeg_decompress_struct cinfo{};
     TJPEGErrorManager err{};
@@ -338,8 +408,10 @@ void ReadHeaderWork(j_decompress_ptr cinfo, void* context)
         return;
     // Copied out here: libjpeg frees the saved segments with the decompressor. No object
     // lives across a libjpeg call, so an error's longjmp skips no destructor.
-    if (const jpeg_saved_marker_ptr exif = ExifSegment(cinfo))
-        job->metadata->exif = QByteArray(reinterpret_cast<const char*>(exif->data), static_cast<qsizetype>(exif->data_length));
+    if (const auto* capture = static_cast<const TExifCapture*>(cinfo->client_data); capture->data) {
+        job->metadata->exif = QByteArray(reinterpret_cast<const char*>(capture->data), static_cast<qsizetype>(capture->length));
+        job->metadata->exifOffset = capture->at;
+    }
     JOCTET* profile = nullptr;
     unsigned length = 0;
     if (jpeg_read_icc_profile(cinfo, &profile, &length)) {
@@ -377,12 +449,15 @@ void DecodeWork(j_decompress_ptr cinfo, void* context)
     job->bitmap->CoverIndices();
 }
 
-TJPEGHeader ReadHeaderFrom(jpeg_source_mgr* source, int scaleDenominator, TJPEGMetadata* metadata = nullptr)
+// With metadata, offset says where the EXIF block lies.
+TJPEGHeader ReadHeaderFrom(jpeg_source_mgr* source, int scaleDenominator, TJPEGMetadata* metadata = nullptr,
+                           TSourceOffset offset = nullptr)
 {
     TJPEGHeader header;
     THeaderJob job{scaleDenominator, &header, metadata};
+    TExifCapture exif{offset, nullptr, 0, -1};
     int code = 0;
-    if (!RunDecompress(source, metadata ? kKeepProfile | kKeepWholeExif : 0, ReadHeaderWork, &job, code))
+    if (!RunDecompress(source, {metadata != nullptr, metadata ? &exif : nullptr}, ReadHeaderWork, &job, code))
         throw EJPEG(code);
     return header;
 }
@@ -436,7 +511,10 @@ TJPEGHeader ReadFileHeader(const std::string& fileName, TJPEGMetadata* metadata)
     TPathFile file;
     OpenToRead(file, fileName);
     TJPEGFileSource source{};
-    TJPEGHeader header = ReadHeaderFrom(UseFileSource(source, file), 1, metadata);
+    const TSourceOffset offset = [](j_decompress_ptr cinfo) {
+        return NextByteOffset(*reinterpret_cast<const TJPEGFileSource*>(cinfo->src));
+    };
+    TJPEGHeader header = ReadHeaderFrom(UseFileSource(source, file), 1, metadata, offset);
     header.bytesRead = static_cast<std::int64_t>(source.position);
     return header;
 }
@@ -452,7 +530,10 @@ TJPEGMetadata ReadJPEGMetadata(const QByteArray& bytes)
 {
     TJPEGMetadata metadata;
     TJPEGMemorySource source{};
-    metadata.header = ReadHeaderFrom(UseMemorySource(source, bytes), 1, &metadata);
+    const TSourceOffset offset = [](j_decompress_ptr cinfo) {
+        return NextByteOffset(*reinterpret_cast<const TJPEGMemorySource*>(cinfo->src));
+    };
+    metadata.header = ReadHeaderFrom(UseMemorySource(source, bytes), 1, &metadata, offset);
     return metadata;
 }
 
@@ -470,7 +551,7 @@ TBitmap DecodeJPEG(QByteArray bytes, TJPEGDecodeParams params)
     TDecodeJob job{&params, &bitmap, nullptr, 0, &strips};
     TJPEGMemorySource source{};
     int code = 0;
-    const bool decoded = RunDecompress(UseMemorySource(source, bytes), kKeepProfile, DecodeWork, &job, code);
+    const bool decoded = RunDecompress(UseMemorySource(source, bytes), {true, nullptr}, DecodeWork, &job, code);
     // An error's longjmp may have left a strip being placed into the bitmap.
     WaitForPlacing(strips);
     const std::unique_ptr<JOCTET, decltype(&std::free)> profile(job.profile, &std::free);

@@ -51,8 +51,9 @@ TJPEGHeader ReadJPEGFileHeader(const std::string& fileName);
 // header: up to some 64 KB more than ReadJPEGFileHeader.
 struct TJPEGMetadata {
     TJPEGHeader header;
-    QByteArray exif;        // the first APP1 body that starts "Exif\0\0"
-    QByteArray iccProfile;  // the profile assembled from its APP2 segments
+    QByteArray exif;              // the first APP1 body that starts "Exif\0\0"
+    std::int64_t exifOffset = -1;  // where that body starts in the file (or the bytes); -1: none
+    QByteArray iccProfile;        // the profile assembled from its APP2 segments
 };
 TJPEGMetadata ReadJPEGFileMetadata(const std::string& fileName);
 TJPEGMetadata ReadJPEGMetadata(const QByteArray& bytes);

@@ -210,6 +210,17 @@ jpeg_source_mgr* UseFileSource(TJPEGFileSource& source, QIODevice& device)
     return &source.pub;
 }
 
+std::int64_t NextByteOffset(const TJPEGMemorySource& source)
+{
+    return static_cast<std::int64_t>(source.position) - static_cast<std::int64_t>(source.pub.bytes_in_buffer);
+}
+
+std::int64_t NextByteOffset(const TJPEGFileSource& source)
+{
+    // The device's own position: skipped data was never read into the buffer.
+    return source.device->pos() - static_cast<std::int64_t>(source.pub.bytes_in_buffer);
+}
+
 void UseMemoryDestination(j_compress_ptr cinfo, TJPEGMemoryDestination& destination, QByteArray& bytes)
 {
     destination.pub.init_destination = InitDestination;

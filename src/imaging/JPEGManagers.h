@@ -13,6 +13,7 @@
 
 #include <csetjmp>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>  // jpeglib.h needs FILE and size_t first
 
 #include <jerror.h>
@@ -54,6 +55,10 @@ struct TJPEGFileSource {
 // data it skips. Running out follows the memory source's rules; a failed read is
 // JERR_FILE_READ.
 jpeg_source_mgr* UseFileSource(TJPEGFileSource& source, QIODevice& device);
+
+// Where the next byte a source hands the decoder lies in its bytes or on its device.
+std::int64_t NextByteOffset(const TJPEGMemorySource& source);
+std::int64_t NextByteOffset(const TJPEGFileSource& source);
 
 struct TJPEGMemoryDestination {
     jpeg_destination_mgr pub;

@@ -64,7 +64,7 @@ void TThumbDecoder::Pump()
         const int row = Nearest();
         waiting_.erase(row);
         const TThumbJob& job = jobs_[static_cast<std::size_t>(row)];
-        TThumbRequest request{job.path, job.size, jpeg_, sharedRoot_};
+        TThumbRequest request{job.path, job.size, jpeg_, sharedRoot_, job.header};
         handOver_.Run([request] { return MakeThumbCopy(request); },
                       [this, row](const TDisplayCopy& copy) {
                           done_(row, copy);

@@ -8,6 +8,7 @@
 
 #include "imaging/DisplayCopy.h"
 #include "imaging/JPEGSettings.h"
+#include "thumbs/ThumbHeader.h"
 #include "toolkit/HandOver.h"
 
 #include <QSize>
@@ -22,7 +23,8 @@ class QThreadPool;
 
 struct TThumbJob {
     std::string path;
-    QSize size;  // the device pixels the thumbnail is drawn at
+    QSize size;           // the device pixels the thumbnail is drawn at
+    TThumbHeader header;  // what the build read of the file, which the decode does not read again
 };
 
 class TThumbDecoder {

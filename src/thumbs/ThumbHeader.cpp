@@ -1,6 +1,8 @@
 #include "thumbs/ThumbHeader.h"
 
 #include "imaging/DisplayCopy.h"
+#include "imaging/JPEGCodec.h"
+#include "imaging/JPEGImage.h"
 #include "toolkit/Errors.h"
 
 #include <algorithm>
@@ -9,15 +11,35 @@ namespace {
 constexpr std::size_t kFilesNamed = 10;
 }  // namespace
 
-TThumbHeader ReadThumbHeader(const std::string& path)
+QByteArray TProfileShelf::Shared(const QByteArray& profile)
+{
+    if (profile.isEmpty())
+        return {};
+    const std::lock_guard lock(lock_);
+    auto kept = kept_.constFind(profile);
+    if (kept == kept_.constEnd())
+        kept = kept_.insert(profile);
+    return *kept;
+}
+
+TThumbHeader ReadThumbHeader(const std::string& path, TProfileShelf& profiles)
 {
     TThumbHeader header;
     header.stamp = FileStamp(path);
     try {
-        header.size = ReadPictureSize(path);
+        if (IsJPEGFileName(path)) {
+            const TJPEGMetadata metadata = ReadJPEGFileMetadata(path);
+            header.size = {metadata.header.width, metadata.header.height};
+            header.orientation = metadata.header.orientation;
+            header.preview = CameraPreviewPlace(metadata);
+            // A decode reads the profile with the pixels; only a preview needs it from here.
+            if (header.preview.length > 0)
+                header.profile = profiles.Shared(metadata.iccProfile);
+        } else {
+            header.size = ReadPictureSize(path);
+        }
     } catch (...) {
-        header.size = {};
-        header.error = ExceptionText(std::current_exception());
+        header = TThumbHeader{{}, header.stamp, 1, {}, {}, ExceptionText(std::current_exception())};
     }
     return header;
 }

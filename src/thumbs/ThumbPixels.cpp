@@ -1,14 +1,11 @@
 #include "thumbs/ThumbPixels.h"
 
 #include "imaging/CameraPreview.h"
-#include "imaging/JPEGCodec.h"
-#include "imaging/JPEGImage.h"
 #include "thumbs/SharedThumbnails.h"
 #include "toolkit/Errors.h"
 #include "toolkit/FileStamp.h"
 #include "toolkit/Graphic.h"
-
-#include <sys/stat.h>
+#include "toolkit/PathFile.h"
 
 #include <optional>
 
@@ -19,16 +16,34 @@ bool Covers(QSize image, QSize size)
     return image.width() >= size.width() && image.height() >= size.height();
 }
 
-// The shared cache's entry for the file as it is now; nothing when the cache is not used.
+// The shared cache's entry for the file as the header read saw it; nothing when the cache
+// is not used.
 std::optional<TSharedThumbnail> SharedEntry(const TThumbRequest& request)
 {
     const bool colour = !request.jpeg.GrayMode && request.jpeg.OutputDepth == TJPEGPixelFormat::jf24Bit;
-    struct stat file {};
-    if (!colour || request.sharedRoot.empty() || ::stat(request.path.c_str(), &file) != 0)
+    const std::optional<TFileStamp>& stamp = request.header.stamp;
+    if (!colour || request.sharedRoot.empty() || !stamp)
         return std::nullopt;
-    TSharedThumbnail entry(request.sharedRoot, request.path, request.size, file.st_mtim.tv_sec,
-                           static_cast<std::uintmax_t>(file.st_size));
+    TSharedThumbnail entry(request.sharedRoot, request.path, request.size, stamp->ModifiedSeconds(), stamp->size);
     return entry.Usable() ? std::optional(entry) : std::nullopt;
+}
+
+// The camera's preview where the header read found it; nothing when there is none, it does
+// not serve, or the file no longer holds it there.
+std::optional<TBitmap> CameraPreview(const TThumbRequest& request)
+{
+    const TThumbHeader& header = request.header;
+    if (header.preview.length == 0)
+        return std::nullopt;
+    TPathFile file;
+    std::string reason;
+    if (!file.OpenToRead(request.path, reason, QIODevice::Unbuffered) || !file.seek(header.preview.offset))
+        return std::nullopt;
+    const QByteArray preview = file.read(header.preview.length);
+    if (preview.size() != header.preview.length)
+        return std::nullopt;
+    return DecodeCameraPreview(preview, {header.size, header.orientation, header.profile}, request.size,
+                               JPEGDecodeParams(request.jpeg));
 }
 
 }  // namespace
@@ -36,7 +51,7 @@ std::optional<TSharedThumbnail> SharedEntry(const TThumbRequest& request)
 TDisplayCopy MakeThumbCopy(const TThumbRequest& request)
 {
     TDisplayCopy copy;
-    copy.stamp = FileStamp(request.path);
+    copy.stamp = request.header.stamp;
     copy.bounds = QRect(QPoint(), request.size);
     const std::optional<TSharedThumbnail> shared = SharedEntry(request);
     if (shared) {
@@ -50,13 +65,10 @@ TDisplayCopy MakeThumbCopy(const TThumbRequest& request)
         }
     }
     try {
-        std::optional<TBitmap> source;
-        if (IsJPEGFileName(request.path)) {
-            const TJPEGMetadata metadata = ReadJPEGFileMetadata(request.path);
-            copy.natural = {metadata.header.width, metadata.header.height};
-            source = DecodeCameraPreview(metadata, request.size, JPEGDecodeParams(request.jpeg));
-        }
-        if (!source) {
+        std::optional<TBitmap> source = CameraPreview(request);
+        if (source) {
+            copy.natural = request.header.size;
+        } else {
             const auto cover = [&](QSize natural) {
                 return shared ? request.size.expandedTo(shared->ThumbnailSize(natural)) : request.size;
             };

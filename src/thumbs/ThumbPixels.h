@@ -5,9 +5,13 @@
 // then a reduced decode. What a decode made goes into the shared cache for the next visit.
 // The shared cache holds colour thumbnails only: under grey or 8-bit settings it is left
 // alone and the board decodes as those settings say.
+//
+// What the build's header read learned (the file's stamp, where the preview lies, ...) is
+// taken as it is: the file is neither looked at nor read at its start again.
 
 #include "imaging/DisplayCopy.h"
 #include "imaging/JPEGSettings.h"
+#include "thumbs/ThumbHeader.h"
 
 #include <QSize>
 
@@ -18,8 +22,10 @@ struct TThumbRequest {
     QSize size;              // the device pixels the thumbnail is drawn at
     TJPEGSettings jpeg;      // JPEGDefaults() as they were when the request was made
     std::string sharedRoot;  // the shared cache's folder; empty: not used
+    TThumbHeader header;     // ReadThumbHeader's of the file
 };
 
-// Never throws. The copy's image has the request's size; natural is set only when the file
-// was decoded; error is set when it could not be, or when the shared cache notes that.
+// Never throws. The copy's image has the request's size and its stamp is the header's;
+// natural is set only when the file was decoded; error is set when it could not be, or
+// when the shared cache notes that.
 TDisplayCopy MakeThumbCopy(const TThumbRequest& request);

@@ -1,17 +1,22 @@
 #include "toolkit/FileStamp.h"
 
-#include <chrono>
-#include <filesystem>
-#include <system_error>
+#include <sys/stat.h>
+
+namespace {
+constexpr std::int64_t kNanosecondsPerSecond = 1'000'000'000;
+}  // namespace
+
+std::int64_t TFileStamp::ModifiedSeconds() const
+{
+    // Rounded down, as the file system counts a time before 1970.
+    return modified / kNanosecondsPerSecond - (modified % kNanosecondsPerSecond < 0 ? 1 : 0);
+}
 
 std::optional<TFileStamp> FileStamp(const std::string& path)
 {
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error)
+    struct stat file {};
+    if (::stat(path.c_str(), &file) != 0 || !S_ISREG(file.st_mode))
         return std::nullopt;
-    const auto modified = std::filesystem::last_write_time(path, error);
-    if (error)
-        return std::nullopt;
-    return TFileStamp{size, std::chrono::duration_cast<std::chrono::nanoseconds>(modified.time_since_epoch()).count()};
+    return TFileStamp{static_cast<std::uintmax_t>(file.st_size),
+                      std::int64_t{file.st_mtim.tv_sec} * kNanosecondsPerSecond + file.st_mtim.tv_nsec};
 }

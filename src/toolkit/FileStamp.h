@@ -8,9 +8,11 @@
 
 struct TFileStamp {
     std::uintmax_t size = 0;
-    std::int64_t modified = 0;  // nanoseconds of the file system's clock
+    std::int64_t modified = 0;  // nanoseconds since 1970
     bool operator==(const TFileStamp&) const = default;
+    // The modification time in whole seconds, as the desktop's thumbnail cache keeps it.
+    std::int64_t ModifiedSeconds() const;
 };
 
-// Nothing when the file cannot be looked at.
+// One look at the file; nothing when it is not a regular file or cannot be looked at.
 std::optional<TFileStamp> FileStamp(const std::string& path);

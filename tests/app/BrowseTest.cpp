@@ -159,7 +159,7 @@ TEST_F(Browse, ANewFolderChangeReplacesTheOneStillReading)
     frmMain->CDirectoryOutline1->SetDirectory(other.Path());
     WaitForJobs();
     EXPECT_EQ(RowNames(), std::vector<std::string>{"z.jpg"});
-    ASSERT_EQ(frmMain->ScrollBoxTb->ThumbCount(), 1);
+    ASSERT_EQ(frmMain->Board()->ThumbCount(), 1);
     EXPECT_EQ(frmMain->Pictures().CurrentFile(), other.File("z.jpg"));
     EXPECT_TRUE(frmMain->ListView1->isEnabled());
 }

@@ -56,9 +56,9 @@ TEST_F(ByteNames, ANameThatIsNotUtf8GoesFromTheListingToTheAlbumByItsBytes)
 
         frmMain->sbThumb->click();
         WaitForJobs();
-        WaitForDecoder(frmMain->ScrollBoxTb->Decoder());
-        EXPECT_FALSE(frmMain->ScrollBoxTb->Thumb(0)->Damaged());
-        EXPECT_FALSE(frmMain->ScrollBoxTb->Thumb(0)->Picture().isNull());
+        WaitForDecoder(frmMain->Board()->Decoder());
+        EXPECT_FALSE(frmMain->Board()->Thumb(0)->Damaged());
+        EXPECT_FALSE(frmMain->Board()->Thumb(0)->Picture().isNull());
 
         SelectRows({0});
         frmMain->ListView1DblClick();

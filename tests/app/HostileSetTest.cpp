@@ -129,25 +129,25 @@ TEST_F(HostileSet, EveryWindowGivesItsOwnMessageAndWritesNothingItShouldNot)
         List({"good.jpg", h.name, "good.jpg"});
         frmMain->sbThumb->click();
         WaitForJobs();
-        WaitForDecoder(frmMain->ScrollBoxTb->Decoder());
+        WaitForDecoder(frmMain->Board()->Decoder());
         const std::vector<std::string> boardMessages = NewMessages();
-        EXPECT_EQ(frmMain->ScrollBoxTb->Thumb(1)->Damaged(), h.board != TBoard::Pixels);
+        EXPECT_EQ(frmMain->Board()->Thumb(1)->Damaged(), h.board != TBoard::Pixels);
         if (h.board == TBoard::Unreadable) {
             ASSERT_EQ(boardMessages.size(), 1u) << testing::PrintToString(boardMessages);
             const std::string named = "These pictures could not be read:\n" + path + ": " + h.buildError;
             EXPECT_EQ(boardMessages[0].substr(0, named.size()), named);
             if (h.buildError.back() == '(' || h.buildError.back() == '"')
                 EXPECT_NE(boardMessages[0].find(path, named.size()), std::string::npos) << boardMessages[0];
-            const std::string hint = frmMain->ScrollBoxTb->Thumb(1)->accessibleDescription().toStdString();
+            const std::string hint = frmMain->Board()->Thumb(1)->accessibleDescription().toStdString();
             EXPECT_EQ(hint.substr(0, std::string(h.name).size() + 1 + h.buildError.size()),
                       std::string(h.name) + "\n" + h.buildError);
         } else {
             EXPECT_EQ(boardMessages, std::vector<std::string>{});
         }
-        EXPECT_NE(frmMain->ThumbFrame, nullptr) << "the frame surrounds the last thumbnail";
+        EXPECT_NE(frmMain->Board()->Frame(), nullptr) << "the frame surrounds the last thumbnail";
         EXPECT_EQ(frmMain->Pictures().CurrentFile(), pictures.File("good.jpg"));
-        EXPECT_FALSE(frmMain->ScrollBoxTb->Thumb(0)->Picture().isNull());
-        EXPECT_FALSE(frmMain->ScrollBoxTb->Thumb(2)->Picture().isNull());
+        EXPECT_FALSE(frmMain->Board()->Thumb(0)->Picture().isNull());
+        EXPECT_FALSE(frmMain->Board()->Thumb(2)->Picture().isNull());
 
         // The slide show, with a good picture after it.
         List({h.name, "good.jpg"});

@@ -185,7 +185,7 @@ TEST_F(MainWindow, AWindowSmallerThanTheLayoutScrollsToEveryControl)
         QCoreApplication::processEvents();
         for (QScrollBar* bar : {scroller->horizontalScrollBar(), scroller->verticalScrollBar()})
             bar->setValue(bar->maximum());
-        const QRect board(frmMain->ScrollBoxTb->mapTo(scroller->viewport(), QPoint(0, 0)), frmMain->ScrollBoxTb->size());
+        const QRect board(frmMain->Board()->mapTo(scroller->viewport(), QPoint(0, 0)), frmMain->Board()->size());
         EXPECT_TRUE(scroller->viewport()->rect().contains(board));
     }
 }

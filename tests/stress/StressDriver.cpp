@@ -273,7 +273,7 @@ void TStress::Quit()
 
 bool TStress::Idle() const
 {
-    return !frmMain->Busy() && !frmGenHTML->Making() && (!frmMain->ScrollBoxTb || frmMain->ScrollBoxTb->Decoder().Idle()) &&
+    return !frmMain->Busy() && !frmGenHTML->Making() && (!frmMain->Board() || frmMain->Board()->Decoder().Idle()) &&
            !frmShow->Decoding() && !frmSlide->Decoding();
 }
 
@@ -305,7 +305,7 @@ void TStress::Fail(const std::string& what)
 // next build only once its listing is in.
 void TStress::NoteBoard()
 {
-    TThumbBoard* board = frmMain->ScrollBoxTb;
+    TThumbBoard* board = frmMain->Board();
     if (!board || board == board_.data())
         return;
     board_ = board;
@@ -392,11 +392,11 @@ void TStress::Remove(const TRoll& roll)
     std::vector<std::string> names;
     for (const TSelectionRow& row : frmMain->Pictures().Model().Rows())
         names.push_back(row.name);
-    const bool inStep = board_ && board_ == frmMain->ScrollBoxTb && board_->isEnabled() && !frmMain->Busy()
+    const bool inStep = board_ && board_ == frmMain->Board() && board_->isEnabled() && !frmMain->Busy()
                         && !boardCut_ && names == boardRows_;
     Click(frmMain->sbRemove);
     countStale_ = false;
-    if (inStep && board_ == frmMain->ScrollBoxTb && frmMain->Pictures().Count() > 0) {
+    if (inStep && board_ == frmMain->Board() && frmMain->Pictures().Count() > 0) {
         boardRows_.clear();
         for (const TSelectionRow& row : frmMain->Pictures().Model().Rows())
             boardRows_.push_back(row.name);
@@ -457,7 +457,7 @@ void TStress::ShowThumb(const TRoll&)
 // The thumbnail of the roll's row, when the board takes presses.
 TImage* ThumbToPress(const TRoll& roll)
 {
-    TThumbBoard* board = frmMain->ScrollBoxTb;
+    TThumbBoard* board = frmMain->Board();
     if (!Reachable(board) || board->ThumbCount() == 0)
         return nullptr;
     TImage* thumb = board->Thumb(static_cast<int>(roll.b % static_cast<std::uint32_t>(board->ThumbCount())));

@@ -34,9 +34,9 @@ protected:
         GoToFolder(pictures.Path());
         frmMain->sbAddAllClick();
     }
-    TImage* Thumb(int row) const { return frmMain->ScrollBoxTb->Thumb(row); }
+    TImage* Thumb(int row) const { return frmMain->Board()->Thumb(row); }
     // Lets the events run until every thumbnail had its turn; false when that takes a minute.
-    static bool WaitForPixels() { return WaitForDecoder(frmMain->ScrollBoxTb->Decoder()); }
+    static bool WaitForPixels() { return WaitForDecoder(frmMain->Board()->Decoder()); }
     TTempDir pictures;
 };
 
@@ -50,7 +50,7 @@ TEST_F(ThumbBoard, BuildNamesPlacesAndHintsEveryThumbnailAndFramesTheLast)
     frmMain->sbThumb->click();
     WaitForJobs();
 
-    TThumbBoard* board = frmMain->ScrollBoxTb;
+    TThumbBoard* board = frmMain->Board();
     ASSERT_NE(board, nullptr);
     EXPECT_EQ(board->objectName(), "ScrollBoxTb");
     EXPECT_EQ(board->geometry(), QRect(50, 352, 932, 350));
@@ -74,11 +74,11 @@ TEST_F(ThumbBoard, BuildNamesPlacesAndHintsEveryThumbnailAndFramesTheLast)
         EXPECT_TRUE(Thumb(row)->toolTip().startsWith(expected[row].hintStart));
         EXPECT_EQ(Thumb(row)->accessibleDescription(), Thumb(row)->toolTip());
     }
-    EXPECT_EQ(frmMain->LastThumb, Thumb(3));
-    ASSERT_NE(frmMain->ThumbFrame, nullptr);
-    EXPECT_EQ(frmMain->ThumbFrame->geometry(), QRect(485, 5, 90, 90));
-    EXPECT_EQ(frmMain->ThumbFrame->Picture().pixel(20, 20), qRgb(255, 255, 0));
-    EXPECT_EQ(frmMain->ThumbFrame->Picture().pixel(0, 20), qRgb(0, 0, 0));
+    EXPECT_EQ(board->FramedRow(), 3);
+    ASSERT_NE(frmMain->Board()->Frame(), nullptr);
+    EXPECT_EQ(frmMain->Board()->Frame()->geometry(), QRect(485, 5, 90, 90));
+    EXPECT_EQ(frmMain->Board()->Frame()->Picture().pixel(20, 20), qRgb(255, 255, 0));
+    EXPECT_EQ(frmMain->Board()->Frame()->Picture().pixel(0, 20), qRgb(0, 0, 0));
     EXPECT_EQ(frmMain->Pictures().CurrentFile(), pictures.File("d.jpg"));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
@@ -86,7 +86,7 @@ TEST_F(ThumbBoard, BuildNamesPlacesAndHintsEveryThumbnailAndFramesTheLast)
     frmMain->sbThumb->click();
     WaitForJobs();
     EXPECT_EQ(frmMain->centralWidget()->findChildren<TThumbBoard*>().size(), 1);
-    EXPECT_EQ(frmMain->ThumbFrame->geometry(), FrameBounds(frmMain->ScrollBoxTb->Thumb(3)->geometry()));
+    EXPECT_EQ(frmMain->Board()->Frame()->geometry(), FrameBounds(frmMain->Board()->Thumb(3)->geometry()));
     EXPECT_TRUE(dialogs.log.empty());
 }
 
@@ -98,7 +98,7 @@ TEST_F(ThumbBoard, PressOnAThumbnailOrItsFrameMakesItCurrentAndNothingElseDoes)
     SelectRows({1});
     frmMain->sbThumbClick();
     WaitForJobs();
-    const QRect framedLast = frmMain->ThumbFrame->geometry();
+    const QRect framedLast = frmMain->Board()->Frame()->geometry();
 
     struct Case {
         const char* what;
@@ -108,9 +108,10 @@ TEST_F(ThumbBoard, PressOnAThumbnailOrItsFrameMakesItCurrentAndNothingElseDoes)
     };
     const Case cases[] = {
         {"thumbnail 3", [&] { return Thumb(3); }, 3, 3},
-        {"the frame, now around 3", [&] { return frmMain->ThumbFrame; }, 3, 3},
+        {"the frame, now around 3", [&] { return frmMain->Board()->Frame(); }, 3, 3},
         {"thumbnail 0", [&] { return Thumb(0); }, 0, 0},
-        {"the board's background", [&] { return frmMain->ScrollBoxTb->Surface(); }, 0, 0},
+        {"the frame, now around 0", [&] { return frmMain->Board()->Frame(); }, 0, 0},
+        {"the board's background", [&] { return frmMain->Board()->Surface(); }, 0, 0},
         {"the main window", [&] { return frmMain; }, 0, 0},
     };
     for (const Case& c : cases) {
@@ -119,11 +120,11 @@ TEST_F(ThumbBoard, PressOnAThumbnailOrItsFrameMakesItCurrentAndNothingElseDoes)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(frmMain->Pictures().CurrentIndex(), c.index);
         EXPECT_EQ(frmMain->Pictures().CurrentFile(), frmMain->Pictures().FullPath(c.index));
-        EXPECT_EQ(frmMain->ThumbFrame->geometry(), FrameBounds(Thumb(c.framed)->geometry()));
-        EXPECT_EQ(frmMain->ScrollBoxTb->Surface()->findChildren<TImage*>().size(), 6u);
+        EXPECT_EQ(frmMain->Board()->Frame()->geometry(), FrameBounds(Thumb(c.framed)->geometry()));
+        EXPECT_EQ(frmMain->Board()->Surface()->findChildren<TImage*>().size(), 6u);
         EXPECT_EQ(frmMain->ListView1->SelectedRows(), std::vector<int>{1});
     }
-    EXPECT_NE(framedLast, frmMain->ThumbFrame->geometry());
+    EXPECT_NE(framedLast, frmMain->Board()->Frame()->geometry());
 
     QTest::mouseDClick(Thumb(3), Qt::LeftButton);
     EXPECT_EQ(frmMain->Pictures().CurrentIndex(), 3);
@@ -160,11 +161,11 @@ TEST_F(ThumbBoard, AnEmptyListLeavesTheOldBoardShownButDisabled)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         c.build();
-        TThumbBoard* board = frmMain->ScrollBoxTb;
+        TThumbBoard* board = frmMain->Board();
         ASSERT_NE(board, nullptr);
         ASSERT_TRUE(board->isEnabled());
         c.empty();
-        EXPECT_EQ(frmMain->ScrollBoxTb, board);
+        EXPECT_EQ(frmMain->Board(), board);
         EXPECT_FALSE(board->isEnabled());
         EXPECT_FALSE(board->isHidden());
         frmMain->Pictures().NameFile("elsewhere");
@@ -202,14 +203,14 @@ TEST_F(ThumbBoard, UnreadableFilesAreMarkedAndNamedOnceAndTheBuildGoesOn)
     EXPECT_EQ(box.substr(0, named.size()), named);
     // In the file list's order e10 comes before e2: e6 is the tenth named.
     EXPECT_NE(box.find(pictures.File("e6.jpg") + ": " + empty + "\nand 3 more"), std::string::npos) << box;
-    ASSERT_EQ(frmMain->ScrollBoxTb->ThumbCount(), 15);
+    ASSERT_EQ(frmMain->Board()->ThumbCount(), 15);
     for (int row = 0; row < 15; ++row)
         EXPECT_EQ(Thumb(row)->Damaged(), row != 1 && row != 14) << row;
     EXPECT_EQ(Thumb(0)->accessibleDescription().toStdString(),
               "b.jpg\nJPEG error #" + std::to_string(JERR_NO_SOI) + "\nSize:500B");
     EXPECT_EQ(Thumb(0)->width(), kThumbHeight) << "unread, it stands as a square";
-    ASSERT_NE(frmMain->ThumbFrame, nullptr);
-    EXPECT_EQ(frmMain->ThumbFrame->geometry(), FrameBounds(Thumb(14)->geometry()));
+    ASSERT_NE(frmMain->Board()->Frame(), nullptr);
+    EXPECT_EQ(frmMain->Board()->Frame()->geometry(), FrameBounds(Thumb(14)->geometry()));
     EXPECT_EQ(frmMain->Pictures().CurrentFile(), pictures.File("f.jpg"));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     ASSERT_TRUE(WaitForPixels());
@@ -290,9 +291,9 @@ TEST_F(ThumbBoard, ClosingOrEscEndsARunningBuild)
         else
             QTest::keyClick(frmMain, Qt::Key_Escape);
         EXPECT_FALSE(frmMain->Busy());
-        const int placed = frmMain->ScrollBoxTb->ThumbCount();
+        const int placed = frmMain->Board()->ThumbCount();
         QTest::qWait(100);
-        EXPECT_EQ(frmMain->ScrollBoxTb->ThumbCount(), placed);
+        EXPECT_EQ(frmMain->Board()->ThumbCount(), placed);
         EXPECT_LT(placed, 2000);
         EXPECT_TRUE(frmMain->sbAdd->isEnabled());
     }
@@ -305,6 +306,7 @@ namespace {
 struct TBoardSnapshot {
     std::vector<std::tuple<QString, QRect, QString>> thumbs;  // name, place, hint
     QRect frame;
+    int framedRow = -1;
     std::string currentFile;
     bool operator==(const TBoardSnapshot&) const = default;
 };
@@ -312,11 +314,12 @@ struct TBoardSnapshot {
 TBoardSnapshot Snapshot()
 {
     TBoardSnapshot shot;
-    TThumbBoard* board = frmMain->ScrollBoxTb;
+    TThumbBoard* board = frmMain->Board();
     for (int row = 0; row < board->ThumbCount(); ++row)
         shot.thumbs.emplace_back(board->Thumb(row)->objectName(), board->Thumb(row)->geometry(),
                                  board->Thumb(row)->toolTip());
-    shot.frame = frmMain->ThumbFrame ? frmMain->ThumbFrame->geometry() : QRect();
+    shot.frame = board->Frame() ? board->Frame()->geometry() : QRect();
+    shot.framedRow = board->FramedRow();
     shot.currentFile = frmMain->Pictures().CurrentFile();
     return shot;
 }
@@ -357,7 +360,7 @@ TEST_F(ThumbBoard, RemoveLeavesTheBoardAsARebuildOfTheRowsLeftWould)
         EXPECT_EQ(frmMain->Busy(), c.addedSinceBuild) << "only a board out of step reads its files again";
         WaitForJobs();
         ASSERT_TRUE(WaitForPixels());
-        for (int row = 0; row < frmMain->ScrollBoxTb->ThumbCount(); ++row)
+        for (int row = 0; row < frmMain->Board()->ThumbCount(); ++row)
             EXPECT_FALSE(Thumb(row)->Picture().isNull()) << row;
         const TBoardSnapshot removed = Snapshot();
         frmMain->BuildThumbBoard();
@@ -375,10 +378,11 @@ TEST_F(ThumbBoard, ALongBoardMakesTheControlsOfWhatIsInView)
     frmMain->Pictures().Append(std::vector<TSelectionRow>(600, {pictures.Path(), "a.jpg", "1KB"}));
     frmMain->sbThumbClick();
     WaitForJobs();
-    TThumbBoard* board = frmMain->ScrollBoxTb;
+    TThumbBoard* board = frmMain->Board();
     QWidget* surface = board->Surface();
     EXPECT_LT(surface->findChildren<TImage*>().size(), 100u);
-    EXPECT_EQ(frmMain->LastThumb, surface->findChild<TImage*>("ImageTb599"));
+    EXPECT_EQ(board->FramedRow(), 599) << "framed, though its thumbnail has no control";
+    EXPECT_EQ(board->Frame()->geometry(), FrameBounds(ThumbBounds(599, board->PerRow(), {64, 48})));
 
     board->verticalScrollBar()->setValue(board->verticalScrollBar()->maximum() / 2);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -389,7 +393,7 @@ TEST_F(ThumbBoard, ALongBoardMakesTheControlsOfWhatIsInView)
     EXPECT_EQ(thumb->accessibleDescription(), "a.jpg\nW:64xH:48\nSize:1KB");
     QTest::mousePress(thumb, Qt::LeftButton);
     EXPECT_EQ(frmMain->Pictures().CurrentIndex(), 300);
-    EXPECT_EQ(frmMain->ThumbFrame->geometry(), FrameBounds(thumb->geometry()));
+    EXPECT_EQ(frmMain->Board()->Frame()->geometry(), FrameBounds(thumb->geometry()));
 }
 
 }  // namespace

@@ -16,13 +16,14 @@ TEST(ThumbDecoder, DecodesRowsInViewFirstAndTwoThreadsGiveThePixelsOfOne)
 {
     TTempDir dir;
     std::vector<TThumbJob> jobs;
+    TProfileShelf profiles;
     for (int row = 0; row < 8; ++row) {
         const std::string path = dir.File(std::to_string(row) + (row == 6 ? ".bmp" : ".jpg"));
         if (row == 6)
             WriteTestBmp(path, 320, 240);
         else
             WriteTestJpeg(path, 640 + 16 * row, 480, {.progressive = row % 3 == 0});
-        jobs.push_back({path, QSize(106, 80)});
+        jobs.push_back({path, QSize(106, 80), ReadThumbHeader(path, profiles)});
     }
     const std::vector<int> all{0, 1, 2, 3, 4, 5, 6, 7};
 

@@ -59,12 +59,46 @@ TEST(ThumbPixels, TheCameraPreviewServesWhenItCoversTheThumbnailAndHasThePicture
         const QByteArray preview = MakeTestJpeg(c.preview.width(), c.preview.height(), {.flat = kPreviewRed});
         EXPECT_EQ(PreviewServes(c.preview, c.orientation, upright, c.shown), c.served);
         const std::string path = dir.File(std::string(c.name) + ".jpg");
-        WriteTestJpeg(path, c.stored.width(), c.stored.height(), {.exif = ExifWithPreview(c.orientation, preview)});
-        EXPECT_EQ(ExifPreview(ExifWithPreview(c.orientation, preview)), preview);
-        const TDisplayCopy copy = MakeThumbCopy({path, c.shown, {}, ""});
+        const QByteArray exif = ExifWithPreview(c.orientation, preview);
+        WriteTestJpeg(path, c.stored.width(), c.stored.height(), {.exif = exif});
+        const TPreviewPlace place = ExifPreviewPlace(exif);
+        EXPECT_EQ(exif.mid(place.offset, place.length), preview);
+        TProfileShelf profiles;
+        const TDisplayCopy copy = MakeThumbCopy({path, c.shown, {}, "", ReadThumbHeader(path, profiles)});
         ASSERT_EQ(copy.error, "");
         EXPECT_EQ(copy.image.size(), c.shown);
         EXPECT_EQ(Near(Middle(copy.image), kPreviewRed), c.served);
+    }
+}
+
+// The header the build read is taken as it is: the thumbnail is stamped as the file was
+// then, and the preview is taken only from where the header found it.
+TEST(ThumbPixels, TheThumbnailIsMadeFromWhatTheHeaderReadLearned)
+{
+    const TTempDir dir;
+    const std::string path = dir.File("camera.jpg");
+    WriteTestJpeg(path, 400, 300, {.exif = ExifWithPreview(1, MakeTestJpeg(160, 120, {.flat = kPreviewRed}))});
+    TProfileShelf profiles;
+    const TThumbHeader read = ReadThumbHeader(path, profiles);
+    ASSERT_TRUE(read.stamp);
+    TThumbHeader noPreview = read;
+    noPreview.preview = {};
+    TThumbHeader earlier = read;
+    earlier.stamp->modified -= 1;
+    const struct {
+        const char* name;
+        const TThumbHeader& header;
+        bool fromPreview;
+    } cases[] = {
+        {"as read", read, true},
+        {"no preview found", noPreview, false},
+        {"the file as it was a moment before", earlier, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TDisplayCopy copy = MakeThumbCopy({path, {107, 80}, {}, "", c.header});
+        EXPECT_EQ(copy.stamp, c.header.stamp);
+        EXPECT_EQ(Near(Middle(copy.image), kPreviewRed), c.fromPreview);
     }
 }
 
@@ -127,7 +161,8 @@ TEST(ThumbPixels, TheSharedCacheServesWhatShowsTheFileAsItIsAndIsFilledAsTheStan
         if (c.entry == TEntry::FailNote)
             ASSERT_TRUE(TSharedThumbnail(root, path, c.shown, file.st_mtim.tv_sec, file.st_size).WriteFailure("noted"));
 
-        const TDisplayCopy copy = MakeThumbCopy({path, c.shown, {}, root});
+        TProfileShelf profiles;
+        const TDisplayCopy copy = MakeThumbCopy({path, c.shown, {}, root, ReadThumbHeader(path, profiles)});
         switch (c.source) {
         case TSource::Cache: EXPECT_TRUE(Near(Middle(copy.image), kCachedGreen)); break;
         case TSource::Decode: EXPECT_FALSE(copy.image.isNull() || Near(Middle(copy.image), kCachedGreen)); break;

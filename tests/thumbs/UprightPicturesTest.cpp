@@ -60,8 +60,10 @@ TEST(UprightPictures, EveryWindowTakesAPictureAsItsOrientationShowsIt)
         WriteTestJpeg(path, stored.width(), stored.height(), {.exif = ExifWithOrientation(c.orientation)});
         const std::string size = "W:" + std::to_string(c.shown.width()) + "xH:" + std::to_string(c.shown.height());
 
-        const TThumbHeader header = ReadThumbHeader(path);
+        TProfileShelf profiles;
+        const TThumbHeader header = ReadThumbHeader(path, profiles);
         EXPECT_EQ(header.size, c.shown);
+        EXPECT_EQ(header.orientation, c.orientation);
         EXPECT_EQ(ThumbHint("p", header, "1"), "p\n" + size + "\nSize:1");
 
         const TDisplayCopy viewer = MakeDisplayCopy({path, {}, nullptr, {}, true});

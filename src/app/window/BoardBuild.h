@@ -1,17 +1,13 @@
 #pragma once
-// What a thumbnail board build holds while its headers are read: the hourglass, its
-// progress on the status bar, and the files it could not read, named when it ends.
+// What the main window shows while a thumbnail board build reads its headers: the
+// hourglass and the build's progress on the status bar.
 
-#include "thumbs/ThumbHeader.h"
 #include "toolkit/Hourglass.h"
 #include "toolkit/window/StatusProgress.h"
-
-#include <vector>
 
 struct TBoardBuild {
     TBoardBuild(QStatusBar* statusBar, int total) : progress(statusBar, total, "Thumbnails placed") {}
 
     THourglass hourglass;
     TStatusProgress progress;
-    std::vector<TUnreadable> unreadable;
 };

@@ -7,6 +7,7 @@
 #include "browse/window/FileListBox.h"
 #include "browse/FolderListing.h"
 #include "browse/PictureSet.h"
+#include "thumbs/window/ThumbBoard.h"
 #include "toolkit/Errors.h"
 
 #include <QFile>
@@ -28,7 +29,8 @@ void TfrmMain::CDirectoryOutline1Change()
     }
     // The listing and the sizes are read on the pool; the user browsing on through the
     // tree replaces this change and the build it started.
-    boardJob_.Cancel();
+    if (board_)
+        board_->CancelBuild();
     boardBuild_.reset();
     SetBusy(true);
     folderJob_.Start(

@@ -294,7 +294,7 @@ void TfrmMain::SetBusy(bool busy)
     if (!busy)
         return;
     for (QWidget* w : std::initializer_list<QWidget*>{sbAdd, sbAddAll, sbRemove, sbRemoveAll, sbThumb, sbSlideShow,
-                                                      sbImageTool, sbGenHTML, FileListBox1, ListView1, ScrollBoxTb})
+                                                      sbImageTool, sbGenHTML, FileListBox1, ListView1, board_})
         if (w && w->isEnabled()) {
             w->setEnabled(false);
             takenWhileBusy_.emplace_back(w);
@@ -320,14 +320,13 @@ void TfrmMain::closeEvent(QCloseEvent* event)
     // and the board's decoding stop, and the pool, which runs only Lumora's work, is
     // waited for, the decoding ahead of the viewer and the show too.
     folderJob_.Cancel();
-    boardJob_.Cancel();
+    if (board_)
+        board_->Stop();
     boardBuild_.reset();
     SetBusy(false);
     for (TForm* form : {Forms.Show, Forms.About, Forms.Slide, Forms.Option, Forms.GenHTML})
         if (form)
             form->EndJobs();
-    if (ScrollBoxTb)
-        ScrollBoxTb->Decoder().Stop();
     WorkerPool().waitForDone();
     QMainWindow::closeEvent(event);
     TrayIcon1->hide();

@@ -29,6 +29,7 @@ class QSystemTrayIcon;
 class QTimer;
 class QToolButton;
 struct TBoardBuild;
+struct TBoardEnd;
 class TCDirectoryOutline;
 class TForm;
 class TDriveComboBox;
@@ -37,6 +38,7 @@ class TSelectionList;
 class TPictureSet;
 class TSharedSettings;
 class TSplitter;
+class TThumbBoard;
 class TWorkArea;
 
 // The status bar's panels.
@@ -137,8 +139,8 @@ public:
     // A job runs: the window takes no input that would change the selection, start
     // another job or open a window.
     bool Busy() const;
-    // Draws a new ThumbFrame behind the thumbnail at left, top of width (height is 90).
-    void FrameThumb(int left, int top, int height, int width);
+    // The thumbnail board: none until the first build.
+    TThumbBoard* Board() const { return board_; }
     // The four controls that share the browsing colours: drive box, folder tree,
     // file list, selection list.
     std::vector<QWidget*> BrowsingControls() const;
@@ -157,8 +159,10 @@ public:
     // Handlers
     void FormCreate();
     void FormClick(QObject* Sender);
-    void FormMouseDown(QObject* Sender);
-    void FormDblClick(QObject* Sender);
+    // A press on the board's thumbnail row or on the frame around it, and a double click
+    // on thumbnail row.
+    void FormMouseDown(int row);
+    void FormDblClick(int row);
     void DriveComboBox1Change();
     void CDirectoryOutline1Change();
     void FileListBox1DblClick();
@@ -207,12 +211,9 @@ private:
     TAppended AppendRows(const std::vector<TPictureFile>& pictures);
     // The file list's entries, only its selected ones when asked, first to last.
     std::vector<TPictureFile> FileListPictures(bool selectedOnly) const;
-    // What ends a build: the frame, the decoding of pixels, the box naming unread files.
-    void FinishThumbBoard();
-    // Takes the highlight frame away, if there is one.
-    void DropFrame();
-    // Draws the frame around the board's last thumbnail, which becomes LastThumb.
-    void FrameLastThumb();
+    // What ends a build here: the window takes input again, CurrentFile names the last
+    // placed row, and one box names the files that could not be read.
+    void FinishThumbBoard(const TBoardEnd& end);
     // The board holds the thumbnails of exactly the list's rows, built and not disabled.
     bool BoardInStep() const;
     // Takes the thumbnails of removed rows (ascending) off a board in step, leaving the
@@ -248,13 +249,13 @@ private:
 
     TPictureSet& pictures_;
     TSharedSettings& settings_;
-    // Display copies of the board's thumbnails, kept between builds.
-    TThumbCache thumbCache_{kThumbCacheBytes};
-    // The board build's header reads, and what the build holds while they run.
-    TOrderedJobs boardJob_;
+    // Display copies of the board's thumbnails, kept from one board to the next.
+    std::shared_ptr<TThumbCache> thumbCache_ = std::make_shared<TThumbCache>(kThumbCacheBytes);
+    TThumbBoard* board_ = nullptr;
+    // What the window shows while a build runs.
+    std::unique_ptr<TBoardBuild> boardBuild_;
     // A Directory Show folder change's listing and sizes.
     TOrderedJobs folderJob_;
-    std::unique_ptr<TBoardBuild> boardBuild_;
     // The controls and menus a running job took away, to give back when it ends.
     std::vector<QPointer<QObject>> takenWhileBusy_;
     std::vector<QLabel*> statusPanels_;

@@ -1,8 +1,12 @@
 #include "thumbs/window/ThumbBoard.h"
 
+#include "browse/SelectionRows.h"
 #include "imaging/DisplayCopy.h"
 #include "thumbs/ThumbCache.h"
 #include "thumbs/ThumbGeometry.h"
+#include "thumbs/window/ThumbFrame.h"
+#include "thumbs/window/ThumbImage.h"
+#include "toolkit/window/ControlColor.h"
 
 #include <QFile>
 #include <QScrollBar>
@@ -20,23 +24,99 @@ QRect CellBounds(int row, int perRow, const TThumbHeader& header)
 }
 }  // namespace
 
-TThumbBoard::TThumbBoard(QWidget* parent, int perRow, TThumbCache& cache)
-    : QScrollArea(parent), perRow_(perRow), cache_(cache),
+TThumbBoard::TThumbBoard(QWidget* parent, int perRow, std::shared_ptr<TThumbCache> cache)
+    : QScrollArea(parent), perRow_(perRow), cache_(std::move(cache)),
       decoder_([this](int row, const TDisplayCopy& copy) { Decoded(row, copy); })
 {
     setObjectName("ScrollBoxTb");
     setWidget(new QWidget);
     widget()->resize(0, 0);
+    // The start-up colour of the browsing controls.
+    for (QWidget* area : {viewport(), widget()})
+        SetControlColor(area, clInfoBk);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { ViewMoved(); });
 }
 
-void TThumbBoard::AddThumb(int row, const std::string& path, const TThumbHeader& header, const std::string& hint)
+void TThumbBoard::Build(std::vector<TSelectionRow> rows, const TJPEGSettings& jpeg)
+{
+    Q_ASSERT(cells_.empty() && !job_.Running());
+    jpeg_ = jpeg;
+    auto paths = std::make_shared<std::vector<std::string>>();
+    paths->reserve(rows.size());
+    for (const TSelectionRow& row : rows)
+        paths->push_back(RowFullPath(row));
+    const int count = static_cast<int>(rows.size());
+    // Headers only, on every core; thumbnails are placed in row order on this thread. A
+    // file that cannot be read gets its marked thumbnail and the build goes on.
+    job_.Start(
+        count,
+        [paths, profiles = std::make_shared<TProfileShelf>()](int i) {
+            return ReadThumbHeader((*paths)[static_cast<std::size_t>(i)], *profiles);
+        },
+        [this, rows = std::move(rows), paths](int i, TThumbHeader& header) {
+            const auto at = static_cast<std::size_t>(i);
+            if (!header.error.empty())
+                unreadable_.push_back({(*paths)[at], header.error});
+            const std::string hint = ThumbHint(rows[at].name, header, rows[at].byte);
+            AddThumb(i, (*paths)[at], std::move(header), hint);
+            return true;
+        },
+        [this](int placed, int total) {
+            if (OnProgress)
+                OnProgress(placed, total);
+        },
+        [this](const TJobEnd& end) { Finish(end.failure); });
+}
+
+void TThumbBoard::EndBuild()
+{
+    if (!job_.Running())
+        return;
+    job_.Cancel();
+    Finish(nullptr);
+}
+
+void TThumbBoard::CancelBuild()
+{
+    job_.Cancel();
+    unreadable_.clear();
+}
+
+void TThumbBoard::Stop()
+{
+    CancelBuild();
+    decoder_.Stop();
+}
+
+void TThumbBoard::Finish(std::exception_ptr failure)
+{
+    if (ThumbCount() > 0)
+        FrameRow(ThumbCount() - 1);
+    StartDecoding();
+    const TBoardEnd end{ThumbCount(), std::move(unreadable_), std::move(failure)};
+    unreadable_.clear();
+    if (OnBuilt)
+        OnBuilt(end);
+}
+
+bool TThumbBoard::Shows(const std::vector<TSelectionRow>& rows) const
+{
+    if (!isEnabled() || Building() || rows.size() != cells_.size())
+        return false;
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        if (cells_[row].path != RowFullPath(rows[row]))
+            return false;
+    return true;
+}
+
+void TThumbBoard::AddThumb(int row, const std::string& path, TThumbHeader header, const std::string& hint)
 {
     Q_ASSERT(row == ThumbCount());
-    TCell cell{path, header, QFile::decodeName(hint.c_str()), CellBounds(row, perRow_, header), {}, false};
-    cell.damaged = !header.error.empty();
+    const QRect bounds = CellBounds(row, perRow_, header);
+    TCell cell{path, std::move(header), QFile::decodeName(hint.c_str()), bounds, {}, false};
+    cell.damaged = !cell.header.error.empty();
     if (!cell.damaged)
-        if (const TDisplayCopy* copy = cache_.Find(path, header.stamp, PixelSize(cell.bounds))) {
+        if (const TDisplayCopy* copy = cache_->Find(path, cell.header.stamp, PixelSize(cell.bounds))) {
             cell.picture = copy->image;
             cell.damaged = !copy->error.empty();
         }
@@ -44,7 +124,6 @@ void TThumbBoard::AddThumb(int row, const std::string& path, const TThumbHeader&
                      std::max(widget()->height(), cell.bounds.bottom() + 1 + kBoardMargin));
     cells_.push_back(std::move(cell));
     rowsOf_[path].push_back(row);
-    // Not the last row as such: the build goes on past it.
     if (const auto [first, last] = NearRows(); row >= first && row <= last)
         Make(row);
 }
@@ -71,12 +150,6 @@ std::pair<int, int> TThumbBoard::NearRows() const
     return {std::max(0, first - span), std::min(last + span, ThumbCount() - 1)};
 }
 
-bool TThumbBoard::Kept(int row) const
-{
-    const auto [first, last] = NearRows();
-    return row == ThumbCount() - 1 || (row >= first && row <= last);
-}
-
 TImage* TThumbBoard::Make(int row)
 {
     const TCell& cell = cells_.at(static_cast<std::size_t>(row));
@@ -89,13 +162,10 @@ TImage* TThumbBoard::Make(int row)
         thumb->SetDamaged();
     else
         thumb->SetPicture(cell.picture);
-    thumb->OnMouseDown = [this](QObject* sender) {
-        if (OnMouseDown)
-            OnMouseDown(sender);
-    };
-    thumb->OnDblClick = [this](QObject* sender) {
+    thumb->OnMouseDown = [this, row] { Press(row); };
+    thumb->OnDblClick = [this, row] {
         if (OnDblClick)
-            OnDblClick(sender);
+            OnDblClick(row);
     };
     thumb->show();
     made_[row] = thumb;
@@ -110,15 +180,36 @@ void TThumbBoard::Retire(TImage* thumb)
     thumb->deleteLater();
 }
 
-TImage* TThumbBoard::ThumbFramedBy(const QRect& frameBounds)
+void TThumbBoard::Press(int row)
 {
-    const auto it = std::find_if(cells_.begin(), cells_.end(),
-                                 [&](const TCell& cell) { return FrameBounds(cell.bounds) == frameBounds; });
-    return it != cells_.end() ? Thumb(static_cast<int>(it - cells_.begin())) : nullptr;
+    DropFrame();
+    FrameRow(row);
+    if (OnPress)
+        OnPress(row);
+}
+
+void TThumbBoard::FrameRow(int row)
+{
+    frame_ = MakeThumbFrame(widget(), cells_.at(static_cast<std::size_t>(row)).bounds);
+    framedRow_ = row;
+    // A press on the frame is a press on the thumbnail it surrounds.
+    frame_->OnMouseDown = [this] { Press(framedRow_); };
+}
+
+void TThumbBoard::DropFrame()
+{
+    if (!frame_)
+        return;
+    // The frame may be the control whose press is being handled: it goes once that is over.
+    frame_->hide();
+    frame_->deleteLater();
+    frame_ = nullptr;
+    framedRow_ = -1;
 }
 
 void TThumbBoard::RemoveThumbs(const std::vector<int>& rows)
 {
+    DropFrame();
     for (const auto& [row, thumb] : made_)
         Retire(thumb);
     made_.clear();
@@ -134,37 +225,38 @@ void TThumbBoard::RemoveThumbs(const std::vector<int>& rows)
     }
     widget()->resize(surface);
     // The decoder's rows are numbered anew before the view asks for any of them.
-    if (jpeg_)
-        StartDecoding(*jpeg_);
+    StartDecoding();
     ViewMoved();
+    if (ThumbCount() > 0)
+        FrameRow(ThumbCount() - 1);
 }
 
-void TThumbBoard::StartDecoding(const TJPEGSettings& jpeg)
+void TThumbBoard::StartDecoding()
 {
-    jpeg_ = jpeg;
     std::vector<TThumbJob> jobs;
     std::vector<int> wanted;
     for (int row = 0; row < ThumbCount(); ++row) {
-        jobs.push_back({cells_[static_cast<std::size_t>(row)].path, PixelSize(cells_[static_cast<std::size_t>(row)].bounds)});
+        const TCell& cell = cells_[static_cast<std::size_t>(row)];
+        jobs.push_back({cell.path, PixelSize(cell.bounds), cell.header});
         if (NeedsPixels(row))
             wanted.push_back(row);
     }
     view_ = RowsInView(verticalScrollBar()->value(), viewport()->height(), perRow_);
     decoder_.SetView(view_.first, view_.second);
-    decoder_.Start(std::move(jobs), wanted, jpeg);
+    decoder_.Start(std::move(jobs), wanted, jpeg_);
 }
 
 void TThumbBoard::ViewMoved()
 {
+    const auto [first, last] = NearRows();
     for (auto it = made_.begin(); it != made_.end();) {
-        if (Kept(it->first)) {
+        if (it->first >= first && it->first <= last) {
             ++it;
             continue;
         }
         Retire(it->second);
         it = made_.erase(it);
     }
-    const auto [first, last] = NearRows();
     for (int row = first; row <= last; ++row)
         if (!made_.count(row))
             Make(row);
@@ -196,8 +288,8 @@ int TThumbBoard::Distance(const std::string& path) const
 void TThumbBoard::Decoded(int row, const TDisplayCopy& copy)
 {
     const std::string path = cells_[static_cast<std::size_t>(row)].path;
-    const std::vector<std::string> dropped = cache_.Put(path, PixelSize(cells_[static_cast<std::size_t>(row)].bounds), copy,
-                                                        [this](const std::string& p) { return Distance(p); });
+    const std::vector<std::string> dropped = cache_->Put(path, PixelSize(cells_[static_cast<std::size_t>(row)].bounds), copy,
+                                                         [this](const std::string& p) { return Distance(p); });
     bool keptThis = true;
     for (const std::string& gone : dropped) {
         keptThis = keptThis && gone != path;

@@ -46,11 +46,11 @@ void TImage::paintEvent(QPaintEvent* /*event*/)
 void TImage::mousePressEvent(QMouseEvent* /*event*/)
 {
     if (OnMouseDown)
-        Guarded([&] { OnMouseDown(this); });
+        Guarded([&] { OnMouseDown(); });
 }
 
 void TImage::mouseDoubleClickEvent(QMouseEvent* /*event*/)
 {
     if (OnDblClick)
-        Guarded([&] { OnDblClick(this); });
+        Guarded([&] { OnDblClick(); });
 }

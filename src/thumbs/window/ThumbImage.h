@@ -2,7 +2,7 @@
 // TImage: a picture control of the board, a thumbnail or the highlight frame. It shows
 // its picture stretched to its own size; a thumbnail whose pixels have not arrived shows
 // a plain placeholder, and one whose file turned out damaged a cross. Its mouse presses
-// and double clicks go to the handlers the main window gives it.
+// and double clicks go to the handlers the board gives it.
 
 #include <QImage>
 #include <QWidget>
@@ -12,15 +12,13 @@
 class TImage : public QWidget {
     Q_OBJECT
 public:
-    using THandler = std::function<void(QObject* sender)>;
+    using THandler = std::function<void()>;
 
     explicit TImage(QWidget* parent);
 
     // The picture shown; a null one shows the placeholder.
     void SetPicture(QImage picture);
     const QImage& Picture() const { return picture_; }
-    // The drawing surface of the picture.
-    QImage* Canvas() { return &picture_; }
     // A file that could not be decoded after its header was read.
     void SetDamaged();
     bool Damaged() const { return damaged_; }
