@@ -123,7 +123,6 @@ TEST_F(SlideShow, EscInTheFirstIntervalStopsAndTheNextShowStartsFromTheFirstEntr
     QTest::keyClick(frmSlide, Qt::Key_Escape);
     WaitForPictures();
     EXPECT_EQ(frmSlide->ImageSlide, nullptr);
-    EXPECT_EQ(frmSlide->windowTitle(), "");
 }
 
 TEST_F(SlideShow, SkipsWhatCannotBeLoadedPlaysBitmapsAndEndsAtAShortenedList)
@@ -139,8 +138,8 @@ TEST_F(SlideShow, SkipsWhatCannotBeLoadedPlaysBitmapsAndEndsAtAShortenedList)
         std::vector<std::string> shown;  // CurrentFile after each tick until the window closes
     };
     const Case cases[] = {
-        {"missing and damaged entries are skipped: the next one is asked for at once", {"a.jpg", "gone.jpg", "d.jpg", "c.bmp"}, -1,
-         {"a.jpg", "c.bmp"}},
+        {"missing and damaged entries are skipped: the next one is asked for at once",
+         {"a.jpg", "gone.jpg", "d.jpg", "c.bmp"}, -1, {"a.jpg", "c.bmp"}},
         {"a list shortened during the show ends it at its new end", {"c.bmp", "a.jpg", "b.jpg", "a.jpg"}, 2,
          {"c.bmp", "a.jpg"}},
     };
