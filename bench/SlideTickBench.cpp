@@ -2,22 +2,23 @@
 // The time a slide show's tick takes to put up the next slide of a baseline and a
 // progressive photo-like JPEG (4000 x 3000 unless told) in a window (1920 x 1080 unless
 // told): the display copy decoded in the tick, against the copy decoded ahead during the
-// interval. A tick takes the copy and hands it over; the paint of the window's frame that
-// follows is timed on its own. The interval's own work is not timed. Figures are medians
-// of the repetitions.
+// interval. A tick asks for the copy and is timed until it is answered, at once when it
+// was made ahead, else when it lands; the paint of the window's frame that follows is
+// timed on its own. The interval's own work is not timed. Figures are medians of the
+// repetitions.
 
+#include "AheadWait.h"
 #include "BenchArgs.h"
 #include "BenchTiming.h"
 #include "PhotoCorpus.h"
 #include "imaging/JPEGImage.h"
-#include "toolkit/WorkerPool.h"
 #include "viewer/DecodeAhead.h"
 #include "viewer/SlideLayout.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
-#include <QThreadPool>
 
 #include <algorithm>
 #include <cstdio>
@@ -43,11 +44,12 @@ void BenchTick(const std::string& name, const std::string& path, QSize window, i
     std::vector<double> inTick, decodedAhead, paint;
     for (int i = 0; i < repeat; ++i) {
         TDisplayCopy copy;
-        inTick.push_back(Milliseconds([&] { copy = MakeDisplayCopy(request); }));
+        inTick.push_back(Milliseconds([&] { copy = AskAndWait(ahead, request); }));
         paint.push_back(Milliseconds([&] { PaintFrame(frame, copy); }));
         ahead.Ahead(request);
-        WorkerPool().waitForDone();  // the interval
-        decodedAhead.push_back(Milliseconds([&] { copy = ahead.Take(request); }));
+        WaitForLanding(ahead);  // the interval
+        decodedAhead.push_back(Milliseconds([&] { copy = AskAndWait(ahead, request); }));
+        WaitForLanding(ahead);  // its file is looked at again
     }
     const double t = Median(inTick), a = Median(decodedAhead), p = Median(paint);
     std::printf("%-12s tick, decoded in the tick %8.2f ms | decoded ahead %8.3f ms | ahead/in tick %6.2f %%\n",
@@ -65,6 +67,7 @@ int main(int argc, char** argv)
     ReadSizeOption(argc, argv, "--window", windowWidth, windowHeight);
     ReadCountOption(argc, argv, "--repeat", repeat);
 
+    const QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     const std::vector<TCorpusFile> files = WritePhotoJpegs(dir.path().toStdString(), width, height);
     std::printf("%d x %d pictures in a %d x %d window\n", width, height, windowWidth, windowHeight);

@@ -2,8 +2,9 @@
 // The picture viewer on a baseline and a progressive photo-like JPEG (4000 x 3000 unless
 // told):
 //  - a step to the next picture: from the step to the picture being set, with the clean
-//    copy decoded in the step against the one decoded ahead while the previous picture
-//    was up (that wait is not timed). Figures are medians of the repetitions.
+//    copy decoded in the step (asked for and waited for until it lands) against the one
+//    decoded ahead while the previous picture was up (that wait is not timed). Figures
+//    are medians of the repetitions.
 //  - the same step to the baseline picture stored on its side as cameras do, its EXIF
 //    orientation 6 turning it upright, against the step to it with orientation 1.
 //  - the peak memory of a process that loads the picture and paints its visible part
@@ -11,19 +12,19 @@
 //  - the peak memory of a process that goes through three large pictures (16000 x 12000
 //    unless told) with the decode ahead as the viewer does, against its goal.
 
+#include "AheadWait.h"
 #include "BenchArgs.h"
 #include "BenchTiming.h"
 #include "PhotoCorpus.h"
 #include "imaging/JPEGImage.h"
 #include "support/PictureMakers.h"
 #include "toolkit/Bitmap.h"
-#include "toolkit/WorkerPool.h"
 #include "viewer/DecodeAhead.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
-#include <QThreadPool>
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -57,10 +58,11 @@ TStep MeasureStep(const std::string& path, int repeat)
     TDecodeAhead ahead(2, kDecodeAheadBytes);
     std::vector<double> inStep, decodedAhead;
     for (int i = 0; i < repeat; ++i) {
-        inStep.push_back(Milliseconds([&] { SetPicture(ahead.Take(CleanRequest(path))); }));
+        inStep.push_back(Milliseconds([&] { SetPicture(AskAndWait(ahead, CleanRequest(path))); }));
         ahead.Ahead(CleanRequest(path));
-        WorkerPool().waitForDone();  // the previous picture is up
-        decodedAhead.push_back(Milliseconds([&] { SetPicture(ahead.Take(CleanRequest(path))); }));
+        WaitForLanding(ahead);  // the previous picture is up
+        decodedAhead.push_back(Milliseconds([&] { SetPicture(AskAndWait(ahead, CleanRequest(path))); }));
+        WaitForLanding(ahead);  // its file is looked at again
     }
     return {Median(inStep), Median(decodedAhead)};
 }
@@ -126,16 +128,21 @@ long PeakKiB(const std::string& path, QSize view, int zoom)
 long StepsPeakKiB(const std::vector<std::string>& paths)
 {
     return ChildPeakKiB([&] {
+        // The copies land through an event loop of the child's own.
+        int argc = 1;
+        char name[] = "lumora_viewer_bench";
+        char* argv[] = {name, nullptr};
+        const QCoreApplication app(argc, argv);
         TDecodeAhead ahead(2, kDecodeAheadBytes);
         TBitmap shown;
         for (std::size_t i = 0; i < paths.size(); ++i) {
             if (!ahead.Holds(CleanRequest(paths[i])))
                 shown = TBitmap();  // let go before a picture not made ahead is decoded
-            shown = SetPicture(ahead.Take(CleanRequest(paths[i])));
+            shown = SetPicture(AskAndWait(ahead, CleanRequest(paths[i])));
             for (const std::size_t neighbour : {i + 1, i - 1})
                 if (neighbour < paths.size())
                     ahead.Ahead(CleanRequest(paths[neighbour]));
-            WorkerPool().waitForDone();
+            WaitForLanding(ahead);
         }
         return !shown.Empty();
     });
@@ -171,6 +178,8 @@ int main(int argc, char** argv)
         std::printf("3 pictures of %d x %d: peak memory stepping through them %8.1f MB (goal < 800 MB)\n",
                     largeWidth, largeHeight, peak / 1024.0);
     }
+    // Only now: the children above are forked from a process without one.
+    const QCoreApplication app(argc, argv);
     for (const TCorpusFile& file : files)
         BenchStep(file.name, file.path, repeat);
     BenchTurnedStep(files.front().path, dir.path().toStdString(), repeat);

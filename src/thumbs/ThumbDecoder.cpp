@@ -6,19 +6,19 @@
 #include "toolkit/WorkerPool.h"
 
 #include <QThreadPool>
-#include <QtConcurrent>
 
 #include <cstdlib>
 #include <limits>
 
 TThumbDecoder::TThumbDecoder(TDone done, QThreadPool* pool)
-    : done_(std::move(done)), pool_(pool ? pool : &WorkerPool()), sharedRoot_(SharedThumbnailRoot())
+    : done_(std::move(done)), pool_(pool ? pool : &WorkerPool()), sharedRoot_(SharedThumbnailRoot()),
+      handOver_(THandOver::TOrder::Finished, pool_)
 {
 }
 
 void TThumbDecoder::Start(std::vector<TThumbJob> jobs, const std::vector<int>& wanted, const TJPEGSettings& jpeg)
 {
-    ++generation_;
+    handOver_.Drop();
     jobs_ = std::move(jobs);
     jpeg_ = jpeg;
     waiting_ = std::set<int>(wanted.begin(), wanted.end());
@@ -60,51 +60,24 @@ int TThumbDecoder::Nearest() const
 
 void TThumbDecoder::Pump()
 {
-    while (!waiting_.empty() && running_ < pool_->maxThreadCount()) {
+    while (!waiting_.empty() && handOver_.Unfinished() < pool_->maxThreadCount()) {
         const int row = Nearest();
         waiting_.erase(row);
-        ++running_;
         const TThumbJob& job = jobs_[static_cast<std::size_t>(row)];
         TThumbRequest request{job.path, job.size, jpeg_, sharedRoot_, job.header};
-        std::erase_if(workers_, [](const QFuture<void>& worker) { return worker.isFinished(); });
-        workers_.push_back(QtConcurrent::run(pool_, [this, request, row, generation = generation_] {
-            TDisplayCopy copy = MakeThumbCopy(request);
-            {
-                const std::lock_guard lock(finishedLock_);
-                finished_.push_back({row, generation, std::move(copy)});
-            }
-            // One delivery for all the results that arrive until it runs: thousands of
-            // posted events would make every later post and removal scan them all. The
-            // decoder waits for its workers before it goes, so context_ is still here;
-            // results come through the event loop, never inside Pump.
-            if (!deliveryPosted_.exchange(true))
-                QMetaObject::invokeMethod(&context_, [this] { Deliver(); }, Qt::QueuedConnection);
-        }));
+        handOver_.Run([request] { return MakeThumbCopy(request); },
+                      [this, row](const TDisplayCopy& copy) {
+                          done_(row, copy);
+                          Pump();
+                      });
     }
-}
-
-void TThumbDecoder::Deliver()
-{
-    deliveryPosted_ = false;  // before taking them: a result after this posts anew
-    std::vector<TFinished> finished;
-    {
-        const std::lock_guard lock(finishedLock_);
-        finished.swap(finished_);
-    }
-    for (const TFinished& result : finished) {
-        --running_;
-        if (result.generation == generation_)
-            done_(result.row, result.copy);
-    }
-    Pump();
 }
 
 void TThumbDecoder::Stop()
 {
     waiting_.clear();
-    ++generation_;
-    for (QFuture<void>& worker : workers_)
-        worker.waitForFinished();
+    handOver_.Drop();
+    handOver_.WaitForWorkers();
 }
 
 TThumbDecoder::~TThumbDecoder()

@@ -9,15 +9,11 @@
 #include "imaging/DisplayCopy.h"
 #include "imaging/JPEGSettings.h"
 #include "thumbs/ThumbHeader.h"
+#include "toolkit/HandOver.h"
 
-#include <QFuture>
-#include <QObject>
 #include <QSize>
 
-#include <atomic>
-#include <cstdint>
 #include <functional>
-#include <mutex>
 #include <set>
 #include <string>
 #include <utility>
@@ -53,32 +49,19 @@ public:
     // Drops the waiting rows and the results still to come, and waits for the decodes
     // still running.
     void Stop();
-    bool Idle() const { return running_ == 0 && waiting_.empty(); }
+    bool Idle() const { return handOver_.Unfinished() == 0 && waiting_.empty(); }
 
 private:
-    struct TFinished {
-        int row;
-        std::uint64_t generation;
-        TDisplayCopy copy;
-    };
-
     int Nearest() const;
     void Pump();
-    // Hands the results finished so far to done_, in the order they finished.
-    void Deliver();
 
     TDone done_;
     QThreadPool* pool_;
     std::string sharedRoot_;  // read once, on the user-interface thread
-    QObject context_;  // results are delivered on its thread, and not after it is gone
-    std::vector<QFuture<void>> workers_;
+    // Results come back in the order they finished; a new generation at each Start.
+    THandOver handOver_;
     std::vector<TThumbJob> jobs_;
     TJPEGSettings jpeg_;
     std::set<int> waiting_;
     std::pair<int, int> view_{0, 0};  // the rows in view, first and last
-    int running_ = 0;
-    std::uint64_t generation_ = 0;
-    std::mutex finishedLock_;
-    std::vector<TFinished> finished_;  // guarded by finishedLock_
-    std::atomic<bool> deliveryPosted_{false};
 };

@@ -4,12 +4,12 @@
 // threads hands over exactly what a run on one thread would, up to the same first
 // failure. Nothing waits for the jobs in a nested event loop.
 //
-// Qt Core and Qt Concurrent only: no window code here.
+// Qt Core only: no window code here.
 
-#include <QFuture>
+#include "toolkit/HandOver.h"
+
 #include <QObject>
 
-#include <atomic>
 #include <concepts>
 #include <exception>
 #include <functional>
@@ -36,7 +36,8 @@ struct TJobEnd {
 // captured by value), never widgets. apply returning false, or the first job in order that
 // threw, ends the run: later jobs are not started, later results are dropped. Cancel drops
 // the run without an end; Start cancels the run before it. Jobs already running are not
-// interrupted: they finish on the pool, and the destructor waits for them.
+// interrupted: they finish on the pool, and the destructor waits for them. Results come
+// back through a THandOver, in job order.
 class TOrderedJobs : public QObject {
 public:
     explicit TOrderedJobs(QThreadPool* pool = nullptr, QObject* parent = nullptr);
@@ -75,14 +76,10 @@ private:
 
     void StartCore(int count, std::function<void(int)> execute, std::function<bool(int)> deliver,
                    std::function<void(int, int)> progress, std::function<void(const TJobEnd&)> end);
-    // Asks the event loop for a Pump unless one is waiting already; any thread.
-    void PostPump();
-    // Hands over what is ready of the current run, in order, for a slice of time.
-    void Pump();
+    // Job i's result, or its failure, handed over in job order.
+    void Apply(const std::shared_ptr<TRun>& run, int i, const std::exception_ptr& failure);
     void End(int applied, std::exception_ptr failure);
 
-    QThreadPool* pool_;
+    THandOver handOver_;
     std::shared_ptr<TRun> run_;
-    std::atomic<bool> pumpPosted_{false};
-    std::vector<QFuture<void>> workers_;
 };

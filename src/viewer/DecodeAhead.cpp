@@ -1,70 +1,135 @@
 #include "viewer/DecodeAhead.h"
 
-#include "toolkit/WorkerPool.h"
+#include "toolkit/FileStamp.h"
 
-#include <QThreadPool>
-#include <QtConcurrentRun>
+#include <algorithm>
 
-TDecodeAhead::TDecodeAhead(int capacity, std::int64_t budget)
-    : capacity_(capacity), budget_(budget), generation_(std::make_shared<std::atomic<std::uint64_t>>(0))
+namespace {
+
+// Whether a copy made for one request serves the other.
+bool Serves(const TDisplayRequest& made, const TDisplayRequest& request)
 {
+    return made.path == request.path && made.clean == request.clean &&
+           (request.clean ||
+            (made.box == request.box && made.fit == request.fit && made.pixelRatio == request.pixelRatio));
 }
 
-std::deque<TDecodeAhead::TEntry>::const_iterator TDecodeAhead::Find(const TDisplayRequest& request) const
+}  // namespace
+
+TDecodeAhead::TDecodeAhead(int capacity, std::int64_t budget) : capacity_(capacity), budget_(budget) {}
+
+std::deque<TDecodeAhead::TEntry>::iterator TDecodeAhead::Find(const TDisplayRequest& request)
 {
-    for (auto it = entries_.begin(); it != entries_.end(); ++it)
-        if (it->request.path == request.path && it->request.clean == request.clean &&
-            (request.clean || (it->request.box == request.box && it->request.fit == request.fit &&
-                               it->request.pixelRatio == request.pixelRatio)))
-            return it;
-    return entries_.end();
+    return std::find_if(entries_.begin(), entries_.end(),
+                        [&](const TEntry& entry) { return Serves(entry.request, request); });
 }
 
 std::int64_t TDecodeAhead::HeldBytes() const
 {
     std::int64_t held = 0;
     for (const TEntry& entry : entries_)
-        held += entry.bytes;
+        held += entry.bytes.value_or(0);
     return held;
 }
 
 bool TDecodeAhead::Holds(const TDisplayRequest& request) const
 {
-    return Find(request) != entries_.end();
+    // Until its header is read, a copy may still turn out too large to be made ahead.
+    return std::any_of(entries_.begin(), entries_.end(),
+                       [&](const TEntry& entry) { return entry.bytes && Serves(entry.request, request); });
 }
 
 void TDecodeAhead::Ahead(const TDisplayRequest& request)
 {
-    if (capacity_ <= 0 || Find(request) != entries_.end())
+    if (capacity_ <= 0 || Find(request) != entries_.end() || (asked_ && Serves(asked_->request, request)))
         return;
-    // A header that cannot be read gives no estimate: the error comes when the copy is taken.
-    const std::optional<std::int64_t> bytes = DisplayCopyBytes(request);
-    if (!bytes || *bytes > budget_)
-        return;
-    const std::uint64_t generation = generation_->load();
-    entries_.push_back({request, *bytes, QtConcurrent::run(&WorkerPool(), [request, current = generation_, generation] {
-                            return current->load() == generation ? MakeDisplayCopy(request) : TDisplayCopy{};
-                        })});
-    // A copy pushed out may still be under way; its result is simply never read.
-    while (static_cast<int>(entries_.size()) > capacity_ || HeldBytes() > budget_)
+    const std::uint64_t id = ++lastId_;
+    entries_.push_back({request, id, {}, {}});
+    // A copy pushed out may still be under way; what it lands with is dropped.
+    while (static_cast<int>(entries_.size()) > capacity_)
         entries_.pop_front();
+    handOver_.Run([request] { return DisplayCopyBytes(request); },
+                  [this, id](const std::optional<std::int64_t>& bytes) { Estimated(id, bytes); });
 }
 
-TDisplayCopy TDecodeAhead::Take(const TDisplayRequest& request)
+void TDecodeAhead::Estimated(std::uint64_t id, std::optional<std::int64_t> bytes)
 {
-    const auto it = Find(request);
-    if (it != entries_.end()) {
-        const QFuture<TDisplayCopy> made = it->copy;
-        entries_.erase(it);
-        TDisplayCopy copy = made.result();
-        if (copy.stamp && copy.stamp == FileStamp(request.path))
-            return copy;
+    // Asked for meanwhile: made whatever it takes, as a copy not made ahead is.
+    if (asked_ && asked_->id == id) {
+        Decode(asked_->request, id);
+        return;
     }
-    return MakeDisplayCopy(request);
+    const auto entry = std::find_if(entries_.begin(), entries_.end(), [&](const TEntry& e) { return e.id == id; });
+    if (entry == entries_.end())
+        return;
+    // A header that cannot be read gives no estimate: the error comes when the copy is asked for.
+    if (!bytes || *bytes > budget_) {
+        entries_.erase(entry);
+        return;
+    }
+    entry->bytes = bytes;
+    while (HeldBytes() > budget_)
+        entries_.pop_front();
+    for (const TEntry& kept : entries_)
+        if (kept.id == id)
+            Decode(kept.request, id);
+}
+
+void TDecodeAhead::Decode(const TDisplayRequest& request, std::uint64_t id)
+{
+    handOver_.Run([request] { return MakeDisplayCopy(request); }, [this, id](TDisplayCopy& copy) { Made(id, copy); });
+}
+
+void TDecodeAhead::Made(std::uint64_t id, TDisplayCopy& copy)
+{
+    if (asked_ && asked_->id == id) {
+        const TAnswer answer = std::move(asked_->answer);
+        asked_.reset();
+        answer(copy);
+        return;
+    }
+    for (TEntry& entry : entries_)
+        if (entry.id == id)
+            entry.copy = std::move(copy);
+}
+
+void TDecodeAhead::Ask(const TDisplayRequest& request, TAnswer answer)
+{
+    const auto entry = Find(request);
+    if (entry == entries_.end()) {
+        asked_ = TAsked{request, ++lastId_, std::move(answer)};
+        Decode(request, asked_->id);
+        return;
+    }
+    // Under way: its landing answers.
+    asked_ = TAsked{request, entry->id, std::move(answer)};
+    std::optional<TDisplayCopy> made = std::move(entry->copy);
+    entries_.erase(entry);
+    if (!made)
+        return;
+    // Made ahead: answered now, while a worker looks at the file again.
+    const std::uint64_t check = asked_->id = ++lastId_;
+    asked_->answered = true;
+    handOver_.Run(
+        [request, stamp = made->stamp]() -> std::optional<TDisplayCopy> {
+            if (stamp && FileStamp(request.path) == stamp)
+                return std::nullopt;
+            return MakeDisplayCopy(request);
+        },
+        [this, check](std::optional<TDisplayCopy>& copy) {
+            if (copy)
+                Made(check, *copy);
+            else if (asked_ && asked_->id == check)
+                asked_.reset();
+        });
+    // A copy of the answer: it may ask anew.
+    const TAnswer now = asked_->answer;
+    now(*made);
 }
 
 void TDecodeAhead::Drop()
 {
-    ++*generation_;
+    handOver_.Drop();
     entries_.clear();
+    asked_.reset();
 }

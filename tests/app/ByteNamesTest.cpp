@@ -64,6 +64,7 @@ TEST_F(ByteNames, ANameThatIsNotUtf8GoesFromTheListingToTheAlbumByItsBytes)
         frmMain->ListView1DblClick();
         QApplication::setActiveWindow(frmShow);
         QCoreApplication::processEvents();
+        WaitForPictures();
         EXPECT_EQ(frmShow->PictureWidth, 64);
         frmShow->close();
 

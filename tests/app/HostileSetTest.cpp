@@ -117,6 +117,7 @@ TEST_F(HostileSet, EveryWindowGivesItsOwnMessageAndWritesNothingItShouldNot)
         frmShow->Show();
         QApplication::setActiveWindow(frmShow);
         QCoreApplication::processEvents();
+        WaitForPictures();
         const std::vector<std::string> viewerMessages =
             h.viewerShows ? std::vector<std::string>{} : std::vector<std::string>{kLoadFailed};
         EXPECT_EQ(NewMessages(), viewerMessages);
@@ -155,6 +156,7 @@ TEST_F(HostileSet, EveryWindowGivesItsOwnMessageAndWritesNothingItShouldNot)
         QApplication::setActiveWindow(frmSlide);
         QCoreApplication::processEvents();
         frmSlide->Timer1Timer();
+        WaitForPictures();
         EXPECT_EQ(frmMain->Pictures().CurrentFile(), pictures.File(h.slideShows ? h.name : "good.jpg"));
         EXPECT_FALSE(frmSlide->ImageSlide->Picture().isNull());
         frmSlide->FormKeyDown(Qt::Key_Escape);

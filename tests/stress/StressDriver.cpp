@@ -273,7 +273,8 @@ void TStress::Quit()
 
 bool TStress::Idle() const
 {
-    return !frmMain->Busy() && !frmGenHTML->Making() && (!frmMain->Board() || frmMain->Board()->Decoder().Idle());
+    return !frmMain->Busy() && !frmGenHTML->Making() && (!frmMain->Board() || frmMain->Board()->Decoder().Idle()) &&
+           !frmShow->Decoding() && !frmSlide->Decoding();
 }
 
 // Lets the event loop run a little, so that the next action often lands in a job.

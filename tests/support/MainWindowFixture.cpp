@@ -8,6 +8,8 @@
 #include "browse/window/FileListBox.h"
 #include "browse/window/SelectionList.h"
 #include "browse/SelectionModel.h"
+#include "viewer/window/UnitShow.h"
+#include "viewer/window/UnitSlide.h"
 
 #include <QTest>
 #include <QWidget>
@@ -59,6 +61,11 @@ void MainWindowTest::GoToFolder(const std::string& folder)
 void MainWindowTest::WaitForJobs()
 {
     ASSERT_TRUE(QTest::qWaitFor([] { return !frmMain->Busy() && !frmGenHTML->Making(); }, 60'000));
+}
+
+void MainWindowTest::WaitForPictures()
+{
+    ASSERT_TRUE(QTest::qWaitFor([] { return !frmShow->Decoding() && !frmSlide->Decoding(); }, 60'000));
 }
 
 void MainWindowTest::SelectFiles(std::initializer_list<int> entries)

@@ -30,6 +30,9 @@ protected:
     void GoToFolder(const std::string& folder);
     // Lets the event loop run until the board build and the album run have ended.
     static void WaitForJobs();
+    // Lets the event loop run until the viewer and the slide show have every picture they
+    // asked for, and those they decode ahead.
+    static void WaitForPictures();
     // Selects exactly the given file-list entries.
     void SelectFiles(std::initializer_list<int> entries);
     // Selects exactly the given selection-list rows.

@@ -1,14 +1,17 @@
 #include "viewer/DecodeAhead.h"
 
+#include "support/DecoderWait.h"
 #include "support/PictureMakers.h"
 #include "support/TempDir.h"
 #include "toolkit/WorkerPool.h"
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QThreadPool>
 
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -30,10 +33,10 @@ TEST(DecodeAhead, UsesTheCopyMadeAheadOnlyWhileTheFileIsUnchanged)
     const struct {
         const char* name;
         bool keepStamp;  // the new bytes keep the old size and modification time
-        QColor shown;
+        std::vector<QColor> answers;
     } cases[] = {
-        {"unchanged on disk: the copy made ahead", true, Qt::red},
-        {"changed on disk: made again", false, Qt::blue},
+        {"unchanged on disk: the copy made ahead, at once", true, {Qt::red}},
+        {"changed on disk: at once, then made again", false, {Qt::red, Qt::blue}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -45,17 +48,22 @@ TEST(DecodeAhead, UsesTheCopyMadeAheadOnlyWhileTheFileIsUnchanged)
 
         TDecodeAhead ahead(1, kDecodeAheadBytes);
         ahead.Ahead(request);
-        ASSERT_TRUE(WorkerPool().waitForDone(10000));
+        ASSERT_TRUE(WaitForDecoder(ahead));
         WriteFilled(path, Qt::blue);
         if (c.keepStamp)
             std::filesystem::last_write_time(path, stamp);
         else
             std::filesystem::last_write_time(path, stamp + std::chrono::seconds(1));
 
-        const TDisplayCopy copy = ahead.Take(request);
-        ASSERT_EQ(copy.error, "");
-        EXPECT_EQ(copy.image.size(), QSize(40, 30));
-        EXPECT_EQ(copy.image.pixelColor(0, 0), c.shown);
+        std::vector<QColor> answers;
+        ahead.Ask(request, [&](const TDisplayCopy& copy) {
+            EXPECT_EQ(copy.error, "");
+            EXPECT_EQ(copy.image.size(), QSize(40, 30));
+            answers.push_back(copy.image.pixelColor(0, 0));
+        });
+        EXPECT_EQ(answers, std::vector<QColor>{Qt::red});
+        ASSERT_TRUE(WaitForDecoder(ahead));
+        EXPECT_EQ(answers, c.answers);
     }
 }
 
@@ -86,7 +94,7 @@ TEST(DecodeAhead, HoldsCopiesWithinItsBudget)
                                                   : TDisplayRequest{path, {}, nullptr, {}, true});
             ahead.Ahead(requests.back());
         }
-        ASSERT_TRUE(WorkerPool().waitForDone(10000));
+        ASSERT_TRUE(WaitForDecoder(ahead));
         for (std::size_t i = 0; i < c.ahead.size(); ++i) {
             // Another picture in the same bytes on disk: a copy made ahead still shows the first.
             const std::string& path = requests[i].path;
@@ -94,11 +102,50 @@ TEST(DecodeAhead, HoldsCopiesWithinItsBudget)
             WritePaddedPicture(path, MakeTestJpeg(8, 8), 65536);
             std::filesystem::last_write_time(path, stamp);
 
-            const TDisplayCopy copy = ahead.Take(requests[i]);
-            ASSERT_EQ(copy.error, "");
-            EXPECT_EQ(copy.natural, c.made[i] ? c.ahead[i] : QSize(8, 8)) << "picture " << i;
-            EXPECT_FALSE(copy.image.isNull());
+            std::vector<TDisplayCopy> answers;
+            ahead.Ask(requests[i], [&](const TDisplayCopy& copy) { answers.push_back(copy); });
+            EXPECT_EQ(answers.size(), c.made[i] ? 1u : 0u) << "picture " << i << " answered at once";
+            ASSERT_TRUE(WaitForDecoder(ahead));
+            ASSERT_EQ(answers.size(), 1u);
+            ASSERT_EQ(answers[0].error, "");
+            EXPECT_EQ(answers[0].natural, c.made[i] ? c.ahead[i] : QSize(8, 8)) << "picture " << i;
+            EXPECT_FALSE(answers[0].image.isNull());
         }
+    }
+}
+
+// Only the last ask is answered, once its copy lands; Drop leaves none to answer.
+TEST(DecodeAhead, AnswersTheLastAskWhenItsCopyLands)
+{
+    TTempDir dir;
+    std::vector<TDisplayRequest> requests;
+    for (const int width : {40, 48}) {
+        requests.push_back({dir.File(std::to_string(width) + ".jpg"), {}, nullptr, {}, true});
+        WriteTestJpeg(requests.back().path, width, 30);
+    }
+    const struct {
+        const char* name;
+        std::function<void(TDecodeAhead&, const TDecodeAhead::TAnswer&)> ask;
+        std::vector<int> answered;  // the widths of the copies answered
+    } cases[] = {
+        {"not made ahead", [&](TDecodeAhead& a, const auto& answer) { a.Ask(requests[0], answer); }, {40}},
+        {"under way ahead", [&](TDecodeAhead& a, const auto& answer) { a.Ahead(requests[0]); a.Ask(requests[0], answer); },
+         {40}},
+        {"a newer ask takes the place of the first",
+         [&](TDecodeAhead& a, const auto& answer) { a.Ask(requests[0], answer); a.Ask(requests[1], answer); }, {48}},
+        {"dropped", [&](TDecodeAhead& a, const auto& answer) { a.Ask(requests[0], answer); a.Drop(); }, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TDecodeAhead ahead(2, kDecodeAheadBytes);
+        std::vector<int> answered;
+        c.ask(ahead, [&](const TDisplayCopy& copy) { answered.push_back(copy.natural.width()); });
+        EXPECT_TRUE(answered.empty()) << "nothing lands before the event loop runs";
+        ASSERT_TRUE(WaitForDecoder(ahead));
+        // What was dropped has landed too by now, and was not answered.
+        WorkerPool().waitForDone();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(answered, c.answered);
     }
 }
 

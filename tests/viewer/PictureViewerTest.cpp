@@ -9,7 +9,6 @@
 #include "support/MainWindowFixture.h"
 #include "support/PictureMakers.h"
 #include "support/TempDir.h"
-#include "toolkit/WorkerPool.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,11 +17,11 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
-#include <QThreadPool>
 #include <QToolButton>
 
 #include <filesystem>
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -49,23 +48,30 @@ protected:
         for (const char* name : names)
             frmMain->Pictures().Append({pictures.Path(), name, ""});
     }
-    // What a double click on entry index does, and the window system's activation.
+    // What a double click on entry index does, and the window system's activation; the
+    // picture has landed.
     void Open(int index)
     {
         frmMain->Pictures().Point(index);
         frmShow->Show();
         Activate(frmShow);
+        WaitForPictures();
     }
     static void Choose(int entry)
     {
         frmShow->cmbZoom->setCurrentIndex(entry);
         frmShow->cmbZoomClick();
     }
-    // A key goes to the focused control, else to the window.
+    // A key goes to the focused control, else to the window; the picture it steps to lands.
     static void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QWidget* focused = frmShow->focusWidget();
         QTest::keyClick(focused ? focused : frmShow, key, modifiers);
+        WaitForPictures();
+    }
+    std::string Place(const char* name, int position, int total) const
+    {
+        return Path(name) + "   ( " + std::to_string(position) + "/" + std::to_string(total) + " )";
     }
     static QRect Bounds() { return frmShow->Image1->geometry(); }
     static QSize Area() { return frmShow->ScrollBox1->viewport()->size(); }
@@ -320,8 +326,10 @@ TEST_F(PictureViewer, APictureAfterALargerOneIsPlacedInTheAreaItReallyHas)
     ASSERT_EQ(frmShow->ScrollBox1->size(), QSize(688, 381));
     for (const auto& c : cases) {
         frmShow->ShowPicture(Path("large.jpg"), 1, 4);
+        WaitForPictures();
         QCoreApplication::processEvents();
         frmShow->ShowPicture(Path(c.name), 2, 4);
+        WaitForPictures();
         c.apply();
         QCoreApplication::processEvents();
         EXPECT_EQ(Bounds(), c.bounds) << c.what;
@@ -334,7 +342,6 @@ TEST_F(PictureViewer, StepsUseTheNeighbourDecodedAheadUnlessItsFileChanged)
 {
     AddPictures({{"a.jpg", 64, 48}, {"b.jpg", 64, 48}, {"c.jpg", 64, 48}});
     Open(0);
-    WorkerPool().waitForDone();
 
     // New pixels under the old size and time: only a copy made ahead still shows 64 x 48.
     const auto replace = [&](const char* name, bool keepStamp) {
@@ -344,13 +351,63 @@ TEST_F(PictureViewer, StepsUseTheNeighbourDecodedAheadUnlessItsFileChanged)
         WriteFileBytes(Path(name), bytes);
         std::filesystem::last_write_time(Path(name), stamp + std::chrono::seconds(keepStamp ? 0 : 1));
     };
-    replace("b.jpg", true);
-    Key(Qt::Key_Space);
-    EXPECT_EQ(frmShow->PanelText(0), "W:64 x H:48") << "the copy made ahead";
-    WorkerPool().waitForDone();
-    replace("c.jpg", false);
-    Key(Qt::Key_Space);
-    EXPECT_EQ(frmShow->PanelText(0), "W:16 x H:12") << "changed on disk: decoded again";
+    for (const auto& [name, keepStamp, landed] : {std::tuple{"b.jpg", true, "W:64 x H:48"},
+                                                  std::tuple{"c.jpg", false, "W:16 x H:12"}}) {
+        SCOPED_TRACE(name);
+        replace(name, keepStamp);
+        QTest::keyClick(frmShow, Qt::Key_Space);
+        EXPECT_EQ(frmShow->PanelText(0), "W:64 x H:48") << "the copy made ahead, at once";
+        WaitForPictures();
+        EXPECT_EQ(frmShow->PanelText(0), landed) << "changed on disk: decoded again";
+    }
+}
+
+// A picture not made ahead shows its place at once and itself once it lands; the one
+// shown is let go meanwhile, and read again when the new one cannot be loaded.
+TEST_F(PictureViewer, AStepShowsThePlaceAtOnceAndThePictureWhenItLands)
+{
+    WriteTestJpeg(Path("a.jpg"), 64, 48);
+    WriteTestJpeg(Path("b.jpg"), 32, 24);
+    WriteTestJpeg(Path("large.jpg"), 2000, 1500);
+    WriteTestJpeg(Path("c.jpg"), 64, 48, {.truncateTo = 300});
+    const struct {
+        const char* name;
+        std::vector<const char*> steps;  // entries listed after the first picture landed
+        QSize shown;                     // the picture shown at the end
+        bool fails;
+    } cases[] = {
+        {"a picture still decoding", {"b.jpg"}, {32, 24}, false},
+        {"a second step before the first landed takes its place", {"large.jpg", "b.jpg"}, {32, 24}, false},
+        {"one that cannot be decoded: the panels come back", {"c.jpg"}, {64, 48}, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialogs.log.clear();
+        frmMain->Pictures().Clear();
+        AddRows({"a.jpg"});
+        Open(0);
+        const QRect before = Bounds();
+        for (const char* step : c.steps)
+            frmMain->Pictures().Append({pictures.Path(), step, ""});
+        const int total = 1 + static_cast<int>(c.steps.size());
+        for (int i = 0; i < total - 1; ++i) {
+            QTest::keyClick(frmShow, Qt::Key_Space);
+            EXPECT_EQ(frmShow->PanelText(1).toStdString(), Place(c.steps[i], i + 2, total));
+            EXPECT_EQ(frmShow->PanelText(0), "W:64 x H:48");
+            EXPECT_TRUE(frmShow->CleanPicture.Empty()) << "two pictures are never held at once";
+        }
+        WaitForPictures();
+        const QSize shown(frmShow->PictureWidth, frmShow->PictureHeight);
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_EQ(frmShow->CleanPicture.Width(), c.shown.width());
+        EXPECT_EQ(frmShow->PanelText(0).toStdString(),
+                  "W:" + std::to_string(c.shown.width()) + " x H:" + std::to_string(c.shown.height()));
+        EXPECT_EQ(frmShow->PanelText(1).toStdString(),
+                  c.fails ? Place("a.jpg", 1, 1) : Place(c.steps.back(), total, total));
+        EXPECT_EQ(Bounds(), c.fails ? before : Centred(c.shown));
+        EXPECT_EQ(dialogs.Messages(), c.fails ? std::vector<std::string>{kLoadFailed} : std::vector<std::string>{});
+        frmShow->close();
+    }
 }
 
 }  // namespace

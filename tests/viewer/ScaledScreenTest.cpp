@@ -56,6 +56,7 @@ TEST_F(ScaledScreen, TheViewerAndTheSlideShowDrawFromTheScreensOwnPixels)
              frmMain->Pictures().Point(0);
              frmShow->Show();
              Activate(frmShow);
+             WaitForPictures();
              frmShow->cmbZoom->setCurrentIndex(6);
              frmShow->cmbZoomClick();
              return frmShow->Image1;
@@ -67,6 +68,7 @@ TEST_F(ScaledScreen, TheViewerAndTheSlideShowDrawFromTheScreensOwnPixels)
              QEvent activate(QEvent::WindowActivate);
              QCoreApplication::sendEvent(frmSlide, &activate);
              frmSlide->Timer1Timer();
+             WaitForPictures();
              return frmSlide->ImageSlide;
          },
          [] { return frmSlide->ImageSlide->Picture(); }},

@@ -143,27 +143,39 @@ void TfrmShow::FormActivate()
 void TfrmShow::ShowPicture(const std::string& path, int position, int total)
 {
     const TDisplayRequest request{path, {}, nullptr, JPEGDefaults(), true};
-    // A picture not made ahead is decoded here: the one shown goes first, so that two
+    // A picture not made ahead is decoded while the one shown is let go, so that two
     // large pictures are never held at once, unless something is drawn on it.
-    const bool released = Unmarked && !ahead_.Holds(request) && !CleanPicture.Empty();
-    if (released) {
+    if (Unmarked && !ahead_.Holds(request) && !CleanPicture.Empty()) {
         CleanPicture = TBitmap();
         Image1->SetPicture(CleanPicture);
+        letGo_ = true;
     }
-    const TDisplayCopy copy = ahead_.Take(request);
+    // The entry's place shows at once; its picture and size follow when its copy lands,
+    // at once when it was made ahead.
+    panels_[1]->setText(Shown(path + "   ( " + IntToStr(position) + "/" + IntToStr(total) + " )"));
+    ahead_.Ask(request, [this, path](const TDisplayCopy& copy) { ShowCopy(path, copy); });
     // MainState already names this entry, loaded or not: its neighbours are next.
     DecodeNeighboursAhead();
+}
+
+void TfrmShow::ShowCopy(const std::string& path, const TDisplayCopy& copy)
+{
     if (!copy.error.empty()) {
         // The previous picture stays, with its clean copy, its mark and its texts; one
-        // that went is read again from its file.
-        if (released) {
-            CleanPicture = TBitmap(ahead_.Take({shownPath_, {}, nullptr, JPEGDefaults(), true}).image);
-            Image1->SetPicture(CleanPicture);
-        }
+        // that was let go is read again from its file.
+        panels_[1]->setText(shownPlace_);
+        if (letGo_)
+            ahead_.Ask({shownPath_, {}, nullptr, JPEGDefaults(), true}, [this](const TDisplayCopy& again) {
+                letGo_ = false;
+                CleanPicture = TBitmap(again.image);
+                Image1->SetPicture(CleanPicture);
+            });
         Dialogs().ShowMessage(kLoadFailed);
         return;
     }
     shownPath_ = path;
+    shownPlace_ = panels_[1]->text();
+    letGo_ = false;
     CleanPicture = TBitmap(copy.image);
     Image1->SetPicture(CleanPicture);
     Unmarked = true;
@@ -181,7 +193,6 @@ void TfrmShow::ShowPicture(const std::string& path, int position, int total)
     }
     SyncOverlay();
     panels_[0]->setText(Shown("W:" + IntToStr(PictureWidth) + " x H:" + IntToStr(PictureHeight)));
-    panels_[1]->setText(Shown(path + "   ( " + IntToStr(position) + "/" + IntToStr(total) + " )"));
 }
 
 void TfrmShow::DecodeNeighboursAhead()

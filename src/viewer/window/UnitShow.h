@@ -67,7 +67,10 @@ public:
     void PaintBox1MouseDown(QPoint at);
     void PaintBox1MouseUp(QPoint at);
 
+    // Shows the entry's place at once and its picture when its copy lands.
     void ShowPicture(const std::string& path, int position, int total);
+    // A picture asked for, or a neighbour, is still being read.
+    bool Decoding() const { return !ahead_.Idle(); }
     void CenterPicture();
     void SyncOverlay();
     void ShowNext();
@@ -103,6 +106,8 @@ private:
     void ShowScrollBars();
     // Shows the picture set's current entry and its place in the set.
     void ShowCurrent();
+    // The copy of path asked for has landed: shown, or the message when it could not be made.
+    void ShowCopy(const std::string& path, const TDisplayCopy& copy);
     // Starts decoding the neighbours of the current entry, next first.
     void DecodeNeighboursAhead();
     TPictureSet& pictures_;
@@ -111,6 +116,8 @@ private:
     // The next and the previous entry, decoded ahead.
     TDecodeAhead ahead_{2, kDecodeAheadBytes};
     std::string shownPath_;  // the file of the picture shown, to read again if it was let go
+    QString shownPlace_;     // its place in the list, as panel 1 showed it
+    bool letGo_ = false;     // it was let go for a picture that has not landed yet
 };
 
 extern TfrmShow* frmShow;

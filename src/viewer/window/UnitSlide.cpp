@@ -73,23 +73,31 @@ void TfrmSlide::FormActivate()
 
 void TfrmSlide::Timer1Timer()
 {
-    if (!ImageSlide)
+    // The slide asked for at the tick before is still on its way: the show waits for it.
+    if (!ImageSlide || ahead_.Asked())
         return;
+    if (!AskSlide())
+        StopShow();
+}
+
+bool TfrmSlide::AskSlide()
+{
     // A list shortened during the show ends it at its new end.
     LastSlideIndex = std::min(LastSlideIndex, pictures_.Count() - 1);
-    if (SlideIndex > LastSlideIndex) {
-        StopShow();
-        return;
-    }
-    // An entry that cannot be loaded is skipped, and the next one comes up at this tick.
-    while (SlideIndex <= LastSlideIndex) {
-        pictures_.Name(SlideIndex);
-        const bool shown = ShowSlide(pictures_.CurrentFile(), SlideIndex + 1, LastSlideIndex + 1);
-        ++SlideIndex;
-        if (shown)
-            break;
-    }
-    DecodeNextAhead();
+    if (SlideIndex > LastSlideIndex)
+        return false;
+    pictures_.Name(SlideIndex);
+    const std::string path = pictures_.CurrentFile();
+    const int position = SlideIndex + 1, total = LastSlideIndex + 1;
+    ++SlideIndex;
+    ahead_.Ask(SlideRequest(path), [this, path, position, total](const TDisplayCopy& copy) {
+        // An entry that cannot be loaded is skipped, and the next one is asked for at once.
+        if (!ShowSlide(path, position, total, copy))
+            AskSlide();
+        else
+            DecodeNextAhead();
+    });
+    return true;
 }
 
 TDisplayRequest TfrmSlide::SlideRequest(const std::string& path) const
@@ -104,9 +112,8 @@ void TfrmSlide::DecodeNextAhead()
         ahead_.Ahead(SlideRequest(pictures_.FullPath(SlideIndex)));
 }
 
-bool TfrmSlide::ShowSlide(const std::string& path, int position, int total)
+bool TfrmSlide::ShowSlide(const std::string& path, int position, int total, const TDisplayCopy& copy)
 {
-    const TDisplayCopy copy = ahead_.Take(SlideRequest(path));
     if (!copy.error.empty())
         return false;
     SlideWidth = copy.natural.width();

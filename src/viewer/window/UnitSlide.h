@@ -29,10 +29,13 @@ public:
     void FormActivate();
     // Esc (Qt::Key_Escape) stops the show; every other key is ignored.
     void FormKeyDown(int key);
+    // Asks for the next slide; it is shown when its copy lands, at once when it was made ahead.
     void Timer1Timer();
-    // Shows one slide, and its caption when asked for; false when its file cannot be
-    // loaded, and then nothing changes.
-    bool ShowSlide(const std::string& path, int position, int total);
+    // Shows one slide's copy, and its caption when asked for; false when its file could
+    // not be loaded, and then nothing changes.
+    bool ShowSlide(const std::string& path, int position, int total, const TDisplayCopy& copy);
+    // A slide asked for, or the next one, is still being read.
+    bool Decoding() const { return !ahead_.Idle(); }
 
     // Maximised whenever it is shown.
     void setVisible(bool visible) override;
@@ -45,6 +48,9 @@ protected:
 private:
     void StopShow();
     TDisplayRequest SlideRequest(const std::string& path) const;
+    // Makes entry SlideIndex the current file, asks for its slide and moves past it; false
+    // when the show has no entry left.
+    bool AskSlide();
     // Starts making the next slide while the one shown stays up.
     void DecodeNextAhead();
 

@@ -1,0 +1,181 @@
+#include "toolkit/HandOver.h"
+
+#include "toolkit/Errors.h"
+#include "toolkit/WorkerPool.h"
+
+#include <QElapsedTimer>
+#include <QThreadPool>
+
+#include <algorithm>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <utility>
+#include <vector>
+
+namespace {
+// Results are handed over for at most this long at a time.
+constexpr qint64 kHandOverSliceMs = 20;
+}  // namespace
+
+// What the workers share with the owner: they keep it alive by themselves, so a worker
+// that ends after its owner never touches anything freed.
+struct THandOver::TShared {
+    struct TTask {
+        std::uint64_t generation;
+        std::uint64_t place;  // in start order, within its generation
+        std::function<void()> work;
+        std::function<void()> deliver;
+    };
+    // Results in the order they are handed over: older generations first (they are
+    // dropped), then by place, in start order or in finishing order.
+    using TFinished = std::map<std::pair<std::uint64_t, std::uint64_t>, TTask>;
+
+    TShared(TOrder order, QThreadPool& pool, THandOver& owner) : order(order), pool(pool), owner(owner) {}
+
+    // A worker on the pool: takes the next work until none is left.
+    void Work()
+    {
+        std::unique_lock lock(mutex);
+        while (!waiting.empty()) {
+            TTask task = std::move(waiting.front());
+            waiting.pop_front();
+            lock.unlock();
+            task.work();
+            task.work = nullptr;
+            lock.lock();
+            // Even a result that is not wanted any more goes to the owner's thread, which
+            // alone lets go of what its delivery holds.
+            const std::uint64_t place = order == TOrder::Started ? task.place : finishedCount++;
+            finished.emplace(std::pair{task.generation, place}, std::move(task));
+            Post();
+        }
+        --workers;
+        noWorkers.notify_all();
+    }
+
+    // Asks the event loop for one delivery unless one is waiting already; any thread,
+    // under mutex. The owner waits for its workers before it goes, so it is still here.
+    void Post()
+    {
+        if (deliveryPosted)
+            return;
+        deliveryPosted = true;
+        QMetaObject::invokeMethod(&owner.context_, [this] { owner.Deliver(); }, Qt::QueuedConnection);
+    }
+
+    const TOrder order;
+    QThreadPool& pool;
+    THandOver& owner;
+    std::mutex mutex;
+    std::condition_variable noWorkers;
+    // Everything below is guarded by mutex.
+    std::deque<TTask> waiting;  // not started yet, in start order
+    TFinished finished;
+    std::uint64_t generation = 0;
+    std::uint64_t started = 0;        // work run in this generation
+    std::uint64_t nextPlace = 0;      // in start order: the next result to hand over
+    std::uint64_t finishedCount = 0;  // in finishing order: the place of the next result
+    int unfinished = 0;
+    int workers = 0;
+    bool deliveryPosted = false;
+    bool gone = false;  // the owner went while it handed a result over
+};
+
+THandOver::THandOver(TOrder order, QThreadPool* pool)
+    : shared_(std::make_shared<TShared>(order, pool ? *pool : WorkerPool(), *this))
+{
+}
+
+THandOver::~THandOver()
+{
+    Drop();
+    WaitForWorkers();
+    TShared::TFinished stale;
+    const std::lock_guard lock(shared_->mutex);
+    stale.swap(shared_->finished);
+    shared_->gone = true;
+}
+
+void THandOver::RunCore(std::function<void()> work, std::function<void()> deliver)
+{
+    TShared& s = *shared_;
+    const std::lock_guard lock(s.mutex);
+    s.waiting.push_back({s.generation, s.started++, std::move(work), std::move(deliver)});
+    ++s.unfinished;
+    // A worker a thread, each taking the next work until none is left: ten thousand
+    // pieces of work cost the pool a few tasks, not ten thousand.
+    if (s.workers < std::max(1, s.pool.maxThreadCount())) {
+        ++s.workers;
+        s.pool.start([shared = shared_] { shared->Work(); });
+    }
+}
+
+void THandOver::Drop()
+{
+    // What is let go is let go here, outside the lock.
+    std::deque<TShared::TTask> notStarted;
+    TShared::TFinished finished;
+    TShared& s = *shared_;
+    const std::lock_guard lock(s.mutex);
+    ++s.generation;
+    s.started = 0;
+    s.nextPlace = 0;
+    s.unfinished = 0;
+    notStarted.swap(s.waiting);
+    finished.swap(s.finished);
+}
+
+int THandOver::Unfinished() const
+{
+    const std::lock_guard lock(shared_->mutex);
+    return shared_->unfinished;
+}
+
+void THandOver::WaitForWorkers()
+{
+    TShared& s = *shared_;
+    std::unique_lock lock(s.mutex);
+    s.noWorkers.wait(lock, [&] { return s.workers == 0; });
+}
+
+void THandOver::Deliver()
+{
+    const std::shared_ptr<TShared> shared = shared_;  // a delivery may end this object
+    TShared& s = *shared;
+    {
+        const std::lock_guard lock(s.mutex);
+        s.deliveryPosted = false;  // a result from now on posts anew
+    }
+    QElapsedTimer slice;
+    slice.start();
+    for (;;) {
+        std::vector<TShared::TTask> stale;
+        std::function<void()> deliver;
+        {
+            const std::lock_guard lock(s.mutex);
+            while (!s.finished.empty() && s.finished.begin()->first.first != s.generation) {
+                stale.push_back(std::move(s.finished.begin()->second));
+                s.finished.erase(s.finished.begin());
+            }
+            const auto first = s.finished.begin();
+            if (first == s.finished.end() || (s.order == TOrder::Started && first->first.second != s.nextPlace))
+                return;
+            deliver = std::move(first->second.deliver);
+            s.finished.erase(first);
+            ++s.nextPlace;
+            --s.unfinished;
+        }
+        // A delivery runs from the event loop, which no exception may cross.
+        Guarded(deliver);
+        if (s.gone)
+            return;
+        if (slice.elapsed() >= kHandOverSliceMs) {
+            const std::lock_guard lock(s.mutex);
+            s.Post();
+            return;
+        }
+    }
+}

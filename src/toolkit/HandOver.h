@@ -1,0 +1,71 @@
+#pragma once
+// The one way work done off the user-interface thread comes back to it. Work runs on a
+// thread pool (Lumora's own unless told); its results are handed over on the thread this
+// object was made on, by one posted delivery per pass of the event loop that hands over
+// what is ready for at most a slice of time, so the window keeps painting and taking
+// keys while thousands of results are ready at once.
+//
+// One rule for what is no longer wanted: Drop starts a new generation. Work of an older
+// generation that has not started is never started; work already running finishes on the
+// pool and its result is dropped, never handed over. The destructor drops and waits for
+// the work still running, so nothing it handed out outlives it.
+//
+// Qt Core only: no window code here.
+
+#include <QObject>
+
+#include <concepts>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <type_traits>
+
+class QThreadPool;
+
+class THandOver {
+public:
+    // In which order results are handed over: as the work finished, or as it was started
+    // (a result then waits for those started before it).
+    enum class TOrder { Finished, Started };
+
+    explicit THandOver(TOrder order, QThreadPool* pool = nullptr);
+    ~THandOver();
+    THandOver(const THandOver&) = delete;
+    THandOver& operator=(const THandOver&) = delete;
+
+    // Runs work() on the pool and hands its result to deliver on this object's thread,
+    // never inside Run. work gets plain data it owns (copies captured by value) and must
+    // not throw: what can fail returns its failure as part of the result.
+    template <class Work, class Deliver>
+        requires std::invocable<Work&>
+                 && std::invocable<Deliver&, std::decay_t<std::invoke_result_t<Work&>>&>
+    void Run(Work work, Deliver deliver)
+    {
+        using Result = std::decay_t<std::invoke_result_t<Work&>>;
+        // Written by the worker, read on this thread once the work is done.
+        auto result = std::make_shared<std::optional<Result>>();
+        RunCore([result, work = std::move(work)]() mutable noexcept { result->emplace(work()); },
+                [result, deliver = std::move(deliver)]() mutable {
+                    deliver(**result);
+                    result->reset();  // a result is often a picture: let it go once handed over
+                });
+    }
+
+    // A new generation: nothing run before is started or handed over any more.
+    void Drop();
+    // Work of this generation whose result has not been handed over yet; a result being
+    // handed over no longer counts.
+    int Unfinished() const;
+    // Waits, without an event loop, for the work still running on the pool.
+    void WaitForWorkers();
+
+private:
+    struct TShared;
+
+    void RunCore(std::function<void()> work, std::function<void()> deliver);
+    // Hands over what is ready of this generation, for a slice of time.
+    void Deliver();
+
+    QObject context_;  // deliveries run on its thread, and not after it is gone
+    std::shared_ptr<TShared> shared_;
+};
