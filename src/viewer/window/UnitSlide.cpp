@@ -52,8 +52,7 @@ void TfrmSlide::setVisible(bool visible)
 void TfrmSlide::FormActivate()
 {
     SetControlColor(this, cl3DDkShadow);
-    // Coming back to a running show, or from the error box of a bad delay, goes on
-    // with what is there.
+    // Coming back to a running show goes on with what is there.
     if (ImageSlide)
         return;
     ImageSlide = new TSlideImage(this);
