@@ -1,5 +1,6 @@
 #include "browse/FolderModel.h"
 
+#include "toolkit/PathFile.h"
 #include "toolkit/Platform.h"
 
 #include <QAbstractFileIconProvider>
@@ -7,8 +8,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 #include <unordered_set>
 
 namespace {
@@ -16,15 +15,8 @@ namespace {
 // The folders in folder, links followed, hidden ones left out; nothing when it cannot be read.
 std::vector<std::string> Subfolders(const std::string& folder)
 {
-    std::vector<std::string> names;
-    std::error_code error;
-    std::filesystem::directory_iterator it(folder, std::filesystem::directory_options::skip_permission_denied, error);
-    for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
-        std::string name = it->path().filename().native();
-        std::error_code notFolder;
-        if (name.front() != '.' && it->is_directory(notFolder))
-            names.push_back(std::move(name));
-    }
+    std::vector<std::string> names = FolderNamesIn(folder);
+    std::erase_if(names, [](const std::string& name) { return name.front() == '.'; });
     // As the names are shown; bytes decide between names that show alike.
     QCollator collator;
     collator.setNumericMode(true);

@@ -65,15 +65,31 @@ std::string AbsoluteClean(const std::string& path)
     return std::filesystem::absolute(path, error).lexically_normal().native();
 }
 
-std::vector<std::string> FileNamesIn(const std::string& folder)
+namespace {
+
+// The names of the entries in folder of one kind, asked of each entry with links followed.
+std::vector<std::string> NamesIn(const std::string& folder,
+                                 bool (std::filesystem::directory_entry::*isKind)(std::error_code&) const noexcept)
 {
     std::vector<std::string> names;
     std::error_code error;
     std::filesystem::directory_iterator it(folder.empty() ? std::string(".") : folder, error);
     for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
-        std::error_code notRegular;
-        if (it->is_regular_file(notRegular))
+        std::error_code notOfKind;
+        if (((*it).*isKind)(notOfKind))
             names.push_back(it->path().filename().native());
     }
     return names;
+}
+
+}  // namespace
+
+std::vector<std::string> FileNamesIn(const std::string& folder)
+{
+    return NamesIn(folder, &std::filesystem::directory_entry::is_regular_file);
+}
+
+std::vector<std::string> FolderNamesIn(const std::string& folder)
+{
+    return NamesIn(folder, &std::filesystem::directory_entry::is_directory);
 }

@@ -35,3 +35,5 @@ std::string AbsoluteClean(const std::string& path);
 // The names of the regular files in folder (links followed), hidden ones too, in no
 // particular order; "" is the current folder. Nothing when the folder cannot be read.
 std::vector<std::string> FileNamesIn(const std::string& folder);
+// The same for the folders in folder.
+std::vector<std::string> FolderNamesIn(const std::string& folder);
