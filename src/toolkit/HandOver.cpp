@@ -23,33 +23,49 @@ constexpr qint64 kHandOverSliceMs = 20;
 // What the workers share with the owner: they keep it alive by themselves, so a worker
 // that ends after its owner never touches anything freed.
 struct THandOver::TShared {
-    struct TTask {
+    // What one Run or RunEach started: its pieces share it.
+    struct TBatch {
+        std::function<void(int)> work;
+        std::function<void(int)> deliver;
+    };
+    // Pieces not started yet: next .. count - 1 of a batch.
+    struct TWaiting {
         std::uint64_t generation;
-        std::uint64_t place;  // in start order, within its generation
-        std::function<void()> work;
-        std::function<void()> deliver;
+        std::uint64_t firstPlace;  // in start order, within its generation
+        int count;
+        int next;
+        std::shared_ptr<TBatch> batch;
+    };
+    struct TDone {
+        std::shared_ptr<TBatch> batch;
+        int piece;
     };
     // Results in the order they are handed over: older generations first (they are
     // dropped), then by place, in start order or in finishing order.
-    using TFinished = std::map<std::pair<std::uint64_t, std::uint64_t>, TTask>;
+    using TFinished = std::map<std::pair<std::uint64_t, std::uint64_t>, TDone>;
 
     TShared(TOrder order, QThreadPool& pool, THandOver& owner) : order(order), pool(pool), owner(owner) {}
 
-    // A worker on the pool: takes the next work until none is left.
+    // A worker on the pool: takes the next piece of work until none is left.
     void Work()
     {
         std::unique_lock lock(mutex);
         while (!waiting.empty()) {
-            TTask task = std::move(waiting.front());
-            waiting.pop_front();
+            TWaiting& front = waiting.front();
+            const int piece = front.next++;
+            const std::uint64_t generation = front.generation;
+            std::uint64_t place = front.firstPlace + static_cast<std::uint64_t>(piece);
+            std::shared_ptr<TBatch> batch = front.next == front.count ? std::move(front.batch) : front.batch;
+            if (front.next == front.count)
+                waiting.pop_front();
             lock.unlock();
-            task.work();
-            task.work = nullptr;
+            batch->work(piece);
             lock.lock();
             // Even a result that is not wanted any more goes to the owner's thread, which
             // alone lets go of what its delivery holds.
-            const std::uint64_t place = order == TOrder::Started ? task.place : finishedCount++;
-            finished.emplace(std::pair{task.generation, place}, std::move(task));
+            if (order == TOrder::Finished)
+                place = finishedCount++;
+            finished.emplace(std::pair{generation, place}, TDone{std::move(batch), piece});
             Post();
         }
         --workers;
@@ -72,7 +88,7 @@ struct THandOver::TShared {
     std::mutex mutex;
     std::condition_variable noWorkers;
     // Everything below is guarded by mutex.
-    std::deque<TTask> waiting;  // not started yet, in start order
+    std::deque<TWaiting> waiting;  // in start order
     TFinished finished;
     std::uint64_t generation = 0;
     std::uint64_t started = 0;        // work run in this generation
@@ -99,15 +115,19 @@ THandOver::~THandOver()
     shared_->gone = true;
 }
 
-void THandOver::RunCore(std::function<void()> work, std::function<void()> deliver)
+void THandOver::RunCore(int count, std::function<void(int)> work, std::function<void(int)> deliver)
 {
+    if (count <= 0)
+        return;
     TShared& s = *shared_;
+    auto batch = std::make_shared<TShared::TBatch>(TShared::TBatch{std::move(work), std::move(deliver)});
     const std::lock_guard lock(s.mutex);
-    s.waiting.push_back({s.generation, s.started++, std::move(work), std::move(deliver)});
-    ++s.unfinished;
+    s.waiting.push_back({s.generation, s.started, count, 0, std::move(batch)});
+    s.started += static_cast<std::uint64_t>(count);
+    s.unfinished += count;
     // A worker a thread, each taking the next work until none is left: ten thousand
     // pieces of work cost the pool a few tasks, not ten thousand.
-    if (s.workers < std::max(1, s.pool.maxThreadCount())) {
+    for (int i = 0; i < count && s.workers < std::max(1, s.pool.maxThreadCount()); ++i) {
         ++s.workers;
         s.pool.start([shared = shared_] { shared->Work(); });
     }
@@ -116,7 +136,7 @@ void THandOver::RunCore(std::function<void()> work, std::function<void()> delive
 void THandOver::Drop()
 {
     // What is let go is let go here, outside the lock.
-    std::deque<TShared::TTask> notStarted;
+    std::deque<TShared::TWaiting> notStarted;
     TShared::TFinished finished;
     TShared& s = *shared_;
     const std::lock_guard lock(s.mutex);
@@ -152,8 +172,8 @@ void THandOver::Deliver()
     QElapsedTimer slice;
     slice.start();
     for (;;) {
-        std::vector<TShared::TTask> stale;
-        std::function<void()> deliver;
+        std::vector<TShared::TDone> stale;
+        TShared::TDone done;
         {
             const std::lock_guard lock(s.mutex);
             while (!s.finished.empty() && s.finished.begin()->first.first != s.generation) {
@@ -163,13 +183,13 @@ void THandOver::Deliver()
             const auto first = s.finished.begin();
             if (first == s.finished.end() || (s.order == TOrder::Started && first->first.second != s.nextPlace))
                 return;
-            deliver = std::move(first->second.deliver);
+            done = std::move(first->second);
             s.finished.erase(first);
             ++s.nextPlace;
             --s.unfinished;
         }
         // A delivery runs from the event loop, which no exception may cross.
-        Guarded(deliver);
+        Guarded([&] { done.batch->deliver(done.piece); });
         if (s.gone)
             return;
         if (slice.elapsed() >= kHandOverSliceMs) {

@@ -63,9 +63,9 @@ void TOrderedJobs::StartCore(int count, std::function<void(int)> execute, std::f
     const auto run = std::make_shared<TRun>(std::max(count, 0), std::move(execute), std::move(deliver),
                                             std::move(progress), std::move(end));
     run_ = run;
-    for (int i = 0; i < run->count; ++i)
-        handOver_.Run([run, i] { return run->Execute(i); },
-                      [this, run, i](const std::exception_ptr& failure) { Apply(run, i, failure); });
+    handOver_.RunEach(
+        run->count, [run](int i) { return run->Execute(i); },
+        [this, run](int i, const std::exception_ptr& failure) { Apply(run, i, failure); });
     // A run of no jobs ends from the event loop too.
     if (run->count == 0)
         handOver_.Run([] { return 0; }, [this](int) { End(0, nullptr); });
