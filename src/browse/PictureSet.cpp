@@ -32,6 +32,12 @@ void TPictureSet::Point(int index)
     Move(index, FullPath(index));
 }
 
+void TPictureSet::Relocate(int index)
+{
+    Point(index);
+    emit Relocated();
+}
+
 void TPictureSet::Name(int index)
 {
     Move(currentIndex_, FullPath(index));

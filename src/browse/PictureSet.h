@@ -36,6 +36,10 @@ public:
     // A click on a list row, a slide shown, the board's last thumbnail: CurrentFile names
     // row index; CurrentIndex stays.
     void Name(int index);
+    // The entry shown is row index now, the rows having changed around it (a picture named
+    // alone, once its folder's rows are in): Point, and the windows showing it hear that
+    // its place changed.
+    void Relocate(int index);
     // CurrentFile names path, which need not be a row.
     void NameFile(const std::string& path);
     // The viewer's steps: one row on, or one back (from the end when the list was
@@ -53,6 +57,7 @@ public:
 signals:
     void CursorMoved();
     void RowsChanged();
+    void Relocated();
 
 private:
     void Move(std::int32_t index, std::string file);

@@ -32,6 +32,8 @@ void TfrmMain::CDirectoryOutline1Change()
     if (board_)
         board_->CancelBuild();
     boardBuild_.reset();
+    // Browsing on leaves a picture named from outside to the rows it is among.
+    named_.reset();
     SetBusy(true);
     folderJob_.Start(
         1, [folder = CDirectoryOutline1->Directory(), mask = FileListBox1->Mask()](int) { return ReadFolder(folder, mask); },

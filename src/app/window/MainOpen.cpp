@@ -3,14 +3,20 @@
 
 #include "app/window/UnitMain.h"
 #include "browse/window/DirectoryOutline.h"
+#include "browse/window/FileListBox.h"
 #include "browse/window/SelectionList.h"
+#include "browse/FolderListing.h"
 #include "browse/PictureSet.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/Errors.h"
 #include "toolkit/window/Form.h"
 #include "toolkit/Platform.h"
 
 #include <QDropEvent>
 #include <QMimeData>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -50,24 +56,86 @@ std::vector<std::string> TfrmMain::OpenPaths(const TOpenedPaths& opened)
     return opened.pictures.empty() ? std::vector<std::string>{} : AddPictures(opened.pictures);
 }
 
+std::vector<std::string> TfrmMain::OpenWithFolder(const TPictureFile& picture)
+{
+    MoveTreeTo(picture.folder);
+    // A file that cannot be read leaves the selection as it was.
+    if (!PictureRow(picture.folder, picture.name))
+        return {RowFullPath({picture.folder, picture.name, {}})};
+    Pictures().Clear();
+    std::vector<std::string> failed = AddPictures({picture});
+    if (!failed.empty())
+        return failed;
+    pictures_.Point(0);
+    // In Directory Show the tree's folder change is already reading the folder's rows.
+    named_ = picture;
+    if (State.ViewMode == kSelectShow)
+        AddFolderRows();
+    return {};
+}
+
+void TfrmMain::AddFolderRows()
+{
+    SetBusy(true);
+    folderJob_.Start(
+        1, [folder = FileListBox1->Directory(), mask = FileListBox1->Mask()](int) { return ReadFolder(folder, mask); },
+        [this](int, TFolderRows& read) {
+            // A folder whose listing left the picture out keeps it alone.
+            if (std::none_of(read.rows.begin(), read.rows.end(),
+                             [this](const TSelectionRow& row) { return TPictureFile{row.path, row.name} == named_; }))
+                return true;
+            Pictures().Clear();
+            Pictures().Append(std::move(read.rows));
+            State.WorkRow = Pictures().Count() - 1;
+            ShowSelectedCount();
+            PointAtNamed();
+            return true;
+        },
+        {},
+        [this](const TJobEnd& end) {
+            SetBusy(false);
+            named_.reset();
+            if (end.failure)
+                ShowHandlerException(end.failure);
+        });
+}
+
+void TfrmMain::PointAtNamed()
+{
+    if (!named_)
+        return;
+    const TPictureFile named = *std::exchange(named_, std::nullopt);
+    for (int i = 0; i < Pictures().Count(); ++i)
+        if (const TSelectionRow& row = Pictures().Row(i); row.path == named.folder && row.name == named.name) {
+            pictures_.Relocate(i);
+            return;
+        }
+}
+
 void TfrmMain::OpenCommandLine(const std::vector<std::string>& paths)
 {
     TOpenedPaths opened = SortOpenedPaths(paths);
-    // The tree ends in the first picture's folder, so the file list shows it.
-    if (!opened.pictures.empty())
-        opened.folders.push_back(opened.pictures.front().folder);
-    const int first = Pictures().Count();
     std::vector<std::string> failed = opened.failed;
-    for (const std::string& path : OpenPaths(opened))
-        failed.push_back(path);
+    std::vector<std::string> notOpened;
+    const int first = Pictures().Count();
+    if (opened.pictures.size() == 1 && opened.folders.empty()) {
+        notOpened = OpenWithFolder(opened.pictures.front());
+    } else {
+        // The tree ends in the first picture's folder, so the file list shows it.
+        if (!opened.pictures.empty())
+            opened.folders.push_back(opened.pictures.front().folder);
+        notOpened = OpenPaths(opened);
+        if (Pictures().Count() > first)
+            pictures_.Point(first);
+    }
+    const bool opens = notOpened.size() < opened.pictures.size();
+    failed.insert(failed.end(), notOpened.begin(), notOpened.end());
     // The message comes first: a box over the viewer would keep it from being activated,
     // and activation loads its picture.
     if (!failed.empty())
         Dialogs().ShowMessage(CannotOpenText(failed));
-    if (Pictures().Count() > first) {
-        pictures_.Point(first);
+    if (opens)
         Forms.Show->Show();
-    }
 }
 
 void TfrmMain::dragEnterEvent(QDragEnterEvent* event)
@@ -82,5 +150,11 @@ void TfrmMain::dragMoveEvent(QDragMoveEvent* event)
 
 void TfrmMain::dropEvent(QDropEvent* event)
 {
-    OpenPaths(AnswerDrop(event));
+    const TOpenedPaths opened = AnswerDrop(event);
+    if (opened.pictures.size() == 1 && opened.folders.empty()) {
+        if (OpenWithFolder(opened.pictures.front()).empty())
+            Forms.Show->Show();
+        return;
+    }
+    OpenPaths(opened);
 }

@@ -56,6 +56,8 @@ void TfrmMain::FinishThumbBoard(const TBoardEnd& end)
     // The list took no rows away while the build ran: its rows are still the board's.
     if (end.placed > 0)
         pictures_.Name(end.placed - 1);
+    // A picture named from outside stays current among its folder's thumbnails.
+    PointAtNamed();
     if (!end.unreadable.empty())
         Dialogs().ShowMessage(UnreadableFilesText(end.unreadable), TMessageKind::Error);
 }
@@ -75,6 +77,7 @@ void TfrmMain::CancelJobs()
 {
     if (folderJob_.Running()) {
         folderJob_.Cancel();
+        named_.reset();
         SetBusy(false);
     }
     if (board_)

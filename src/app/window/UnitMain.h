@@ -130,8 +130,9 @@ public:
     // Adds the pictures' rows as Add does; the full paths of those that got none.
     std::vector<std::string> AddPictures(const std::vector<TPictureFile>& pictures);
     // What the command line names: folders move the folder tree there; pictures move it
-    // to the first one's folder, are added, and the first of them opens in the viewer.
-    // What cannot be opened is named in one message.
+    // to the first one's folder, are added, and the first of them opens in the viewer; one
+    // picture alone opens with its folder's pictures (OpenWithFolder). What cannot be
+    // opened is named in one message.
     void OpenCommandLine(const std::vector<std::string>& paths);
     // Starts a build of the board from the selection list; it ends from the event loop.
     void BuildThumbBoard();
@@ -198,7 +199,8 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     // Dropped pictures are added as Add adds them and a dropped folder moves the folder
-    // tree there; a drag holding neither is refused.
+    // tree there; one picture alone opens with its folder as from the command line; a
+    // drag holding neither is refused.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -237,6 +239,16 @@ private:
     void MoveTreeTo(const std::string& folder);
     // Moves the tree to the folders, then adds the pictures; the pictures that got no row.
     std::vector<std::string> OpenPaths(const TOpenedPaths& opened);
+    // One picture named from outside brings its folder: the tree goes there, the picture
+    // alone is the selection and the current entry at once, and the folder's pictures (as
+    // Add All adds them) follow as a job with the picture still current. Its full path
+    // when it cannot be read, and then nothing changes but the tree.
+    std::vector<std::string> OpenWithFolder(const TPictureFile& picture);
+    // Select Show's job for that: the file list's pictures and their sizes, read on the pool.
+    void AddFolderRows();
+    // Once the folder's rows are in: the picture named from outside is the current entry
+    // again, and the viewer shows its place among them.
+    void PointAtNamed();
     // The controls that only the Select Show layout shows.
     std::vector<QWidget*> SelectShowControls() const;
     QToolButton* AddToolButton(const char* name, const char* hint, void (TfrmMain::*handler)());
@@ -256,8 +268,10 @@ private:
     TThumbBoard* board_ = nullptr;
     // What the window shows while a build runs.
     std::unique_ptr<TBoardBuild> boardBuild_;
-    // A Directory Show folder change's listing and sizes.
+    // A Directory Show folder change's listing and sizes, or the rows of a picture's folder.
     TOrderedJobs folderJob_;
+    // The picture named from outside whose folder's rows are being read.
+    std::optional<TPictureFile> named_;
     // The controls and menus a running job took away, to give back when it ends.
     std::vector<QPointer<QObject>> takenWhileBusy_;
     std::vector<QLabel*> statusPanels_;

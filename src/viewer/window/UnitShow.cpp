@@ -36,6 +36,12 @@ QString Shown(const std::string& text)
     return QFile::decodeName(text.c_str());
 }
 
+// Panel 1: "PATH   ( k/N )".
+QString PlaceText(const std::string& path, int position, int total)
+{
+    return Shown(path + "   ( " + IntToStr(position) + "/" + IntToStr(total) + " )");
+}
+
 }  // namespace
 
 TfrmShow::TfrmShow(TPictureSet& pictures, const TSharedSettings& settings, const QWidget& mainWindow,
@@ -65,6 +71,7 @@ TfrmShow::TfrmShow(TPictureSet& pictures, const TSharedSettings& settings, const
                     DecodeNeighboursAhead();
             },
             Qt::QueuedConnection);
+    connect(&pictures, &TPictureSet::Relocated, this, [this] { ShowPlace(); });
     // Shown, or come back to from another Lumora window: reloaded. Back from another
     // program or from one of its own boxes: left as it was.
     new TActivation(this, [this] { FormActivate(); });
@@ -152,7 +159,7 @@ void TfrmShow::ShowPicture(const std::string& path, int position, int total)
     }
     // The entry's place shows at once; its picture and size follow when its copy lands,
     // at once when it was made ahead.
-    panels_[1]->setText(Shown(path + "   ( " + IntToStr(position) + "/" + IntToStr(total) + " )"));
+    panels_[1]->setText(PlaceText(path, position, total));
     ahead_.Ask(request, [this, path](const TDisplayCopy& copy) { ShowCopy(path, copy); });
     // MainState already names this entry, loaded or not: its neighbours are next.
     DecodeNeighboursAhead();
@@ -277,6 +284,17 @@ void TfrmShow::ZoomStretch()
 void TfrmShow::ShowCurrent()
 {
     ShowPicture(pictures_.CurrentFile(), pictures_.CurrentIndex() + 1, pictures_.Count());
+}
+
+void TfrmShow::ShowPlace()
+{
+    if (!isVisible())
+        return;
+    const QString place = PlaceText(pictures_.CurrentFile(), pictures_.CurrentIndex() + 1, pictures_.Count());
+    // A picture already shown keeps the new place when a later one cannot be loaded.
+    if (shownPlace_ == panels_[1]->text())
+        shownPlace_ = place;
+    panels_[1]->setText(place);
 }
 
 void TfrmShow::ShowNext()

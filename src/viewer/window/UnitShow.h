@@ -106,6 +106,9 @@ private:
     void ShowScrollBars();
     // Shows the picture set's current entry and its place in the set.
     void ShowCurrent();
+    // The set relocated the entry shown among new rows: panel 1 shows its place anew,
+    // the picture stays.
+    void ShowPlace();
     // The copy of path asked for has landed: shown, or the message when it could not be made.
     void ShowCopy(const std::string& path, const TDisplayCopy& copy);
     // Starts decoding the neighbours of the current entry, next first.
