@@ -31,6 +31,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_STRIP_FILES ON)
-# The libraries the program links are found by dpkg-shlibdeps, not written by hand.
+# The libraries the program links are found by dpkg-shlibdeps, not written by hand; Qt's
+# Wayland platform is a plugin Qt loads, which no linked library names.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland")
 include(CPack)

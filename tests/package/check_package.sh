@@ -65,6 +65,7 @@ deb)
     depends=$(dpkg-deb -f "$deb" Depends)
     grep -q "libqt6widgets6" <<<"$depends" || fail "the package does not depend on Qt Widgets: $depends"
     grep -q "libjpeg62-turbo" <<<"$depends" || fail "the package does not depend on libjpeg: $depends"
+    grep -q "qt6-wayland" <<<"$depends" || fail "the package does not depend on Qt's Wayland platform: $depends"
     echo "$(basename "$deb"): Depends: $depends"
     ;;
 open)
