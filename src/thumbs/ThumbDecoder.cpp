@@ -16,10 +16,11 @@ TThumbDecoder::TThumbDecoder(TDone done, QThreadPool* pool)
 {
 }
 
-void TThumbDecoder::Start(std::vector<TThumbJob> jobs, const std::vector<int>& wanted, const TJPEGSettings& jpeg)
+void TThumbDecoder::Start(int rows, TJobOf jobOf, const std::vector<int>& wanted, const TJPEGSettings& jpeg)
 {
     handOver_.Drop();
-    jobs_ = std::move(jobs);
+    rows_ = rows;
+    jobOf_ = std::move(jobOf);
     jpeg_ = jpeg;
     waiting_ = std::set<int>(wanted.begin(), wanted.end());
     Pump();
@@ -32,7 +33,7 @@ void TThumbDecoder::SetView(int first, int last)
 
 void TThumbDecoder::Want(int row)
 {
-    if (row >= 0 && row < static_cast<int>(jobs_.size()) && waiting_.insert(row).second)
+    if (row >= 0 && row < rows_ && waiting_.insert(row).second)
         Pump();
 }
 
@@ -63,8 +64,8 @@ void TThumbDecoder::Pump()
     while (!waiting_.empty() && handOver_.Unfinished() < pool_->maxThreadCount()) {
         const int row = Nearest();
         waiting_.erase(row);
-        const TThumbJob& job = jobs_[static_cast<std::size_t>(row)];
-        TThumbRequest request{job.path, job.size, jpeg_, sharedRoot_, job.header};
+        TThumbJob job = jobOf_(row);
+        TThumbRequest request{std::move(job.path), job.size, jpeg_, sharedRoot_, std::move(job.header)};
         handOver_.Run([request] { return MakeThumbCopy(request); },
                       [this, row](const TDisplayCopy& copy) {
                           done_(row, copy);

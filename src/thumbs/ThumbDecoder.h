@@ -30,6 +30,8 @@ struct TThumbJob {
 class TThumbDecoder {
 public:
     using TDone = std::function<void(int row, const TDisplayCopy& copy)>;
+    // Row's job, asked for on this thread when the row is next to be decoded.
+    using TJobOf = std::function<TThumbJob(int row)>;
 
     // done gets each result of the current generation; pool null: the global pool.
     explicit TThumbDecoder(TDone done, QThreadPool* pool = nullptr);
@@ -38,8 +40,9 @@ public:
     TThumbDecoder(const TThumbDecoder&) = delete;
     TThumbDecoder& operator=(const TThumbDecoder&) = delete;
 
-    // A new generation: jobs[row] for every row in wanted, under these settings.
-    void Start(std::vector<TThumbJob> jobs, const std::vector<int>& wanted, const TJPEGSettings& jpeg);
+    // A new generation of rows rows: jobOf(row) for every row in wanted, under these
+    // settings. A job is made when its row's turn comes, so a start costs nothing per row.
+    void Start(int rows, TJobOf jobOf, const std::vector<int>& wanted, const TJPEGSettings& jpeg);
     // Rows first..last are in view: they go first, then the rows nearest to them.
     void SetView(int first, int last);
     // Decode row again (its copy was dropped); nothing when it is waiting already.
@@ -60,7 +63,8 @@ private:
     std::string sharedRoot_;  // read once, on the user-interface thread
     // Results come back in the order they finished; a new generation at each Start.
     THandOver handOver_;
-    std::vector<TThumbJob> jobs_;
+    int rows_ = 0;
+    TJobOf jobOf_;
     TJPEGSettings jpeg_;
     std::set<int> waiting_;
     std::pair<int, int> view_{0, 0};  // the rows in view, first and last

@@ -45,7 +45,7 @@ TEST_F(ByteNames, ANameThatIsNotUtf8GoesFromTheListingToTheAlbumByItsBytes)
 
         GoToFolder(pictures.Path());
         ASSERT_EQ(frmMain->FileListBox1->Count(), 1);
-        EXPECT_EQ(frmMain->FileListBox1->item(0)->text(), c.shown);
+        EXPECT_EQ(frmMain->FileListBox1->model()->index(0, 0).data().toString(), c.shown);
         SelectFiles({0});
         frmMain->Pictures().Clear();
         frmMain->sbAddClick();

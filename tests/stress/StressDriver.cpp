@@ -361,7 +361,7 @@ void TStress::SelectFiles(const TRoll& roll)
     files->clearSelection();
     for (int i = 0; i < files->Count(); ++i)
         if ((roll.b >> (i % 32)) & 1)
-            files->item(i)->setSelected(true);
+            files->Select(i);
 }
 
 void TStress::Add(const TRoll&)

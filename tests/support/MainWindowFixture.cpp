@@ -72,7 +72,7 @@ void MainWindowTest::SelectFiles(std::initializer_list<int> entries)
 {
     frmMain->FileListBox1->clearSelection();
     for (int i : entries)
-        frmMain->FileListBox1->item(i)->setSelected(true);
+        frmMain->FileListBox1->Select(i);
 }
 
 void MainWindowTest::SelectRows(std::initializer_list<int> rows)

@@ -45,7 +45,7 @@ TEST(ThumbDecoder, DecodesRowsInViewFirstAndTwoThreadsGiveThePixelsOfOne)
             },
             &pool);
         decoder.SetView(4, 5);
-        decoder.Start(jobs, all, TJPEGSettings{});
+        decoder.Start(8, [&](int row) { return jobs[static_cast<std::size_t>(row)]; }, all, TJPEGSettings{});
         WaitForDecoder(decoder);
     }
     qputenv("XDG_CACHE_HOME", sharedCache);
@@ -71,8 +71,9 @@ TEST(ThumbDecoder, ANewStartDropsWhatTheOldOneLeft)
     pool.setMaxThreadCount(1);
     std::vector<int> delivered;
     TThumbDecoder decoder([&](int row, const TDisplayCopy&) { delivered.push_back(row); }, &pool);
-    decoder.Start(jobs, {0, 1, 2, 3}, TJPEGSettings{});
-    decoder.Start(jobs, {2}, TJPEGSettings{});
+    const auto jobOf = [&](int row) { return jobs[static_cast<std::size_t>(row)]; };
+    decoder.Start(4, jobOf, {0, 1, 2, 3}, TJPEGSettings{});
+    decoder.Start(4, jobOf, {2}, TJPEGSettings{});
     WaitForDecoder(decoder);
     EXPECT_EQ(delivered, std::vector<int>{2});
 }

@@ -38,7 +38,7 @@ void TfrmMain::CDirectoryOutline1Change()
     folderJob_.Start(
         1, [folder = CDirectoryOutline1->Directory(), mask = FileListBox1->Mask()](int) { return ReadFolder(folder, mask); },
         [this](int, TFolderRows& read) {
-            FileListBox1->SetListing(read.folder, read.names);
+            FileListBox1->SetListing(read.folder, std::move(read.names));
             Pictures().Clear();
             Pictures().Append(std::move(read.rows));
             State.WorkRow = Pictures().Count() - 1;

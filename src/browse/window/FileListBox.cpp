@@ -4,10 +4,40 @@
 #include "toolkit/PathFile.h"
 #include "toolkit/Platform.h"
 
+#include <QAbstractListModel>
 #include <QMouseEvent>
 
-TFileListBox::TFileListBox(QWidget* parent) : QListWidget(parent)
+// The names as read, bytes kept; a name's text is made only when it is drawn.
+class TFileNames : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    void Set(std::vector<std::string> names)
+    {
+        beginResetModel();
+        names_ = std::move(names);
+        endResetModel();
+    }
+    const std::string& Name(int row) const { return names_[static_cast<std::size_t>(row)]; }
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(names_.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        // Bytes that are not UTF-8 show as a replacement character.
+        if (role == Qt::DisplayRole && index.isValid())
+            return QString::fromStdString(Name(index.row()));
+        return {};
+    }
+
+private:
+    std::vector<std::string> names_;
+};
+
+TFileListBox::TFileListBox(QWidget* parent) : QListView(parent), names_(new TFileNames(this))
 {
+    setModel(names_);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Every entry is one line of text: the list need not measure ten thousand of them.
     setUniformItemSizes(true);
@@ -44,31 +74,35 @@ void TFileListBox::SetMask(const std::string& mask)
 
 int TFileListBox::Count() const
 {
-    return count();
+    return names_->rowCount();
 }
 
 std::string TFileListBox::Entry(int index) const
 {
-    const QVariant bytes = item(index)->data(Qt::UserRole);
-    return bytes.isValid() ? bytes.toByteArray().toStdString() : item(index)->text().toStdString();
+    return names_->Name(index);
 }
 
 bool TFileListBox::Selected(int index) const
 {
-    return item(index)->isSelected();
+    return selectionModel()->isRowSelected(index);
+}
+
+void TFileListBox::Select(int index)
+{
+    selectionModel()->select(names_->index(index), QItemSelectionModel::Select);
 }
 
 void TFileListBox::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    QListWidget::mouseDoubleClickEvent(event);
+    QListView::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton)
         emit doubleClicked();
 }
 
-void TFileListBox::SetListing(const std::string& folder, const std::vector<std::string>& names)
+void TFileListBox::SetListing(const std::string& folder, std::vector<std::string> names)
 {
     directory_ = NormalizeFolder(folder);
-    Show(names);
+    Show(std::move(names));
 }
 
 void TFileListBox::Reread()
@@ -76,16 +110,7 @@ void TFileListBox::Reread()
     Show(ListMatchingFiles(directory_, mask_));
 }
 
-void TFileListBox::Show(const std::vector<std::string>& names)
+void TFileListBox::Show(std::vector<std::string> names)
 {
-    clear();
-    QStringList texts;
-    texts.reserve(static_cast<qsizetype>(names.size()));
-    for (const std::string& name : names)
-        texts.push_back(QString::fromStdString(name));
-    addItems(texts);  // one insertion for the whole folder
-    // The bytes of a name that is not UTF-8 stay with its entry; its text only shows it.
-    for (int i = 0; i < count(); ++i)
-        if (texts[i].toStdString() != names[static_cast<std::size_t>(i)])
-            item(i)->setData(Qt::UserRole, QByteArray::fromStdString(names[static_cast<std::size_t>(i)]));
+    names_->Set(std::move(names));
 }

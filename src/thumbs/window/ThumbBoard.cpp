@@ -41,24 +41,25 @@ void TThumbBoard::Build(std::vector<TSelectionRow> rows, const TJPEGSettings& jp
 {
     Q_ASSERT(cells_.empty() && !job_.Running());
     jpeg_ = jpeg;
-    auto paths = std::make_shared<std::vector<std::string>>();
-    paths->reserve(rows.size());
-    for (const TSelectionRow& row : rows)
-        paths->push_back(RowFullPath(row));
-    const int count = static_cast<int>(rows.size());
-    // Headers only, on every core; thumbnails are placed in row order on this thread. A
-    // file that cannot be read gets its marked thumbnail and the build goes on.
+    const auto shared = std::make_shared<const std::vector<TSelectionRow>>(std::move(rows));
+    const int count = static_cast<int>(shared->size());
+    // Headers only, on every core, each worker making its rows' paths; thumbnails are
+    // placed in row order on this thread. A file that cannot be read gets its marked
+    // thumbnail and the build goes on.
     job_.Start(
         count,
-        [paths, profiles = std::make_shared<TProfileShelf>()](int i) {
-            return ReadThumbHeader((*paths)[static_cast<std::size_t>(i)], *profiles);
+        [shared, profiles = std::make_shared<TProfileShelf>()](int i) {
+            std::string path = RowFullPath((*shared)[static_cast<std::size_t>(i)]);
+            TThumbHeader header = ReadThumbHeader(path, *profiles);
+            return std::pair{std::move(path), std::move(header)};
         },
-        [this, rows = std::move(rows), paths](int i, TThumbHeader& header) {
-            const auto at = static_cast<std::size_t>(i);
+        [this, shared](int i, std::pair<std::string, TThumbHeader>& read) {
+            auto& [path, header] = read;
+            const TSelectionRow& row = (*shared)[static_cast<std::size_t>(i)];
             if (!header.error.empty())
-                unreadable_.push_back({(*paths)[at], header.error});
-            const std::string hint = ThumbHint(rows[at].name, header, rows[at].byte);
-            AddThumb(i, (*paths)[at], std::move(header), hint);
+                unreadable_.push_back({path, header.error});
+            const std::string hint = ThumbHint(row.name, header, row.byte);
+            AddThumb(i, std::move(path), std::move(header), hint);
             return true;
         },
         [this](int placed, int total) {
@@ -109,21 +110,21 @@ bool TThumbBoard::Shows(const std::vector<TSelectionRow>& rows) const
     return true;
 }
 
-void TThumbBoard::AddThumb(int row, const std::string& path, TThumbHeader header, const std::string& hint)
+void TThumbBoard::AddThumb(int row, std::string path, TThumbHeader header, const std::string& hint)
 {
     Q_ASSERT(row == ThumbCount());
     const QRect bounds = CellBounds(row, perRow_, header);
-    TCell cell{path, std::move(header), QFile::decodeName(hint.c_str()), bounds, {}, false};
+    TCell cell{std::move(path), std::move(header), QFile::decodeName(hint.c_str()), bounds, {}, false};
     cell.damaged = !cell.header.error.empty();
     if (!cell.damaged)
-        if (const TDisplayCopy* copy = cache_->Find(path, cell.header.stamp, PixelSize(cell.bounds))) {
+        if (const TDisplayCopy* copy = cache_->Find(cell.path, cell.header.stamp, PixelSize(cell.bounds))) {
             cell.picture = copy->image;
             cell.damaged = !copy->error.empty();
         }
     widget()->resize(std::max(widget()->width(), cell.bounds.right() + 1 + kBoardMargin),
                      std::max(widget()->height(), cell.bounds.bottom() + 1 + kBoardMargin));
+    rowsOf_[cell.path].push_back(row);
     cells_.push_back(std::move(cell));
-    rowsOf_[path].push_back(row);
     if (const auto [first, last] = NearRows(); row >= first && row <= last)
         Make(row);
 }
@@ -233,17 +234,19 @@ void TThumbBoard::RemoveThumbs(const std::vector<int>& rows)
 
 void TThumbBoard::StartDecoding()
 {
-    std::vector<TThumbJob> jobs;
     std::vector<int> wanted;
-    for (int row = 0; row < ThumbCount(); ++row) {
-        const TCell& cell = cells_[static_cast<std::size_t>(row)];
-        jobs.push_back({cell.path, PixelSize(cell.bounds), cell.header});
+    for (int row = 0; row < ThumbCount(); ++row)
         if (NeedsPixels(row))
             wanted.push_back(row);
-    }
     view_ = RowsInView(verticalScrollBar()->value(), viewport()->height(), perRow_);
     decoder_.SetView(view_.first, view_.second);
-    decoder_.Start(std::move(jobs), wanted, jpeg_);
+    decoder_.Start(
+        ThumbCount(),
+        [this](int row) {
+            const TCell& cell = cells_[static_cast<std::size_t>(row)];
+            return TThumbJob{cell.path, PixelSize(cell.bounds), cell.header};
+        },
+        wanted, jpeg_);
 }
 
 void TThumbBoard::ViewMoved()

@@ -95,7 +95,7 @@ private:
 
     // Places thumbnail row in its cell with hint; it shows the cached copy of path when
     // there is one, and the damaged mark when the header could not be read.
-    void AddThumb(int row, const std::string& path, TThumbHeader header, const std::string& hint);
+    void AddThumb(int row, std::string path, TThumbHeader header, const std::string& hint);
     // The frame around the last thumbnail, the decoding, and the end reported.
     void Finish(std::exception_ptr failure);
     void Press(int row);
