@@ -22,15 +22,9 @@ if [ "${1:-}" != --inside ]; then
 fi
 shift
 
-/usr/libexec/at-spi-bus-launcher --launch-immediately &
-launcher=$!
-a11y=
-for _ in $(seq 100); do
-    a11y=$(busctl --user call org.a11y.Bus /org/a11y/bus org.a11y.Bus GetAddress 2>/dev/null |
-        sed -n 's/^s "\(.*\)"$/\1/p') && [ -n "$a11y" ] && break
-    sleep 0.1
-done
-[ -n "$a11y" ] || { echo "the accessibility bus did not come up" >&2; exit 1; }
+source "$(dirname "$0")/../scripts/a11y-bus.sh"
+start_a11y_bus
+launcher=$a11y_launcher
 
 # A screen reader's listener, until the registry reports its events.
 /usr/bin/python3 "$(dirname "$0")/a11y-listener.py" "$a11y" &

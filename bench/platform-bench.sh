@@ -11,7 +11,7 @@ work=$(mktemp -d)
 weston_pid=""
 trap '[ -z "$weston_pid" ] || kill "$weston_pid" 2>/dev/null; rm -rf "$work"' EXIT
 
-painted() { sed -n 's/.*in a folder of 10 after *\([0-9.]*\) ms.*/\1/p' <<<"$1"; }
+painted() { sed -n 's/^[^:]*: in a folder of 10 after *\([0-9.]*\) ms.*/\1/p' <<<"$1"; }
 
 x11=$(env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" "$bench" "$@" 2>/dev/null)
 echo "== X11 (Xvfb)"; echo "$x11"

@@ -37,15 +37,9 @@ done
 [ -S "$XDG_RUNTIME_DIR/lumora" ] || { echo "wayland: weston did not start:" >&2; cat "$work/weston.log" >&2; exit 1; }
 export WAYLAND_DISPLAY=lumora
 
-/usr/libexec/at-spi-bus-launcher --launch-immediately &
-pids+=($!)
-a11y=""
-for _ in $(seq 100); do
-    a11y=$(busctl --user call org.a11y.Bus /org/a11y/bus org.a11y.Bus GetAddress 2>/dev/null |
-        sed -n 's/^s "\(.*\)"$/\1/p') && [ -n "$a11y" ] && break
-    sleep 0.1
-done
-[ -n "$a11y" ] || { echo "wayland: the accessibility bus did not come up" >&2; exit 1; }
+source "$here/../../scripts/a11y-bus.sh"
+start_a11y_bus
+pids+=("$a11y_launcher")
 
 cd "$work"
 QT_QPA_PLATFORM=wayland QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$lumora" "$work/pictures/${names[1]}" &

@@ -56,22 +56,25 @@ std::vector<std::string> TfrmMain::OpenPaths(const TOpenedPaths& opened)
     return opened.pictures.empty() ? std::vector<std::string>{} : AddPictures(opened.pictures);
 }
 
-std::vector<std::string> TfrmMain::OpenWithFolder(const TPictureFile& picture)
+std::vector<std::string> TfrmMain::OpenAlone(const TPictureFile& picture)
 {
-    MoveTreeTo(picture.folder);
     // A file that cannot be read leaves the selection as it was.
     if (!PictureRow(picture.folder, picture.name))
         return {RowFullPath({picture.folder, picture.name, {}})};
     Pictures().Clear();
     std::vector<std::string> failed = AddPictures({picture});
-    if (!failed.empty())
-        return failed;
-    pictures_.Point(0);
-    // In Directory Show the tree's folder change is already reading the folder's rows.
+    if (failed.empty())
+        pictures_.Point(0);
+    return failed;
+}
+
+void TfrmMain::GatherFolder(const TPictureFile& picture)
+{
+    // In Directory Show the tree's folder change reads the folder's rows.
+    MoveTreeTo(picture.folder);
     named_ = picture;
     if (State.ViewMode == kSelectShow)
         AddFolderRows();
-    return {};
 }
 
 void TfrmMain::AddFolderRows()
@@ -117,9 +120,10 @@ void TfrmMain::OpenCommandLine(const std::vector<std::string>& paths)
     TOpenedPaths opened = SortOpenedPaths(paths);
     std::vector<std::string> failed = opened.failed;
     std::vector<std::string> notOpened;
+    const bool alone = opened.pictures.size() == 1 && opened.folders.empty();
     const int first = Pictures().Count();
-    if (opened.pictures.size() == 1 && opened.folders.empty()) {
-        notOpened = OpenWithFolder(opened.pictures.front());
+    if (alone) {
+        notOpened = OpenAlone(opened.pictures.front());
     } else {
         // The tree ends in the first picture's folder, so the file list shows it.
         if (!opened.pictures.empty())
@@ -136,6 +140,10 @@ void TfrmMain::OpenCommandLine(const std::vector<std::string>& paths)
         Dialogs().ShowMessage(CannotOpenText(failed));
     if (opens)
         Forms.Show->Show();
+    // After the viewer has asked for its picture: a large folder is listed while the
+    // picture is decoded.
+    if (alone && opens)
+        GatherFolder(opened.pictures.front());
 }
 
 void TfrmMain::dragEnterEvent(QDragEnterEvent* event)
@@ -152,8 +160,10 @@ void TfrmMain::dropEvent(QDropEvent* event)
 {
     const TOpenedPaths opened = AnswerDrop(event);
     if (opened.pictures.size() == 1 && opened.folders.empty()) {
-        if (OpenWithFolder(opened.pictures.front()).empty())
+        if (OpenAlone(opened.pictures.front()).empty()) {
             Forms.Show->Show();
+            GatherFolder(opened.pictures.front());
+        }
         return;
     }
     OpenPaths(opened);

@@ -131,7 +131,7 @@ public:
     std::vector<std::string> AddPictures(const std::vector<TPictureFile>& pictures);
     // What the command line names: folders move the folder tree there; pictures move it
     // to the first one's folder, are added, and the first of them opens in the viewer; one
-    // picture alone opens with its folder's pictures (OpenWithFolder). What cannot be
+    // picture alone opens with its folder's pictures (OpenAlone, GatherFolder). What cannot be
     // opened is named in one message.
     void OpenCommandLine(const std::vector<std::string>& paths);
     // Starts a build of the board from the selection list; it ends from the event loop.
@@ -239,11 +239,13 @@ private:
     void MoveTreeTo(const std::string& folder);
     // Moves the tree to the folders, then adds the pictures; the pictures that got no row.
     std::vector<std::string> OpenPaths(const TOpenedPaths& opened);
-    // One picture named from outside brings its folder: the tree goes there, the picture
-    // alone is the selection and the current entry at once, and the folder's pictures (as
-    // Add All adds them) follow as a job with the picture still current. Its full path
-    // when it cannot be read, and then nothing changes but the tree.
-    std::vector<std::string> OpenWithFolder(const TPictureFile& picture);
+    // One picture named from outside brings its folder. First the picture alone is the
+    // selection and the current entry; its full path when it cannot be read, and then
+    // nothing changes.
+    std::vector<std::string> OpenAlone(const TPictureFile& picture);
+    // Then the tree goes to its folder, and the folder's pictures (as Add All adds them)
+    // follow as a job with the picture still current.
+    void GatherFolder(const TPictureFile& picture);
     // Select Show's job for that: the file list's pictures and their sizes, read on the pool.
     void AddFolderRows();
     // Once the folder's rows are in: the picture named from outside is the current entry
