@@ -6,8 +6,8 @@ start_a11y_bus() {
     a11y_launcher=$!
     a11y=""
     for _ in $(seq 100); do
-        a11y=$(busctl --user call org.a11y.Bus /org/a11y/bus org.a11y.Bus GetAddress 2>/dev/null |
-            sed -n 's/^s "\(.*\)"$/\1/p') && [ -n "$a11y" ] && return 0
+        a11y=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
+            org.a11y.Bus.GetAddress 2>/dev/null | tr -d ' ') && [ -n "$a11y" ] && return 0
         sleep 0.1
     done
     echo "the accessibility bus did not come up" >&2
