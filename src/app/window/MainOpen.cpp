@@ -109,7 +109,7 @@ void TfrmMain::PointAtNamed()
         return;
     const TPictureFile named = *std::exchange(named_, std::nullopt);
     for (int i = 0; i < Pictures().Count(); ++i)
-        if (const TSelectionRow& row = Pictures().Row(i); row.path == named.folder && row.name == named.name) {
+        if (const TSelectionRow& row = Pictures().Row(i); TPictureFile{row.path, row.name} == named) {
             pictures_.Relocate(i);
             return;
         }
