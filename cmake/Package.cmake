@@ -32,7 +32,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_STRIP_FILES ON)
 # The libraries the program links are found by dpkg-shlibdeps, not written by hand; Qt's
-# Wayland platform is a plugin Qt loads, which no linked library names.
+# Wayland platform and its image readers (TIFF, WebP, GIF; SVG) are plugins Qt loads,
+# which no linked library names.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland, qt6-image-formats-plugins, libqt6svg6")
 include(CPack)

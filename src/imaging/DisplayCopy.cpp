@@ -1,6 +1,7 @@
 #include "imaging/DisplayCopy.h"
 
 #include "imaging/JPEGImage.h"
+#include "imaging/PictureTypes.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/Errors.h"
 #include "toolkit/Graphic.h"
@@ -37,11 +38,31 @@ TJPEGScale ScaleOf(int denominator)
 
 }  // namespace
 
-TBitmap DecodeReduced(const std::string& path, const TJPEGSettings& jpeg, const std::function<QSize(QSize natural)>& cover,
-                      QSize& natural)
+namespace {
+
+// The file's reader, on the file: what PictureCodecFor gives, and a device at its start.
+struct TCodecFile {
+    const TPictureCodec* codec;
+    TPathFile file;
+};
+
+bool OpenCodecFile(const std::string& path, TCodecFile& opened)
+{
+    opened.codec = PictureCodecFor(path);
+    if (!opened.codec)
+        return false;
+    OpenToRead(opened.file, path);
+    return true;
+}
+
+}  // namespace
+
+QImage DecodeReduced(const std::string& path, const TJPEGSettings& jpeg, const TCoverRule& cover, QSize& natural)
 {
     TBitmap bitmap;
-    if (IsJPEGFileName(path)) {
+    if (TCodecFile opened; OpenCodecFile(path, opened)) {
+        return opened.codec->Decode(opened.file, cover, natural);
+    } else if (IsJPEGFileName(path)) {
         // The container's JPEG class would copy the shared defaults; a worker uses its own copy.
         TJPEGSettings settings = jpeg;
         settings.ScaleDown = TJPEGScale::jsFullSize;
@@ -56,7 +77,7 @@ TBitmap DecodeReduced(const std::string& path, const TJPEGSettings& jpeg, const 
         natural = {picture.Width(), picture.Height()};
         bitmap.Assign(*picture.Graphic());
     }
-    return bitmap;
+    return bitmap.Image();
 }
 
 QSize DevicePixels(QSize logical, qreal ratio)
@@ -72,15 +93,20 @@ QImage ReducedImage(const QImage& picture, QSize size)
 namespace {
 
 // The decoded pixels of the file, and the picture's own size.
-TBitmap Decode(const TDisplayRequest& request, TDisplayCopy& copy)
+QImage Decode(const TDisplayRequest& request, TDisplayCopy& copy)
 {
     if (!request.clean) {
         const auto cover = [&](QSize natural) {
             return DevicePixels(request.fit(request.box, natural).size(), request.pixelRatio);
         };
-        TBitmap bitmap = DecodeReduced(request.path, request.jpeg, cover, copy.natural);
+        QImage image = DecodeReduced(request.path, request.jpeg, cover, copy.natural);
         copy.bounds = request.fit(request.box, copy.natural);
-        return bitmap;
+        return image;
+    }
+    if (PictureCodecFor(request.path) || (AllPictureTypes() && !IsJPEGFileName(request.path))) {
+        QImage image = DecodeReduced(request.path, request.jpeg, WholePicture, copy.natural);
+        copy.bounds = QRect(QPoint(), copy.natural);
+        return image;
     }
     // Every file is read as JPEG, whatever its name says.
     TJPEGImage jpeg(request.jpeg);
@@ -89,7 +115,7 @@ TBitmap Decode(const TDisplayRequest& request, TDisplayCopy& copy)
     copy.bounds = QRect(QPoint(), copy.natural);
     TBitmap bitmap;
     bitmap.Assign(jpeg);
-    return bitmap;
+    return bitmap.Image();
 }
 
 }  // namespace
@@ -99,11 +125,11 @@ TDisplayCopy MakeDisplayCopy(const TDisplayRequest& request)
     TDisplayCopy copy;
     copy.stamp = FileStamp(request.path);
     try {
-        const TBitmap bitmap = Decode(request, copy);
+        QImage image = Decode(request, copy);
         if (request.clean)
-            copy.image = bitmap.Image();
+            copy.image = std::move(image);
         else if (!copy.bounds.isEmpty()) {
-            copy.image = ReducedImage(bitmap.Image(), DevicePixels(copy.bounds.size(), request.pixelRatio));
+            copy.image = ReducedImage(image, DevicePixels(copy.bounds.size(), request.pixelRatio));
             copy.image.setDevicePixelRatio(request.pixelRatio);
         }
     } catch (...) {
@@ -115,6 +141,8 @@ TDisplayCopy MakeDisplayCopy(const TDisplayRequest& request)
 
 QSize ReadPictureSize(const std::string& path)
 {
+    if (TCodecFile opened; OpenCodecFile(path, opened))
+        return opened.codec->ReadSize(opened.file);
     if (IsJPEGFileName(path)) {
         const TJPEGHeader jpeg = ReadJPEGFileHeader(path);
         return {jpeg.width, jpeg.height};
@@ -144,6 +172,8 @@ std::optional<std::int64_t> DisplayCopyBytes(const TDisplayRequest& request)
             const QRect bounds = request.fit(request.box, ReadPictureSize(request.path));
             return ImageBytes(DevicePixels(bounds.size(), request.pixelRatio), 4);
         }
+        if (PictureCodecFor(request.path) || (AllPictureTypes() && !IsJPEGFileName(request.path)))
+            return ImageBytes(ReadPictureSize(request.path), 4);
         // Decoded as Decode does: read as JPEG, at the settings' scale, 8 bits for grey or a palette.
         const TJPEGHeader jpeg = ReadJPEGFileHeader(request.path);
         const TJPEGDecodeParams params = JPEGDecodeParams(request.jpeg);

@@ -3,10 +3,12 @@
 // picture container's classes, decoded (a JPEG at the smallest DCT scale that still
 // covers that size) and reduced with smooth filtering. A clean copy is the whole picture
 // instead, decoded as JPEG at its own size and kept as decoded, for a window that zooms
-// and draws on it. Plain data in and out, so any thread may make one; only the
+// and draws on it; with all picture types on, a file of another type is decoded whole by
+// its own reader. Plain data in and out, so any thread may make one; only the
 // user-interface thread draws it.
 
 #include "imaging/JPEGSettings.h"
+#include "imaging/PictureCodec.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/FileStamp.h"
 
@@ -50,10 +52,9 @@ struct TDisplayCopy {
 int CoveringScaleDenominator(QSize natural, QSize target);
 
 // The file decoded at the smallest scale whose output still covers cover(natural), where
-// natural is the picture's own size as shown upright (a JPEG; any other picture whole).
-// Throws what loading the picture throws.
-TBitmap DecodeReduced(const std::string& path, const TJPEGSettings& jpeg, const std::function<QSize(QSize natural)>& cover,
-                      QSize& natural);
+// natural is the picture's own size as shown upright (a JPEG at its DCT scales, an added
+// type as its reader allows; a bitmap whole). Throws what loading the picture throws.
+QImage DecodeReduced(const std::string& path, const TJPEGSettings& jpeg, const TCoverRule& cover, QSize& natural);
 
 // The device pixels a copy of logical size takes where ratio device pixels make one.
 QSize DevicePixels(QSize logical, qreal ratio);

@@ -1,6 +1,7 @@
 #include "imaging/JPEGImage.h"
 
 #include "imaging/JPEGCodec.h"
+#include "imaging/PictureTypes.h"
 #include "toolkit/Picture.h"
 
 #include <QFile>
@@ -40,7 +41,7 @@ bool IsJPEGFileName(const std::string& fileName)
     for (const char* extension : kJPEGExtensions)
         if (suffix.compare(QLatin1String(extension), Qt::CaseInsensitive) == 0)
             return true;
-    return false;
+    return AllPictureTypes() && IsAddedJPEGName(fileName);
 }
 
 TJPEGImage::TJPEGImage() : TJPEGImage(JPEGDefaults()) {}

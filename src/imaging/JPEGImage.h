@@ -26,7 +26,8 @@ TJPEGSettings& JPEGDefaults();
 void RegisterJPEGImage();
 
 // Whether the picture container hands this file to TJPEGImage: its extension is one of
-// those RegisterJPEGImage registers, in any case. For workers, which make their JPEG
+// those RegisterJPEGImage registers, or one the all-types switch adds while it is on, in
+// any case. For workers, which make their JPEG
 // pictures from copied settings instead of through the container.
 bool IsJPEGFileName(const std::string& fileName);
 

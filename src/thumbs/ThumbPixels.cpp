@@ -65,8 +65,9 @@ TDisplayCopy MakeThumbCopy(const TThumbRequest& request)
         }
     }
     try {
-        std::optional<TBitmap> source = CameraPreview(request);
-        if (source) {
+        std::optional<QImage> source;
+        if (std::optional<TBitmap> preview = CameraPreview(request)) {
+            source = preview->Image();
             copy.natural = request.header.size;
         } else {
             const auto cover = [&](QSize natural) {
@@ -74,7 +75,7 @@ TDisplayCopy MakeThumbCopy(const TThumbRequest& request)
             };
             source = DecodeReduced(request.path, request.jpeg, cover, copy.natural);
         }
-        const QImage& pixels = source->Image();
+        const QImage& pixels = *source;
         copy.image = ReducedImage(pixels, request.size);
         if (shared) {
             const QSize thumbnail = shared->ThumbnailSize(copy.natural);

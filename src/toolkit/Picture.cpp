@@ -35,6 +35,12 @@ public:
         formats_[FoldCase(extension)] = TFileFormat{description, std::move(factory)};
     }
 
+    void Remove(const std::string& extension)
+    {
+        const std::lock_guard lock(mutex_);
+        formats_.erase(FoldCase(extension));
+    }
+
     std::optional<TFileFormat> Find(const std::string& extension) const
     {
         const std::lock_guard lock(mutex_);
@@ -127,6 +133,11 @@ void TPicture::RegisterFileFormat(const std::string& extension, const std::strin
                                   TGraphicFactory factory)
 {
     FileFormats().Add(extension, description, std::move(factory));
+}
+
+void TPicture::UnregisterFileFormat(const std::string& extension)
+{
+    FileFormats().Remove(extension);
 }
 
 std::string TPicture::FileFormatDescription(const std::string& extension)

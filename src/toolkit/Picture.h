@@ -40,6 +40,8 @@ public:
     // registration of the same extension replaces the earlier one. Thread-safe.
     static void RegisterFileFormat(const std::string& extension, const std::string& description,
                                    TGraphicFactory factory);
+    // Forgets an extension's graphic class: its files are refused as unknown again.
+    static void UnregisterFileFormat(const std::string& extension);
     // The description registered for an extension; empty when it is unknown.
     static std::string FileFormatDescription(const std::string& extension);
 

@@ -65,7 +65,9 @@ deb)
     depends=$(dpkg-deb -f "$deb" Depends)
     grep -q "libqt6widgets6" <<<"$depends" || fail "the package does not depend on Qt Widgets: $depends"
     grep -q "libjpeg62-turbo" <<<"$depends" || fail "the package does not depend on libjpeg: $depends"
-    grep -q "qt6-wayland" <<<"$depends" || fail "the package does not depend on Qt's Wayland platform: $depends"
+    for plugin in qt6-wayland qt6-image-formats-plugins libqt6svg6 libheif1 libjxl0.7 libraw20; do
+        grep -q "$plugin" <<<"$depends" || fail "the package does not depend on $plugin: $depends"
+    done
     echo "$(basename "$deb"): Depends: $depends"
     ;;
 open)

@@ -1,0 +1,87 @@
+#include "support/TypeMakers.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageWriter>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+[[noreturn]] void Fail(const std::string& what)
+{
+    std::fprintf(stderr, "cannot make a test picture: %s\n", what.c_str());
+    std::abort();
+}
+
+QByteArray QtWritten(const QImage& image, const char* format, int orientation)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (orientation != 1) {
+        // The writer records how the stored rows are to be turned; it stores them as given.
+        static const QImageIOHandler::Transformations kTransforms[] = {
+            QImageIOHandler::TransformationNone,       QImageIOHandler::TransformationMirror,
+            QImageIOHandler::TransformationRotate180,  QImageIOHandler::TransformationFlip,
+            QImageIOHandler::TransformationFlipAndRotate90, QImageIOHandler::TransformationRotate90,
+            QImageIOHandler::TransformationMirrorAndRotate90, QImageIOHandler::TransformationRotate270};
+        writer.setTransformation(kTransforms[orientation - 1]);
+    }
+    // WebP at its highest quality is lossless, so pixels can be compared.
+    writer.setQuality(100);
+    if (!writer.write(image))
+        Fail(std::string(format) + ": " + writer.errorString().toStdString());
+    return bytes;
+}
+
+// What a command-line encoder makes of the image, given as a PNG file: program is run
+// with arguments, in which "IN" and "OUT" stand for the two files.
+QByteArray Encoded(const QImage& image, const QString& program, QStringList arguments, const QString& outName)
+{
+    QTemporaryDir dir;
+    const QString in = dir.filePath("in.png"), out = dir.filePath(outName);
+    if (!dir.isValid() || !image.save(in, "png"))
+        Fail("cannot write " + in.toStdString());
+    for (QString& argument : arguments)
+        argument = argument == "IN" ? in : argument == "OUT" ? out : argument;
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        Fail(program.toStdString() + ": " + process.readAllStandardError().toStdString());
+    QFile file(out);
+    if (!file.open(QIODevice::ReadOnly))
+        Fail("no output from " + program.toStdString());
+    return file.readAll();
+}
+
+QByteArray Svg(const QImage& image)
+{
+    const QString colour = QColor(image.pixel(0, 0)).name();
+    return QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' width='%1' height='%2'>"
+                          "<rect width='100%' height='100%' fill='%3'/></svg>")
+        .arg(image.width())
+        .arg(image.height())
+        .arg(colour)
+        .toUtf8();
+}
+
+}  // namespace
+
+QByteArray MakeTypePicture(const std::string& extension, const QImage& image, const TTypeOptions& options)
+{
+    if (extension == "png" || extension == "webp")
+        return QtWritten(image, extension.c_str(), 1);
+    // Qt reads GIF but does not write it.
+    if (extension == "gif")
+        return Encoded(image, "convert", {"IN", "OUT"}, "out.gif");
+    if (extension == "tif" || extension == "tiff")
+        return QtWritten(image, "tiff", options.orientation);
+    if (extension == "svg")
+        return Svg(image);
+    Fail("no maker for ." + extension);
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Test pictures of the types the all-types switch adds, made by the formats' own writers:
+// Qt's (PNG, GIF, WebP, TIFF), the libraries' command-line encoders (heif-enc for HEIC and
+// AVIF, cjxl for JPEG XL), a DNG written here byte by byte, and SVG as text.
+//
+//   WriteFileBytes(dir.File("a.png"), MakeTypePicture("png", TestPatternImage(64, 48)));
+
+#include <QByteArray>
+#include <QImage>
+
+#include <string>
+
+struct TTypeOptions {
+    int orientation = 1;  // an orientation the file records (TIFF, DNG; 1 for the others)
+};
+
+// The picture's pixels in a file of the type extension names; a maker that fails stops
+// the test program, since every test after it would be wrong.
+QByteArray MakeTypePicture(const std::string& extension, const QImage& image, const TTypeOptions& options = {});
