@@ -7,6 +7,7 @@
 #include "imaging/JPEGImage.h"
 #include "settings/SettingsFile.h"
 #include "support/PictureMakers.h"
+#include "support/TypeMakers.h"
 #include "text/AllTools.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/TextFile.h"
@@ -232,6 +233,19 @@ void AlbumSeeds(const TFolders& f)
 
 }  // namespace
 
+// Each of Qt's readers' types, a moving GIF, a turned TIFF and a transparent PNG.
+void QtSeeds(const TFolders& f)
+{
+    const QImage pattern = TestPatternImage(16, 12);
+    for (const char* type : {"png", "gif", "webp", "tif", "svg"})
+        Put(f.corpus, type, MakeTypePicture(type, pattern));
+    Put(f.corpus, "tif-turned", MakeTypePicture("tif", pattern, {.orientation = 6}));
+    QImage clear(8, 8, QImage::Format_ARGB32);
+    clear.fill(qRgba(200, 10, 10, 60));
+    Put(f.corpus, "png-alpha", MakeTypePicture("png", clear));
+    Put(f.corpus, "gif-moving", MakeTypePicture("gif", pattern, {.frames = 3}));
+}
+
 int main(int argc, char** argv)
 {
     if (argc != 2) {
@@ -243,5 +257,6 @@ int main(int argc, char** argv)
     BmpSeeds(Folders(root, "bmp"));
     SettingsSeeds(Folders(root, "settings"));
     AlbumSeeds(Folders(root, "album"));
+    QtSeeds(Folders(root, "qt"));
     return 0;
 }

@@ -137,3 +137,14 @@ std::string CannotOpenText(const std::vector<std::string>& paths)
         text += "\n" + path;
     return text;
 }
+
+std::string AllTypesQuestion(const std::vector<std::string>& paths)
+{
+    std::string text = paths.size() == 1 ? paths.front() + " is a picture type"
+                                         : "These pictures are of types";
+    text += " Lumora shows only with Mode > All Picture Types.";
+    if (paths.size() > 1)
+        for (const std::string& path : paths)
+            text += "\n" + path;
+    return text + "\n\nShow all picture types?";
+}

@@ -33,3 +33,7 @@ std::vector<std::string> UriListPaths(const std::string& uriList);
 
 // The one message that names every path that could not be opened.
 std::string CannotOpenText(const std::vector<std::string>& paths);
+
+// The question pictures of a type the all-types switch leaves out ask: the paths, then
+// whether to show all picture types.
+std::string AllTypesQuestion(const std::vector<std::string>& paths);

@@ -118,6 +118,26 @@ QImage Decode(const TDisplayRequest& request, TDisplayCopy& copy)
     return bitmap.Image();
 }
 
+// A moving picture's frames, the copy's size, with its natural size and bounds; empty for
+// a still picture, which Decode makes.
+std::vector<TPictureFrame> Frames(const TDisplayRequest& request, TDisplayCopy& copy)
+{
+    TCodecFile opened;
+    if (!OpenCodecFile(request.path, opened))
+        return {};
+    std::vector<TPictureFrame> frames = opened.codec->DecodeFrames(opened.file);
+    if (frames.empty())
+        return {};
+    copy.natural = frames.front().image.size();
+    copy.bounds = request.clean ? QRect(QPoint(), copy.natural) : request.fit(request.box, copy.natural);
+    if (!request.clean)
+        for (TPictureFrame& frame : frames) {
+            frame.image = ReducedImage(frame.image, DevicePixels(copy.bounds.size(), request.pixelRatio));
+            frame.image.setDevicePixelRatio(request.pixelRatio);
+        }
+    return frames;
+}
+
 }  // namespace
 
 TDisplayCopy MakeDisplayCopy(const TDisplayRequest& request)
@@ -125,6 +145,10 @@ TDisplayCopy MakeDisplayCopy(const TDisplayRequest& request)
     TDisplayCopy copy;
     copy.stamp = FileStamp(request.path);
     try {
+        if (copy.frames = Frames(request, copy); !copy.frames.empty()) {
+            copy.image = copy.frames.front().image;
+            return copy;
+        }
         QImage image = Decode(request, copy);
         if (request.clean)
             copy.image = std::move(image);
@@ -134,7 +158,7 @@ TDisplayCopy MakeDisplayCopy(const TDisplayRequest& request)
         }
     } catch (...) {
         const std::optional<TFileStamp> stamp = copy.stamp;
-        copy = TDisplayCopy{stamp, {}, {}, {}, ExceptionText(std::current_exception())};
+        copy = TDisplayCopy{stamp, {}, {}, {}, ExceptionText(std::current_exception()), {}};
     }
     return copy;
 }

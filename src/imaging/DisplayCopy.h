@@ -20,6 +20,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 // Where a picture of its own size picture goes in a box (a window's size): a plain
 // function, so requests can be compared.
@@ -45,6 +46,8 @@ struct TDisplayCopy {
                                       // carries; null when a side is 0 or less;
                                       // clean: the decoded bitmap's own pixels
     std::string error;                // why it could not be made; then only stamp is set
+    std::vector<TPictureFrame> frames;  // a moving picture's, each like image; image is
+                                        // the first; empty for a still picture
 };
 
 // The largest libjpeg scale denominator (8, 4, 2, 1) whose output of a picture of size

@@ -83,12 +83,12 @@ TDisplayCopy MakeThumbCopy(const TThumbRequest& request)
                 shared->Write(ReducedImage(pixels, thumbnail), copy.natural);
         }
     } catch (const EInvalidGraphic&) {
-        copy = TDisplayCopy{copy.stamp, {}, {}, {}, ExceptionText(std::current_exception())};
+        copy = TDisplayCopy{copy.stamp, {}, {}, {}, ExceptionText(std::current_exception()), {}};
         // Noted only for what the file holds: one that could not be opened may open later.
         if (shared)
             shared->WriteFailure(copy.error);
     } catch (...) {
-        copy = TDisplayCopy{copy.stamp, {}, {}, {}, ExceptionText(std::current_exception())};
+        copy = TDisplayCopy{copy.stamp, {}, {}, {}, ExceptionText(std::current_exception()), {}};
     }
     return copy;
 }

@@ -13,7 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -118,6 +121,22 @@ TEST(PictureTypes, ContentOfAnotherTypeOrDamagedIsRefusedWithItsReason)
             EXPECT_NE(thumb.error, "") << path;
         }
         EXPECT_NE(MakeDisplayCopy({other, {}, nullptr, {}, true}).error.find("image is not valid"), std::string::npos);
+    }
+}
+
+TEST(PictureTypes, EveryTypeIsAnnouncedToTheDesktop)
+{
+    // Each file with what ends a type's name in it.
+    const std::pair<const char*, const char*> files[] = {{"org.lumora.Lumora.desktop", ";"},
+                                                         {"org.lumora.Lumora.metainfo.xml", "</mediatype>"}};
+    for (const auto& [name, end] : files) {
+        QFile file(QString(LUMORA_RESOURCES_DIR "/") + name);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        const QByteArray text = file.readAll();
+        for (const TAddedType& type : AddedPictureTypes())
+            for (const std::string& mime : type.mimeTypes)
+                EXPECT_TRUE(text.contains(QByteArray::fromStdString(mime) + end))
+                    << name << " lacks " << mime;
     }
 }
 

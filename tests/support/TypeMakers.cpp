@@ -59,6 +59,24 @@ QByteArray Encoded(const QImage& image, const QString& program, QStringList argu
     return file.readAll();
 }
 
+// A GIF of frames copies of the image, each a shade darker than the one before, 50 ms each.
+QByteArray Moving(const QImage& image, int frames)
+{
+    QTemporaryDir dir;
+    QStringList arguments = {"-delay", "5", "-loop", "0"};
+    for (int i = 0; i < frames; ++i) {
+        const QString name = dir.filePath(QString("frame%1.png").arg(i));
+        QImage frame = image.convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < frame.height(); ++y)
+            for (int x = 0; x < frame.width(); ++x)
+                frame.setPixel(x, y, QColor(frame.pixel(x, y)).darker(100 + 30 * i).rgb());
+        if (!frame.save(name, "png"))
+            Fail("cannot write " + name.toStdString());
+        arguments << name;
+    }
+    return Encoded(image, "convert", arguments << "OUT", "out.gif");
+}
+
 QByteArray Svg(const QImage& image)
 {
     const QString colour = QColor(image.pixel(0, 0)).name();
@@ -77,6 +95,8 @@ QByteArray MakeTypePicture(const std::string& extension, const QImage& image, co
     if (extension == "png" || extension == "webp")
         return QtWritten(image, extension.c_str(), 1);
     // Qt reads GIF but does not write it.
+    if (extension == "gif" && options.frames > 1)
+        return Moving(image, options.frames);
     if (extension == "gif")
         return Encoded(image, "convert", {"IN", "OUT"}, "out.gif");
     if (extension == "tif" || extension == "tiff")

@@ -171,6 +171,9 @@ void TfrmMain::CreateMenus()
     SelectShow = AddMenuItem(Mode, "SelectShow", "&Select Show", &TfrmMain::SelectShowClick);
     N1 = AddSeparator(Mode, "N1");
     DirectoryShow = AddMenuItem(Mode, "DirectoryShow", "&Directory Show", &TfrmMain::DirectoryShowClick);
+    N5 = AddSeparator(Mode, "N5");
+    AllPictureTypes = AddMenuItem(Mode, "AllPictureTypes", "&All Picture Types", &TfrmMain::AllPictureTypesClick);
+    AllPictureTypes->setCheckable(true);
 
     Options = bar->addMenu("&Options");
     Options->setObjectName("Options");

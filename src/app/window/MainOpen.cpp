@@ -7,6 +7,7 @@
 #include "browse/window/SelectionList.h"
 #include "browse/FolderListing.h"
 #include "browse/PictureSet.h"
+#include "imaging/PictureTypes.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Errors.h"
 #include "toolkit/window/Form.h"
@@ -16,24 +17,30 @@
 #include <QMimeData>
 
 #include <algorithm>
+#include <iterator>
+#include <optional>
 #include <utility>
 
 namespace {
 
-// Takes a drag or drop that holds folders or pictures and refuses any other; what it
-// holds to open, nothing when refused. Copy, never Move: a file manager deletes what was
-// moved once the drop is taken.
-TOpenedPaths AnswerDrop(QDropEvent* event)
+// Takes a drag or drop that holds folders or pictures and refuses any other; the paths it
+// holds, nothing when refused. Copy, never Move: a file manager deletes what was moved
+// once the drop is taken.
+std::optional<std::vector<std::string>> AnswerDrop(QDropEvent* event)
 {
     // File managers give their files as a text/uri-list.
-    TOpenedPaths opened = SortOpenedPaths(UriListPaths(event->mimeData()->data("text/uri-list").toStdString()));
-    if (!(event->possibleActions() & Qt::CopyAction) || (opened.folders.empty() && opened.pictures.empty())) {
+    std::vector<std::string> paths = UriListPaths(event->mimeData()->data("text/uri-list").toStdString());
+    const TOpenedPaths opened = SortOpenedPaths(paths);
+    // A picture of a type the all-types switch leaves out is taken: the drop asks about it.
+    const bool offered = !opened.folders.empty() || !opened.pictures.empty()
+                         || std::any_of(opened.failed.begin(), opened.failed.end(), IsAddedPictureType);
+    if (!(event->possibleActions() & Qt::CopyAction) || !offered) {
         event->ignore();
-        return {};
+        return std::nullopt;
     }
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    return opened;
+    return paths;
 }
 
 }  // namespace
@@ -115,9 +122,18 @@ void TfrmMain::PointAtNamed()
         }
 }
 
-void TfrmMain::OpenCommandLine(const std::vector<std::string>& paths)
+TOpenedPaths TfrmMain::SortNamedPaths(const std::vector<std::string>& paths)
 {
     TOpenedPaths opened = SortOpenedPaths(paths);
+    // Yes turns the switch on, under which those pictures open.
+    if (AskAllPictureTypes(opened.failed))
+        opened = SortOpenedPaths(paths);
+    return opened;
+}
+
+void TfrmMain::OpenCommandLine(const std::vector<std::string>& paths)
+{
+    TOpenedPaths opened = SortNamedPaths(paths);
     std::vector<std::string> failed = opened.failed;
     std::vector<std::string> notOpened;
     const bool alone = opened.pictures.size() == 1 && opened.folders.empty();
@@ -158,7 +174,15 @@ void TfrmMain::dragMoveEvent(QDragMoveEvent* event)
 
 void TfrmMain::dropEvent(QDropEvent* event)
 {
-    const TOpenedPaths opened = AnswerDrop(event);
+    const std::optional<std::vector<std::string>> paths = AnswerDrop(event);
+    if (!paths)
+        return;
+    const TOpenedPaths opened = SortNamedPaths(*paths);
+    // What else a drop holds that is no picture is left out without a word, as before.
+    std::vector<std::string> declined;
+    std::copy_if(opened.failed.begin(), opened.failed.end(), std::back_inserter(declined), IsAddedPictureType);
+    if (!declined.empty())
+        Dialogs().ShowMessage(CannotOpenText(declined));
     if (opened.pictures.size() == 1 && opened.folders.empty()) {
         if (OpenAlone(opened.pictures.front()).empty()) {
             Forms.Show->Show();

@@ -84,6 +84,7 @@ void TfrmMain::FormCreate()
     ListView1->AddColumn("File Name", 150, Qt::AlignRight);
     ListView1->AddColumn("Byte", 150, Qt::AlignRight);
     LoadSettings();
+    LoadOwnSettings();
     State.ViewMode = kSelectShow;
     State.SortColumn = 0;
     State.SavedPathCount = 0;

@@ -5,6 +5,7 @@
 #include "app/MainState.h"
 #include "browse/OpenedPaths.h"
 #include "options/OptionValues.h"
+#include "settings/OwnSettings.h"
 #include "thumbs/ThumbCache.h"
 #include "toolkit/OrderedJobs.h"
 
@@ -98,6 +99,8 @@ public:
     QAction* SelectShow = nullptr;
     QAction* N1 = nullptr;
     QAction* DirectoryShow = nullptr;
+    QAction* N5 = nullptr;
+    QAction* AllPictureTypes = nullptr;
     QMenu* Options = nullptr;
     QAction* Properties = nullptr;
     QAction* N3 = nullptr;
@@ -184,6 +187,7 @@ public:
     void CleanPathClick();
     void SelectShowClick();
     void DirectoryShowClick();
+    void AllPictureTypesClick();
     void PropertiesClick();
     void DefaultClick();
     void AboutLumoraClick();
@@ -237,6 +241,9 @@ private:
     void ShowSelectedCount();
     // Runs the folder change for folder, also when the tree is already there.
     void MoveTreeTo(const std::string& folder);
+    // The paths named from outside, sorted; pictures of a type the all-types switch leaves
+    // out ask first whether to show all picture types.
+    TOpenedPaths SortNamedPaths(const std::vector<std::string>& paths);
     // Moves the tree to the folders, then adds the pictures; the pictures that got no row.
     std::vector<std::string> OpenPaths(const TOpenedPaths& opened);
     // One picture named from outside brings its folder. First the picture alone is the
@@ -251,6 +258,13 @@ private:
     // Once the folder's rows are in: the picture named from outside is the current entry
     // again, and the viewer shows its place among them.
     void PointAtNamed();
+    // Mode > "All Picture Types" on or off: the file list, the board and lumora.conf follow.
+    void ShowAllPictureTypes(bool on);
+    // lumora.conf's switch applied at start-up.
+    void LoadOwnSettings();
+    // Pictures named from outside of a type the switch leaves out: asks once whether to
+    // show all picture types; true when they are shown now.
+    bool AskAllPictureTypes(const std::vector<std::string>& failed);
     // The controls that only the Select Show layout shows.
     std::vector<QWidget*> SelectShowControls() const;
     QToolButton* AddToolButton(const char* name, const char* hint, void (TfrmMain::*handler)());
@@ -265,6 +279,8 @@ private:
 
     TPictureSet& pictures_;
     TSharedSettings& settings_;
+    // lumora.conf as read at start-up and written since.
+    TOwnSettings ownSettings_;
     // Display copies of the board's thumbnails, kept from one board to the next.
     std::shared_ptr<TThumbCache> thumbCache_ = std::make_shared<TThumbCache>(kThumbCacheBytes);
     TThumbBoard* board_ = nullptr;

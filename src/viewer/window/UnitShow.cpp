@@ -153,6 +153,7 @@ void TfrmShow::ShowPicture(const std::string& path, int position, int total)
     // A picture not made ahead is decoded while the one shown is let go, so that two
     // large pictures are never held at once, unless something is drawn on it.
     if (Unmarked && !ahead_.Holds(request) && !CleanPicture.Empty()) {
+        frames_.Stop();
         CleanPicture = TBitmap();
         Image1->SetPicture(CleanPicture);
         letGo_ = true;
@@ -163,6 +164,14 @@ void TfrmShow::ShowPicture(const std::string& path, int position, int total)
     ahead_.Ask(request, [this, path](const TDisplayCopy& copy) { ShowCopy(path, copy); });
     // MainState already names this entry, loaded or not: its neighbours are next.
     DecodeNeighboursAhead();
+}
+
+void TfrmShow::ShowFrame(const QImage& frame)
+{
+    // A mark drawn on one frame goes with it.
+    CleanPicture = TBitmap(frame);
+    Image1->SetPicture(CleanPicture);
+    Unmarked = true;
 }
 
 void TfrmShow::ShowCopy(const std::string& path, const TDisplayCopy& copy)
@@ -176,6 +185,7 @@ void TfrmShow::ShowCopy(const std::string& path, const TDisplayCopy& copy)
                 letGo_ = false;
                 CleanPicture = TBitmap(again.image);
                 Image1->SetPicture(CleanPicture);
+                frames_.Play(again.frames);
             });
         Dialogs().ShowMessage(kLoadFailed);
         return;
@@ -185,6 +195,7 @@ void TfrmShow::ShowCopy(const std::string& path, const TDisplayCopy& copy)
     letGo_ = false;
     CleanPicture = TBitmap(copy.image);
     Image1->SetPicture(CleanPicture);
+    frames_.Play(copy.frames);
     Unmarked = true;
     PictureHeight = copy.natural.height();
     PictureWidth = copy.natural.width();

@@ -6,6 +6,7 @@
 #include "toolkit/Color.h"
 #include "toolkit/window/Form.h"
 #include "viewer/DecodeAhead.h"
+#include "viewer/FramePlayer.h"
 #include "viewer/ViewerZoom.h"
 
 #include <QPoint>
@@ -113,6 +114,7 @@ private:
     void ShowCopy(const std::string& path, const TDisplayCopy& copy);
     // Starts decoding the neighbours of the current entry, next first.
     void DecodeNeighboursAhead();
+    void ShowFrame(const QImage& frame);
     TPictureSet& pictures_;
     const QWidget& mainWindow_;
     QLabel* panels_[2] = {};
@@ -121,6 +123,8 @@ private:
     std::string shownPath_;  // the file of the picture shown, to read again if it was let go
     QString shownPlace_;     // its place in the list, as panel 1 showed it
     bool letGo_ = false;     // it was let go for a picture that has not landed yet
+    // A moving picture's frames, each in turn the clean copy shown.
+    TFramePlayer frames_{[this](const QImage& frame) { ShowFrame(frame); }};
 };
 
 extern TfrmShow* frmShow;

@@ -119,9 +119,15 @@ bool TfrmSlide::ShowSlide(const std::string& path, int position, int total, cons
     SlideHeight = copy.natural.height();
     ImageSlide->SetPicture(copy.image);
     ImageSlide->setGeometry(copy.bounds);
+    frames_.Play(copy.frames);
     if (settings_.SlideShowPath == "True")
         setWindowTitle(QFile::decodeName(SlideCaption(copy.natural, path, position, total).c_str()));
     return true;
+}
+
+void TfrmSlide::ShowFrame(const QImage& frame)
+{
+    ImageSlide->SetPicture(frame);
 }
 
 void TfrmSlide::FormKeyDown(int key)
@@ -154,6 +160,7 @@ void TfrmSlide::resizeEvent(QResizeEvent* event)
 void TfrmSlide::StopShow()
 {
     ahead_.Drop();
+    frames_.Stop();
     SlideIndex = 0;
     delete ImageSlide;
     ImageSlide = nullptr;

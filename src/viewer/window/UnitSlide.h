@@ -4,6 +4,7 @@
 
 #include "toolkit/window/Form.h"
 #include "viewer/DecodeAhead.h"
+#include "viewer/FramePlayer.h"
 
 #include <cstdint>
 #include <string>
@@ -53,11 +54,14 @@ private:
     bool AskSlide();
     // Starts making the next slide while the one shown stays up.
     void DecodeNextAhead();
+    void ShowFrame(const QImage& frame);
 
     TPictureSet& pictures_;
     const TSettings& settings_;
     // The next slide; the one shown is held by ImageSlide alone.
     TDecodeAhead ahead_{1, kDecodeAheadBytes};
+    // A moving slide's frames; the slide show's timer still decides when the next comes.
+    TFramePlayer frames_{[this](const QImage& frame) { ShowFrame(frame); }};
 };
 
 extern TfrmSlide* frmSlide;
