@@ -13,7 +13,12 @@ namespace {
 
 class TQtCodec : public TPictureCodec {
 public:
-    TQtCodec(const char* name, const char* format, bool scalable) : name_(name), format_(format), scalable_(scalable) {}
+    // scalable: a drawing, rendered at the size it is shown at; reduced: a raster format
+    // whose library decodes straight to a smaller size.
+    TQtCodec(const char* name, const char* format, bool scalable, bool reduced = false)
+        : name_(name), format_(format), scalable_(scalable), reduced_(reduced)
+    {
+    }
 
     std::string Name() const override { return name_; }
 
@@ -32,8 +37,15 @@ public:
             const QSize size = natural.scaled(cover(natural).expandedTo({1, 1}), Qt::KeepAspectRatioByExpanding);
             CheckDecodedSize(*this, size);
             reader.setScaledSize(size);
+            return Shown(Read(reader), {});
         }
-        return Shown(Read(reader), scalable_ ? QSize() : natural);
+        const QSize wanted = cover(natural);
+        if (reduced_ && wanted.width() < natural.width() && wanted.height() < natural.height()) {
+            const QSize size = natural.scaled(wanted.expandedTo({1, 1}), Qt::KeepAspectRatioByExpanding);
+            reader.setScaledSize(size);
+            return Shown(Read(reader), size);
+        }
+        return Shown(Read(reader), natural);
     }
 
     std::vector<TPictureFrame> DecodeFrames(QIODevice& file) const override
@@ -110,6 +122,7 @@ private:
     std::string name_;
     QByteArray format_;
     bool scalable_;
+    bool reduced_;
 };
 
 }  // namespace
@@ -128,7 +141,7 @@ const TPictureCodec& GifCodec()
 
 const TPictureCodec& WebpCodec()
 {
-    static const TQtCodec codec("WebP", "webp", false);
+    static const TQtCodec codec("WebP", "webp", false, true);
     return codec;
 }
 
