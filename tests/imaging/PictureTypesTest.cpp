@@ -5,6 +5,7 @@
 #include "imaging/DisplayCopy.h"
 #include "imaging/Orientation.h"
 #include "imaging/PictureTypes.h"
+#include "thumbs/SharedWrites.h"
 #include "thumbs/ThumbHeader.h"
 #include "thumbs/ThumbPixels.h"
 #include "support/PictureMakers.h"
@@ -16,6 +17,7 @@
 #include <QFile>
 
 #include <cstdlib>
+#include <filesystem>
 #include <utility>
 
 namespace {
@@ -71,6 +73,14 @@ QRect FitCentred(QSize box, QSize picture)
     return QRect(QPoint((box.width() - fitted.width()) / 2, (box.height() - fitted.height()) / 2), fitted);
 }
 
+std::size_t FilesIn(const std::string& folder)
+{
+    std::size_t count = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+        count += entry.is_regular_file();
+    return count;
+}
+
 // The pixels a test picture of the type holds: a drawing is one colour all over.
 QImage Stored(const std::string& extension)
 {
@@ -85,6 +95,7 @@ TEST(PictureTypes, EveryTypeGivesItsSizeThumbnailAndPixelsUpright)
 {
     const TAllTypes on;
     const TTempDir dir;
+    const std::string shared = dir.File("thumbnails");
     TProfileShelf profiles;
     for (const TTypeCase& type : kTypes) {
         SCOPED_TRACE(type.extension);
@@ -100,16 +111,20 @@ TEST(PictureTypes, EveryTypeGivesItsSizeThumbnailAndPixelsUpright)
         ExpectCornersNear(viewer.image.convertToFormat(QImage::Format_RGB32), expected, type.tolerance);
 
         const QSize cell = expected.size() / 4;
-        const TDisplayCopy thumb = MakeThumbCopy({path, cell, {}, {}, ReadThumbHeader(path, profiles)});
+        const TDisplayCopy thumb = MakeThumbCopy({path, cell, {}, shared, ReadThumbHeader(path, profiles)});
         EXPECT_EQ(thumb.error, "");
         EXPECT_EQ(thumb.image.size(), cell);
     }
+    // The desktop's thumbnail cache keeps one of every type.
+    FinishSharedWrites();
+    EXPECT_EQ(FilesIn(shared + "/normal"), std::size(kTypes));
 }
 
 TEST(PictureTypes, ContentOfAnotherTypeOrDamagedIsRefusedWithItsReason)
 {
     const TAllTypes on;
     const TTempDir dir;
+    const std::string shared = dir.File("thumbnails");
     TProfileShelf profiles;
     for (const TTypeCase& type : kTypes) {
         SCOPED_TRACE(type.extension);
@@ -123,11 +138,13 @@ TEST(PictureTypes, ContentOfAnotherTypeOrDamagedIsRefusedWithItsReason)
             const TDisplayCopy viewer = MakeDisplayCopy({path, {}, nullptr, {}, true});
             EXPECT_NE(viewer.error, "") << path;
             EXPECT_TRUE(viewer.image.isNull()) << path;
-            const TDisplayCopy thumb = MakeThumbCopy({path, {16, 12}, {}, {}, ReadThumbHeader(path, profiles)});
+            const TDisplayCopy thumb = MakeThumbCopy({path, {16, 12}, {}, shared, ReadThumbHeader(path, profiles)});
             EXPECT_NE(thumb.error, "") << path;
         }
         EXPECT_NE(MakeDisplayCopy({other, {}, nullptr, {}, true}).error.find("image is not valid"), std::string::npos);
     }
+    // Each noted as failed, so the next visit does not decode it again.
+    EXPECT_EQ(FilesIn(shared + "/fail"), 2 * std::size(kTypes));
 }
 
 TEST(PictureTypes, AMovingPictureGivesEveryFrameAndTheBoardItsFirst)
