@@ -116,10 +116,12 @@ QColorSpace SpaceOf(const heif_image_handle* handle)
         return QColorSpace::fromIccProfile(profile);
     }
     case heif_color_profile_type_nclx: {
+        // libheif hands out the profile on some errors too (primaries it does not know).
         heif_color_profile_nclx* raw = nullptr;
-        if (heif_image_handle_get_nclx_color_profile(handle, &raw).code != heif_error_Ok)
-            return {};
+        const heif_error error = heif_image_handle_get_nclx_color_profile(handle, &raw);
         const std::unique_ptr<heif_color_profile_nclx, TNclxFree> nclx(raw);
+        if (error.code != heif_error_Ok || !nclx)
+            return {};
         return NclxSpace(*nclx);
     }
     default:
@@ -205,8 +207,9 @@ private:
     std::pair<THandle, QSize> Primary(heif_context* context) const
     {
         heif_image_handle* raw = nullptr;
-        Check(heif_context_get_primary_image_handle(context, &raw));
+        const heif_error error = heif_context_get_primary_image_handle(context, &raw);
         THandle handle(raw);
+        Check(error);
         const QSize size = SizeOf(handle.get());
         CheckDecodedSize(*this, size);
         return {std::move(handle), size};
@@ -225,9 +228,10 @@ private:
         QSize bestSize;
         for (const heif_item_id id : ids) {
             heif_image_handle* raw = nullptr;
-            if (heif_image_handle_get_thumbnail(primary, id, &raw).code)
-                continue;
+            const heif_error error = heif_image_handle_get_thumbnail(primary, id, &raw);
             THandle thumbnail(raw);
+            if (error.code != heif_error_Ok || !thumbnail)
+                continue;
             const QSize size = SizeOf(thumbnail.get());
             const bool covers = size.width() >= target.width() && size.height() >= target.height();
             const bool smaller = size.width() <= natural.width() && size.height() <= natural.height() && size != natural;
@@ -254,7 +258,7 @@ private:
         error = heif_decode_image(handle, &raw, heif_colorspace_RGB,
                                   alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB, options.get());
         THeifImage decoded(raw);
-        if (error.code != heif_error_Ok)
+        if (error.code != heif_error_Ok || !decoded)
             return {};
         int stride = 0;
         uchar* rows = heif_image_get_plane(decoded.get(), heif_channel_interleaved, &stride);
