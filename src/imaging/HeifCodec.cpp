@@ -5,6 +5,7 @@
 #include <QColorSpace>
 #include <QIODevice>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -149,7 +150,7 @@ void FlattenOverWhite(uchar* rows, int width, int height, int stride, bool premu
         for (int x = 0; x < width; ++x, pixel += 4) {
             const int alpha = pixel[3];
             for (int c = 0; c < 3; ++c)
-                pixel[c] = static_cast<uchar>(premultiplied ? pixel[c] + 255 - alpha
+                pixel[c] = static_cast<uchar>(premultiplied ? std::min(pixel[c] + 255 - alpha, 255)
                                                             : (pixel[c] * alpha + 255 * (255 - alpha) + 127) / 255);
             pixel[3] = 255;
         }
