@@ -2,7 +2,7 @@
 // each target in folders of its own: corpus/TARGET and regressions/TARGET.
 //   lumora_fuzz_seeds fuzz
 // jpeg: one settings byte (see FuzzJPEG.cpp) followed by a JPEG file; bmp: a file;
-// settings: a settings file; album: the title and picked paths, each ended by a zero byte.
+// settings: a settings file; heif: a HEIC or AVIF file; album: the title and picked paths, each ended by a zero byte.
 
 #include "imaging/JPEGImage.h"
 #include "settings/SettingsFile.h"
@@ -164,6 +164,31 @@ void BmpSeeds(const TFolders& f)
     Put(f.hostile, "not-a-bitmap", MakeTestJpeg(8, 8));
 }
 
+// The test pattern fading from opaque on the left to clear on the right.
+QImage Fading(int width, int height)
+{
+    QImage image = TestPatternImage(width, height).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, (image.pixel(x, y) & 0xFFFFFF) | (255 - 255 * x / (width - 1)) << 24);
+    return image;
+}
+
+void HeifSeeds(const TFolders& f)
+{
+    const QImage pattern = TestPatternImage(32, 24);
+    const QByteArray heic = MakeTypePicture("heic", pattern);
+    Put(f.corpus, "heic", heic);
+    Put(f.corpus, "avif", MakeTypePicture("avif", pattern));
+    Put(f.corpus, "heic-thumbnail", MakeTypePicture("heic", pattern, {.thumbnail = 16}));
+    Put(f.corpus, "heic-alpha", MakeTypePicture("heic", Fading(32, 24)));
+    Put(f.corpus, "avif-alpha-thumbnail", MakeTypePicture("avif", Fading(32, 24), {.thumbnail = 16}));
+
+    Put(f.hostile, "zero-length", QByteArray());
+    Put(f.hostile, "cut-short", heic.left(heic.size() / 2));
+    Put(f.hostile, "not-a-heif", MakeTestJpeg(8, 8));
+}
+
 // Settings files as Lumora writes them: CR LF line ends.
 QByteArray SettingsFileBytes(const TSettings& values, const TBrowseSettings& browse)
 {
@@ -255,6 +280,7 @@ int main(int argc, char** argv)
     const QString root = QString::fromLocal8Bit(argv[1]);
     JpegSeeds(Folders(root, "jpeg"));
     BmpSeeds(Folders(root, "bmp"));
+    HeifSeeds(Folders(root, "heif"));
     SettingsSeeds(Folders(root, "settings"));
     AlbumSeeds(Folders(root, "album"));
     QtSeeds(Folders(root, "qt"));

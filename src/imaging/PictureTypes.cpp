@@ -1,6 +1,7 @@
 #include "imaging/PictureTypes.h"
 
 #include "imaging/CodecPicture.h"
+#include "imaging/HeifCodec.h"
 #include "imaging/JPEGImage.h"
 #include "imaging/QtCodec.h"
 #include "toolkit/Picture.h"
@@ -40,6 +41,8 @@ const std::vector<TAddedType>& AddedPictureTypes()
         {{"webp"}, "WebP Image", &WebpCodec(), {"image/webp"}},
         {{"tif", "tiff"}, "TIFF Image", &TiffCodec(), {"image/tiff"}},
         {{"svg"}, "SVG Image", &SvgCodec(), {"image/svg+xml"}},
+        {{"heic", "heif"}, "HEIF Image", &HeifCodec(), {"image/heic", "image/heif"}},
+        {{"avif"}, "AVIF Image", &AvifCodec(), {"image/avif"}},
     };
     return types;
 }

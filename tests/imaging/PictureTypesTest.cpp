@@ -3,6 +3,7 @@
 // that is not the type or is damaged.
 
 #include "imaging/DisplayCopy.h"
+#include "imaging/HeifCodec.h"
 #include "imaging/Orientation.h"
 #include "imaging/PictureTypes.h"
 #include "thumbs/SharedWrites.h"
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFile>
 
 #include <cstdlib>
@@ -35,6 +37,9 @@ const TTypeCase kTypes[] = {
     {"tif", {}, 0},
     {"tiff", {.orientation = 6}, 0},
     {"svg", {}, 0},
+    {"heic", {}, 24},
+    {"avif", {}, 24},
+    {"heif", {.thumbnail = 32}, 24},
 };
 
 // The switch on for one test, off again after it.
@@ -182,6 +187,29 @@ TEST(PictureTypes, EveryTypeIsAnnouncedToTheDesktop)
             for (const std::string& mime : type.mimeTypes)
                 EXPECT_TRUE(text.contains(QByteArray::fromStdString(mime) + end))
                     << name << " lacks " << mime;
+    }
+}
+
+// A HEIF picture of 64 x 48 with a thumbnail of 32 x 24: the board's cell decides which is decoded.
+TEST(PictureTypes, EmbeddedThumbnailIsTakenWhenItCoversTheCell)
+{
+    const struct {
+        QSize cell;
+        QSize decoded;
+    } kCells[] = {
+        {{16, 12}, {32, 24}},
+        {{32, 24}, {32, 24}},
+        {{33, 12}, {64, 48}},
+        {{16, 25}, {64, 48}},
+    };
+    QByteArray bytes = MakeTypePicture("heic", TestPatternImage(64, 48), {.thumbnail = 32});
+    for (const auto& [cell, decoded] : kCells) {
+        QBuffer file(&bytes);
+        file.open(QIODevice::ReadOnly);
+        QSize natural;
+        const QImage image = HeifCodec().Decode(file, [cell = cell](QSize) { return cell; }, natural);
+        EXPECT_EQ(natural, QSize(64, 48));
+        EXPECT_EQ(image.size(), decoded) << cell.width() << "x" << cell.height();
     }
 }
 

@@ -103,5 +103,13 @@ QByteArray MakeTypePicture(const std::string& extension, const QImage& image, co
         return QtWritten(image, "tiff", options.orientation);
     if (extension == "svg")
         return Svg(image);
+    if (extension == "heic" || extension == "heif" || extension == "avif") {
+        QStringList arguments = {"-q", "95", "-o", "OUT", "IN"};
+        if (extension == "avif")
+            arguments.prepend("-A");
+        if (options.thumbnail > 0)
+            arguments += {"-t", QString::number(options.thumbnail)};
+        return Encoded(image, "heif-enc", arguments, QString::fromStdString("out." + extension));
+    }
     Fail("no maker for ." + extension);
 }

@@ -13,6 +13,7 @@
 struct TTypeOptions {
     int orientation = 1;  // an orientation the file records (TIFF, DNG; 1 for the others)
     int frames = 1;       // GIF: more than 1 makes a moving picture, each frame a shade darker
+    int thumbnail = 0;    // an embedded thumbnail's bounding size in pixels (HEIC, AVIF; 0 for none)
 };
 
 // The picture's pixels in a file of the type extension names; a maker that fails stops
