@@ -2,7 +2,9 @@
 
 #include "imaging/CodecPicture.h"
 #include "imaging/JPEGImage.h"
+#include "imaging/JxlCodec.h"
 #include "imaging/QtCodec.h"
+#include "imaging/RawCodec.h"
 #include "toolkit/Picture.h"
 
 #include <QFileInfo>
@@ -40,6 +42,10 @@ const std::vector<TAddedType>& AddedPictureTypes()
         {{"webp"}, "WebP Image", &WebpCodec(), {"image/webp"}},
         {{"tif", "tiff"}, "TIFF Image", &TiffCodec(), {"image/tiff"}},
         {{"svg"}, "SVG Image", &SvgCodec(), {"image/svg+xml"}},
+        {{"jxl"}, "JPEG XL Image", &JxlCodec(), {"image/jxl"}},
+        {{"dng", "cr2", "cr3", "nef", "arw", "orf", "raf", "rw2"}, "Camera RAW Image", &RawCodec(),
+         {"image/x-adobe-dng", "image/x-canon-cr2", "image/x-canon-cr3", "image/x-nikon-nef", "image/x-sony-arw",
+          "image/x-olympus-orf", "image/x-fuji-raf", "image/x-panasonic-rw2"}},
     };
     return types;
 }

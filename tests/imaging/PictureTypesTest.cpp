@@ -30,6 +30,11 @@ const TTypeCase kTypes[] = {
     {"tif", {}, 0},
     {"tiff", {.orientation = 6}, 0},
     {"svg", {}, 0},
+    {"jxl", {}, 0},
+    // Developed by LibRaw: its curve and brightening are not quite sRGB's.
+    {"dng", {}, 16},
+    {"dng", {.orientation = 6}, 16},
+    {"dng", {.orientation = 6, .preview = {64, 48}}, 8},
 };
 
 // The switch on for one test, off again after it.
@@ -118,6 +123,47 @@ TEST(PictureTypes, ContentOfAnotherTypeOrDamagedIsRefusedWithItsReason)
             EXPECT_NE(thumb.error, "") << path;
         }
         EXPECT_NE(MakeDisplayCopy({other, {}, nullptr, {}, true}).error.find("image is not valid"), std::string::npos);
+    }
+}
+
+// A camera's preview stands for its RAW file where it covers what is shown; elsewhere the
+// raw data is developed. The preview is one colour, the raw data the pattern.
+struct TPreviewCase {
+    QSize preview;  // as stored, before the orientation turns it
+    int orientation;
+    QSize cell;     // the board's; empty: the viewer's whole picture
+    bool fromPreview;
+};
+
+const TPreviewCase kPreviewCases[] = {
+    {{64, 48}, 1, {}, true},
+    {{16, 12}, 1, {}, false},
+    {{16, 12}, 1, {16, 12}, true},
+    {{16, 12}, 1, {32, 24}, false},
+    {{16, 12}, 6, {12, 16}, true},
+    {{16, 12}, 6, {24, 32}, false},
+};
+
+TEST(PictureTypes, CameraPreviewServesWhereItCoversAndRawDataElsewhere)
+{
+    const TAllTypes on;
+    const TTempDir dir;
+    TProfileShelf profiles;
+    constexpr QRgb kPreviewColour = qRgb(220, 40, 40);
+    int n = 0;
+    for (const TPreviewCase& c : kPreviewCases) {
+        SCOPED_TRACE(testing::Message() << c.preview.width() << "x" << c.preview.height() << " turned "
+                                        << c.orientation << " cell " << c.cell.width() << "x" << c.cell.height());
+        const std::string path = dir.File("a" + std::to_string(++n) + ".dng");
+        WriteFileBytes(path, MakeTypePicture("dng", TestPatternImage(64, 48),
+                                             {.orientation = c.orientation, .preview = c.preview,
+                                              .previewFlat = kPreviewColour}));
+        const TDisplayCopy copy = c.cell.isEmpty()
+                                      ? MakeDisplayCopy({path, {}, nullptr, {}, true})
+                                      : MakeThumbCopy({path, c.cell, {}, {}, ReadThumbHeader(path, profiles)});
+        ASSERT_EQ(copy.error, "");
+        const QImage image = copy.image.convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(Near(image.pixel(image.width() / 2, image.height() / 2), kPreviewColour, 24), c.fromPreview);
     }
 }
 

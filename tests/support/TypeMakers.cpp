@@ -1,5 +1,8 @@
 #include "support/TypeMakers.h"
 
+#include "support/DngMaker.h"
+#include "support/PictureMakers.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImageWriter>
@@ -83,5 +86,14 @@ QByteArray MakeTypePicture(const std::string& extension, const QImage& image, co
         return QtWritten(image, "tiff", options.orientation);
     if (extension == "svg")
         return Svg(image);
+    if (extension == "jxl")
+        return Encoded(image, "cjxl", {"IN", "OUT", "-d", "0", "--quiet"}, "out.jxl");
+    if (extension == "dng") {
+        const QSize preview = options.preview;
+        return MakeTestDng(image, options.orientation,
+                           preview.isEmpty() ? QByteArray()
+                                             : MakeTestJpeg(preview.width(), preview.height(),
+                                                            {.quality = 95, .flat = options.previewFlat}));
+    }
     Fail("no maker for ." + extension);
 }

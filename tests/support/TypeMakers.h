@@ -7,11 +7,15 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QSize>
 
+#include <optional>
 #include <string>
 
 struct TTypeOptions {
     int orientation = 1;  // an orientation the file records (TIFF, DNG; 1 for the others)
+    QSize preview;        // DNG: a JPEG preview of this size, rows as the raw data's (none when empty)
+    std::optional<QRgb> previewFlat;  // DNG: the preview one colour all over instead of the pattern
 };
 
 // The picture's pixels in a file of the type extension names; a maker that fails stops
