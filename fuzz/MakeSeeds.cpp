@@ -2,7 +2,8 @@
 // each target in folders of its own: corpus/TARGET and regressions/TARGET.
 //   lumora_fuzz_seeds fuzz
 // jpeg: one settings byte (see FuzzJPEG.cpp) followed by a JPEG file; bmp: a file;
-// settings: a settings file; heif: a HEIC or AVIF file; album: the title and picked paths, each ended by a zero byte.
+// settings: a settings file; album: the title and picked paths, each ended by a zero byte;
+// qt, heif, jxl, raw: a file.
 
 #include "imaging/JPEGImage.h"
 #include "settings/SettingsFile.h"
@@ -256,6 +257,43 @@ void AlbumSeeds(const TFolders& f)
     Put(f.hostile, "name-carriage-return", AlbumInput("T\r", {"/Pics/cr\r.jpg", "/Pics/\r\n.jpg"}));
 }
 
+void JxlSeeds(const TFolders& f)
+{
+    const QImage pattern = TestPatternImage(32, 24);
+    Put(f.corpus, "lossless", MakeTypePicture("jxl", pattern));
+    QImage translucent = pattern.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < translucent.height(); ++y)
+        for (int x = 0; x < translucent.width(); ++x)
+            translucent.setPixel(x, y, (translucent.pixel(x, y) & 0xFFFFFF) | std::uint32_t(x * 8) << 24);
+    Put(f.corpus, "lossless-alpha", MakeTypePicture("jxl", translucent));
+    Put(f.corpus, "lossless-grey", MakeTypePicture("jxl", pattern.convertToFormat(QImage::Format_Grayscale8)));
+
+    const QByteArray whole = MakeTypePicture("jxl", pattern);
+    Put(f.hostile, "zero-length", QByteArray());
+    Put(f.hostile, "signature-only", whole.left(2));
+    Put(f.hostile, "cut-in-header", whole.left(12));
+    Put(f.hostile, "cut-in-pixels", whole.left(whole.size() / 2));
+    Put(f.hostile, "not-a-jxl", MakeTestJpeg(8, 8));
+}
+
+void RawSeeds(const TFolders& f)
+{
+    const QImage pattern = TestPatternImage(32, 24);
+    Put(f.corpus, "dng", MakeTypePicture("dng", pattern));
+    for (const int orientation : {3, 6, 8})
+        Put(f.corpus, "dng-orientation-" + std::to_string(orientation),
+            MakeTypePicture("dng", pattern, {.orientation = orientation}));
+    Put(f.corpus, "dng-preview-whole", MakeTypePicture("dng", pattern, {.preview = {32, 24}}));
+    Put(f.corpus, "dng-preview-small-turned", MakeTypePicture("dng", pattern, {.orientation = 6, .preview = {16, 12}}));
+
+    const QByteArray whole = MakeTypePicture("dng", pattern, {.preview = {16, 12}});
+    Put(f.hostile, "zero-length", QByteArray());
+    Put(f.hostile, "tiff-header-only", whole.left(8));
+    Put(f.hostile, "cut-before-directories", whole.left(2000));
+    Put(f.hostile, "not-a-raw", MakeTestJpeg(8, 8));
+    Put(f.hostile, "plain-tiff", MakeTypePicture("tif", pattern));
+}
+
 }  // namespace
 
 // Each of Qt's readers' types, a moving GIF, a turned TIFF and a transparent PNG.
@@ -284,5 +322,7 @@ int main(int argc, char** argv)
     SettingsSeeds(Folders(root, "settings"));
     AlbumSeeds(Folders(root, "album"));
     QtSeeds(Folders(root, "qt"));
+    JxlSeeds(Folders(root, "jxl"));
+    RawSeeds(Folders(root, "raw"));
     return 0;
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzzers with clang and runs one of them for the given number of seconds:
-#   fuzz/run.sh TARGET [SECONDS] [LIBFUZZER OPTIONS...]   TARGET: jpeg, bmp, settings, album, qt, heif
+#   fuzz/run.sh TARGET [SECONDS] [LIBFUZZER OPTIONS...]
+#   TARGET: jpeg, bmp, settings, album, qt, heif, jxl, raw
 #   fuzz/run.sh album 600
 # New corpus entries stay in build-fuzz/corpus/TARGET; an input that fails is written to
 # fuzz/regressions/TARGET/, which the ctest replay runs from then on (commit it with the fix).
@@ -10,7 +11,7 @@ cd "$(dirname "$0")/.."
 BUILD=build-fuzz
 
 usage() {
-    echo "usage: $0 jpeg|bmp|settings|album|qt|heif [SECONDS] [LIBFUZZER OPTIONS...] | --seeds" >&2
+    echo "usage: $0 jpeg|bmp|settings|album|qt|heif|jxl|raw [SECONDS] [LIBFUZZER OPTIONS...] | --seeds" >&2
     exit 2
 }
 [ $# -ge 1 ] || usage
@@ -22,6 +23,8 @@ case "$TARGET" in
     qt) MAX_LEN=32768 ;;
     heif) MAX_LEN=65536 ;;
     settings|album) MAX_LEN=4096 ;;
+    jxl) MAX_LEN=16384 ;;
+    raw) MAX_LEN=65536 ;;
     --seeds) ;;
     *) usage ;;
 esac

@@ -3,7 +3,9 @@
 #include "imaging/CodecPicture.h"
 #include "imaging/HeifCodec.h"
 #include "imaging/JPEGImage.h"
+#include "imaging/JxlCodec.h"
 #include "imaging/QtCodec.h"
+#include "imaging/RawCodec.h"
 #include "toolkit/Picture.h"
 
 #include <QFileInfo>
@@ -43,6 +45,10 @@ const std::vector<TAddedType>& AddedPictureTypes()
         {{"svg"}, "SVG Image", &SvgCodec(), {"image/svg+xml"}},
         {{"heic", "heif"}, "HEIF Image", &HeifCodec(), {"image/heic", "image/heif"}},
         {{"avif"}, "AVIF Image", &AvifCodec(), {"image/avif"}},
+        {{"jxl"}, "JPEG XL Image", &JxlCodec(), {"image/jxl"}},
+        {{"dng", "cr2", "cr3", "nef", "arw", "orf", "raf", "rw2"}, "Camera RAW Image", &RawCodec(),
+         {"image/x-adobe-dng", "image/x-canon-cr2", "image/x-canon-cr3", "image/x-nikon-nef", "image/x-sony-arw",
+          "image/x-olympus-orf", "image/x-fuji-raf", "image/x-panasonic-rw2"}},
     };
     return types;
 }

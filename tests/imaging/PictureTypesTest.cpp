@@ -40,6 +40,11 @@ const TTypeCase kTypes[] = {
     {"heic", {}, 24},
     {"avif", {}, 24},
     {"heif", {.thumbnail = 32}, 24},
+    {"jxl", {}, 0},
+    // Developed by LibRaw: its curve and brightening are not quite sRGB's.
+    {"dng", {}, 16},
+    {"dng", {.orientation = 6}, 16},
+    {"dng", {.orientation = 6, .preview = {64, 48}}, 8},
 };
 
 // The switch on for one test, off again after it.
@@ -105,7 +110,8 @@ TEST(PictureTypes, EveryTypeGivesItsSizeThumbnailAndPixelsUpright)
     for (const TTypeCase& type : kTypes) {
         SCOPED_TRACE(type.extension);
         const QImage stored = Stored(type.extension);
-        const std::string path = dir.File(std::string("a.") + type.extension);
+        // One name a row: the cache keeps each file by its name.
+        const std::string path = dir.File("a" + std::to_string(&type - kTypes) + "." + type.extension);
         WriteFileBytes(path, MakeTypePicture(type.extension, stored, type.options));
         const QImage expected = Upright(stored, type.options.orientation);
 
@@ -133,10 +139,12 @@ TEST(PictureTypes, ContentOfAnotherTypeOrDamagedIsRefusedWithItsReason)
     TProfileShelf profiles;
     for (const TTypeCase& type : kTypes) {
         SCOPED_TRACE(type.extension);
-        const std::string other = dir.File(std::string("jpeg.") + type.extension);
+        // One name a row: the cache notes each file by its name.
+        const std::string row = std::to_string(&type - kTypes);
+        const std::string other = dir.File("jpeg" + row + "." + type.extension);
         WriteFileBytes(other, MakeTestJpeg(32, 24));
         const QByteArray whole = MakeTypePicture(type.extension, TestPatternImage(64, 48), type.options);
-        const std::string damaged = dir.File(std::string("cut.") + type.extension);
+        const std::string damaged = dir.File("cut" + row + "." + type.extension);
         // Its header begun, nothing after it: a reader may show a picture cut short, not one without data.
         WriteFileBytes(damaged, whole.left(30));
         for (const std::string& path : {other, damaged}) {
@@ -210,6 +218,47 @@ TEST(PictureTypes, EmbeddedThumbnailIsTakenWhenItCoversTheCell)
         const QImage image = HeifCodec().Decode(file, [cell = cell](QSize) { return cell; }, natural);
         EXPECT_EQ(natural, QSize(64, 48));
         EXPECT_EQ(image.size(), decoded) << cell.width() << "x" << cell.height();
+    }
+}
+
+// A camera's preview stands for its RAW file where it covers what is shown; elsewhere the
+// raw data is developed. The preview is one colour, the raw data the pattern.
+struct TPreviewCase {
+    QSize preview;  // as stored, before the orientation turns it
+    int orientation;
+    QSize cell;     // the board's; empty: the viewer's whole picture
+    bool fromPreview;
+};
+
+const TPreviewCase kPreviewCases[] = {
+    {{64, 48}, 1, {}, true},
+    {{16, 12}, 1, {}, false},
+    {{16, 12}, 1, {16, 12}, true},
+    {{16, 12}, 1, {32, 24}, false},
+    {{16, 12}, 6, {12, 16}, true},
+    {{16, 12}, 6, {24, 32}, false},
+};
+
+TEST(PictureTypes, CameraPreviewServesWhereItCoversAndRawDataElsewhere)
+{
+    const TAllTypes on;
+    const TTempDir dir;
+    TProfileShelf profiles;
+    constexpr QRgb kPreviewColour = qRgb(220, 40, 40);
+    int n = 0;
+    for (const TPreviewCase& c : kPreviewCases) {
+        SCOPED_TRACE(testing::Message() << c.preview.width() << "x" << c.preview.height() << " turned "
+                                        << c.orientation << " cell " << c.cell.width() << "x" << c.cell.height());
+        const std::string path = dir.File("a" + std::to_string(++n) + ".dng");
+        WriteFileBytes(path, MakeTypePicture("dng", TestPatternImage(64, 48),
+                                             {.orientation = c.orientation, .preview = c.preview,
+                                              .previewFlat = kPreviewColour}));
+        const TDisplayCopy copy = c.cell.isEmpty()
+                                      ? MakeDisplayCopy({path, {}, nullptr, {}, true})
+                                      : MakeThumbCopy({path, c.cell, {}, {}, ReadThumbHeader(path, profiles)});
+        ASSERT_EQ(copy.error, "");
+        const QImage image = copy.image.convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(Near(image.pixel(image.width() / 2, image.height() / 2), kPreviewColour, 24), c.fromPreview);
     }
 }
 

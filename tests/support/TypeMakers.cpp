@@ -1,5 +1,8 @@
 #include "support/TypeMakers.h"
 
+#include "support/DngMaker.h"
+#include "support/PictureMakers.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImageWriter>
@@ -110,6 +113,15 @@ QByteArray MakeTypePicture(const std::string& extension, const QImage& image, co
         if (options.thumbnail > 0)
             arguments += {"-t", QString::number(options.thumbnail)};
         return Encoded(image, "heif-enc", arguments, QString::fromStdString("out." + extension));
+    }
+    if (extension == "jxl")
+        return Encoded(image, "cjxl", {"IN", "OUT", "-d", "0", "--quiet"}, "out.jxl");
+    if (extension == "dng") {
+        const QSize preview = options.preview;
+        return MakeTestDng(image, options.orientation,
+                           preview.isEmpty() ? QByteArray()
+                                             : MakeTestJpeg(preview.width(), preview.height(),
+                                                            {.quality = 95, .flat = options.previewFlat}));
     }
     Fail("no maker for ." + extension);
 }

@@ -7,13 +7,17 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QSize>
 
+#include <optional>
 #include <string>
 
 struct TTypeOptions {
     int orientation = 1;  // an orientation the file records (TIFF, DNG; 1 for the others)
     int frames = 1;       // GIF: more than 1 makes a moving picture, each frame a shade darker
     int thumbnail = 0;    // an embedded thumbnail's bounding size in pixels (HEIC, AVIF; 0 for none)
+    QSize preview;        // DNG: a JPEG preview of this size, rows as the raw data's (none when empty)
+    std::optional<QRgb> previewFlat;  // DNG: the preview one colour all over instead of the pattern
 };
 
 // The picture's pixels in a file of the type extension names; a maker that fails stops

@@ -1,0 +1,9 @@
+// Fuzz target: arbitrary bytes as a camera RAW file, through its reader (see CodecInput.h).
+
+#include "imaging/RawCodec.h"
+#include "CodecInput.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    return fuzz::FuzzCodec(RawCodec(), data, size);
+}
