@@ -4,6 +4,7 @@
 #include "app/CommandLine.h"
 #include "app/window/UnitMain.h"
 #include "imaging/JPEGImage.h"
+#include "thumbs/SharedWrites.h"
 #include "toolkit/window/Application.h"
 #include "toolkit/Errors.h"
 
@@ -41,5 +42,6 @@ int main(int argc, char** argv)
     QTimer::singleShot(0, frmMain, [&line] { Guarded([&line] { frmMain->OpenCommandLine(line.paths); }); });
     const int status = app.exec();
     DestroyForms();
+    FinishSharedWrites();
     return status;
 }

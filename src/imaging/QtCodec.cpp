@@ -33,7 +33,7 @@ public:
             CheckDecodedSize(*this, size);
             reader.setScaledSize(size);
         }
-        return Shown(Read(reader));
+        return Shown(Read(reader), scalable_ ? QSize() : natural);
     }
 
     std::vector<TPictureFrame> DecodeFrames(QIODevice& file) const override
@@ -49,7 +49,7 @@ public:
             QImage frame = reader.read();
             if (frame.isNull())
                 break;
-            frames.push_back({Shown(std::move(frame)), reader.nextImageDelay()});
+            frames.push_back({Shown(std::move(frame), natural), reader.nextImageDelay()});
         }
         if (frames.size() < 2)
             return {};
@@ -85,9 +85,13 @@ private:
         return image;
     }
 
-    // Colours in sRGB; what is transparent shown over white, as a page would show it.
-    static QImage Shown(QImage image)
+    // Colours in sRGB; what is transparent shown over white, as a page would show it. A
+    // picture of another size than its header said (a GIF frame reaching past its screen)
+    // is cut or filled out to that size, which the windows have laid it out at.
+    static QImage Shown(QImage image, QSize announced)
     {
+        if (announced.isValid() && image.size() != announced)
+            image = image.copy(QRect(QPoint(), announced));
         const QColorSpace space = image.colorSpace();
         if (image.hasAlphaChannel()) {
             QImage flat(image.size(), QImage::Format_RGB32);

@@ -2,6 +2,7 @@
 
 #include "imaging/CameraPreview.h"
 #include "thumbs/SharedThumbnails.h"
+#include "thumbs/SharedWrites.h"
 #include "toolkit/Errors.h"
 #include "toolkit/FileStamp.h"
 #include "toolkit/Graphic.h"
@@ -80,7 +81,7 @@ TDisplayCopy MakeThumbCopy(const TThumbRequest& request)
         if (shared) {
             const QSize thumbnail = shared->ThumbnailSize(copy.natural);
             if (Covers(pixels.size(), thumbnail))
-                shared->Write(ReducedImage(pixels, thumbnail), copy.natural);
+                WriteSharedBehind(*shared, ReducedImage(pixels, thumbnail), copy.natural);
         }
     } catch (const EInvalidGraphic&) {
         copy = TDisplayCopy{copy.stamp, {}, {}, {}, ExceptionText(std::current_exception()), {}};

@@ -2,7 +2,8 @@
 // A board thumbnail's pixels, made on a worker thread. The cheapest source that shows the
 // file as it is goes first: the desktop's shared thumbnail cache, then the camera's preview
 // in the file's EXIF block when it covers the thumbnail and has the picture's proportions,
-// then a reduced decode. What a decode made goes into the shared cache for the next visit.
+// then a reduced decode. What a decode made goes into the shared cache for the next visit,
+// written behind (SharedWrites).
 // The shared cache holds colour thumbnails only: under grey or 8-bit settings it is left
 // alone and the board decodes as those settings say.
 //

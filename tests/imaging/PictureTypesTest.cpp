@@ -65,6 +65,12 @@ void ExpectCornersNear(const QImage& shown, const QImage& expected, int toleranc
             << expected.pixel(corner);
 }
 
+QRect FitCentred(QSize box, QSize picture)
+{
+    const QSize fitted = picture.scaled(box, Qt::KeepAspectRatio);
+    return QRect(QPoint((box.width() - fitted.width()) / 2, (box.height() - fitted.height()) / 2), fitted);
+}
+
 // The pixels a test picture of the type holds: a drawing is one colour all over.
 QImage Stored(const std::string& extension)
 {
@@ -122,6 +128,28 @@ TEST(PictureTypes, ContentOfAnotherTypeOrDamagedIsRefusedWithItsReason)
         }
         EXPECT_NE(MakeDisplayCopy({other, {}, nullptr, {}, true}).error.find("image is not valid"), std::string::npos);
     }
+}
+
+TEST(PictureTypes, AMovingPictureGivesEveryFrameAndTheBoardItsFirst)
+{
+    const TAllTypes on;
+    const TTempDir dir;
+    const std::string path = dir.File("moving.gif");
+    WriteFileBytes(path, MakeTypePicture("gif", TestPatternImage(64, 48), {.frames = 3}));
+    const TDisplayCopy viewer = MakeDisplayCopy({path, {}, nullptr, {}, true});
+    ASSERT_EQ(viewer.frames.size(), 3u);
+    const TDisplayCopy slide = MakeDisplayCopy({path, {32, 32}, &FitCentred, {}, false});
+    ASSERT_EQ(slide.frames.size(), 3u);
+    for (std::size_t i = 0; i < viewer.frames.size(); ++i) {
+        EXPECT_EQ(viewer.frames[i].delay, 50);
+        EXPECT_EQ(viewer.frames[i].image.size(), QSize(64, 48));
+        EXPECT_EQ(slide.frames[i].image.size(), slide.bounds.size());
+    }
+    // Each frame a shade darker than the one before.
+    EXPECT_GT(qGreen(viewer.frames[0].image.pixel(60, 44)), qGreen(viewer.frames[1].image.pixel(60, 44)) + 20);
+    TProfileShelf profiles;
+    const TDisplayCopy thumb = MakeThumbCopy({path, {64, 48}, {}, {}, ReadThumbHeader(path, profiles)});
+    EXPECT_TRUE(Near(thumb.image.pixel(60, 44), viewer.frames[0].image.pixel(60, 44), 8));
 }
 
 TEST(PictureTypes, EveryTypeIsAnnouncedToTheDesktop)

@@ -5,6 +5,7 @@
 #include "support/PictureMakers.h"
 #include "support/TempDir.h"
 #include "thumbs/SharedThumbnails.h"
+#include "thumbs/SharedWrites.h"
 #include "thumbs/ThumbPixels.h"
 
 #include <gtest/gtest.h>
@@ -163,6 +164,7 @@ TEST(ThumbPixels, TheSharedCacheServesWhatShowsTheFileAsItIsAndIsFilledAsTheStan
 
         TProfileShelf profiles;
         const TDisplayCopy copy = MakeThumbCopy({path, c.shown, {}, root, ReadThumbHeader(path, profiles)});
+        FinishSharedWrites();
         switch (c.source) {
         case TSource::Cache: EXPECT_TRUE(Near(Middle(copy.image), kCachedGreen)); break;
         case TSource::Decode: EXPECT_FALSE(copy.image.isNull() || Near(Middle(copy.image), kCachedGreen)); break;

@@ -11,6 +11,7 @@
 #include "toolkit/Errors.h"
 
 #include <QFile>
+#include <QTimer>
 
 void TfrmMain::DriveComboBox1Change()
 {
@@ -34,6 +35,7 @@ void TfrmMain::CDirectoryOutline1Change()
     boardBuild_.reset();
     // Browsing on leaves a picture named from outside to the rows it is among.
     named_.reset();
+    boardAfterFolder_->stop();
     SetBusy(true);
     folderJob_.Start(
         1, [folder = CDirectoryOutline1->Directory(), mask = FileListBox1->Mask()](int) { return ReadFolder(folder, mask); },
@@ -46,11 +48,20 @@ void TfrmMain::CDirectoryOutline1Change()
         },
         {},
         [this](const TJobEnd& end) {
-            SetBusy(false);
-            BuildThumbBoard();
+            // Still busy: the build starts in a pass of its own, since applying a large
+            // folder's rows and starting their build in one would hold the event loop
+            // for as long as both.
+            boardAfterFolder_->start();
             if (end.failure)
                 ShowHandlerException(end.failure);
         });
+}
+
+void TfrmMain::BuildAfterFolder()
+{
+    boardAfterFolder_->stop();
+    SetBusy(false);
+    BuildThumbBoard();
 }
 
 void TfrmMain::FileListBox1DblClick()

@@ -227,6 +227,10 @@ void TfrmMain::CreateTray()
         if (reason == QSystemTrayIcon::DoubleClick)
             Guarded([&] { popRestoreClick(); });
     });
+    boardAfterFolder_ = new QTimer(this);
+    boardAfterFolder_->setSingleShot(true);
+    boardAfterFolder_->setInterval(0);
+    Connect(boardAfterFolder_, &QTimer::timeout, this, &TfrmMain::BuildAfterFolder);
     trayTimer_ = new QTimer(this);
     trayTimer_->setInterval(1500);
     Connect(trayTimer_, &QTimer::timeout, this, &TfrmMain::TrayIcon1Animate);

@@ -14,6 +14,8 @@
 #include "toolkit/Errors.h"
 #include "toolkit/window/Form.h"
 
+#include <QTimer>
+
 void TfrmMain::BuildThumbBoard()
 {
     // A new build, or a list emptied, replaces the build that was running.
@@ -80,13 +82,16 @@ void TfrmMain::CancelJobs()
         named_.reset();
         SetBusy(false);
     }
-    if (board_)
+    // The listing is done and its rows are in: their build, which had not begun, begins.
+    if (boardAfterFolder_->isActive())
+        BuildAfterFolder();
+    else if (board_)
         board_->EndBuild();
 }
 
 bool TfrmMain::Busy() const
 {
-    return (board_ && board_->Building()) || folderJob_.Running();
+    return (board_ && board_->Building()) || folderJob_.Running() || boardAfterFolder_->isActive();
 }
 
 void TfrmMain::FormMouseDown(int row)

@@ -253,6 +253,8 @@ private:
     // Then the tree goes to its folder, and the folder's pictures (as Add All adds them)
     // follow as a job with the picture still current.
     void GatherFolder(const TPictureFile& picture);
+    // The board of the rows a Directory Show folder change read, and the end of being busy.
+    void BuildAfterFolder();
     // Select Show's job for that: the file list's pictures and their sizes, read on the pool.
     void AddFolderRows();
     // Once the folder's rows are in: the picture named from outside is the current entry
@@ -301,6 +303,8 @@ private:
     std::optional<QRect> restoredFrom_;
     int trayFrame_ = 0;
     QTimer* trayTimer_ = nullptr;
+    // A Directory Show folder change's board, started once its rows are in.
+    QTimer* boardAfterFolder_ = nullptr;
 };
 
 extern TfrmMain* frmMain;

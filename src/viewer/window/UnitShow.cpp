@@ -2,6 +2,7 @@
 
 #include "browse/PictureSet.h"
 #include "imaging/JPEGImage.h"
+#include "imaging/PictureTypes.h"
 #include "settings/SharedSettings.h"
 #include "toolkit/window/Activation.h"
 #include "toolkit/window/ControlColor.h"
@@ -187,7 +188,9 @@ void TfrmShow::ShowCopy(const std::string& path, const TDisplayCopy& copy)
                 Image1->SetPicture(CleanPicture);
                 frames_.Play(again.frames);
             });
-        Dialogs().ShowMessage(kLoadFailed);
+        // With every type shown, which file failed and why is worth saying.
+        Dialogs().ShowMessage(AllPictureTypes() ? std::string(kLoadFailed) + "\n" + path + ": " + copy.error
+                                                : std::string(kLoadFailed));
         return;
     }
     shownPath_ = path;

@@ -1,0 +1,24 @@
+#pragma once
+// Shared thumbnails written behind the board: a decode hands its thumbnail over and goes
+// on to the next picture, and one thread of the lowest priority encodes and writes them
+// while the cores have nothing else to do. On a board of small pictures, encoding a
+// thumbnail and making its file cost more than decoding the picture.
+//
+// What waits is bounded in bytes; past that a thumbnail is not kept this time, and the
+// next visit decodes its picture again. Any thread.
+
+#include "thumbs/SharedThumbnails.h"
+
+#include <QImage>
+#include <QSize>
+
+#include <cstddef>
+
+// Room for some 1,300 thumbnails of the normal size waiting to be written.
+constexpr std::size_t kSharedWriteBytes = std::size_t{64} << 20;
+
+// Writes thumbnail (of a picture of size picture) as entry's, later.
+void WriteSharedBehind(const TSharedThumbnail& entry, const QImage& thumbnail, QSize picture);
+// Returns once every thumbnail handed over is written: before the program ends, and where
+// a test or a bench looks at the cache.
+void FinishSharedWrites();
