@@ -5,6 +5,7 @@
 
 #include <QImage>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@ struct TBenchType {
     std::string extension;  // the files' extension, without the dot
     bool embedsSmall;       // the board must find an embedded thumbnail or camera preview
     TReference reference;
+    std::int64_t largestPixels = 0;  // the most pixels its encoder makes on this machine; 0: no limit
 };
 
 // Every type, in the order the bench goes through them.

@@ -49,6 +49,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -192,30 +193,51 @@ void BenchViewer(const TTypeFiles& files, int repeat)
                 type.key.c_str(), step.ahead, step.inStep, share, Verdict(share < 5));
 }
 
+// The large picture's size for type: the one asked for, or the largest of its proportions
+// the type's encoder makes here.
+QSize LargeSize(const TBenchType& type, QSize asked)
+{
+    const double pixels = double(asked.width()) * asked.height();
+    if (type.largestPixels == 0 || pixels <= double(type.largestPixels))
+        return asked;
+    const double scale = std::sqrt(double(type.largestPixels) / pixels);
+    return (QSizeF(asked) * scale).toSize();
+}
+
 void BenchMemory(const std::vector<TBenchType>& types, const TOptions& options, const std::string& folder)
 {
     QDir().mkpath(QString::fromStdString(folder));
+    const QSize asked(options.largeWidth, options.largeHeight);
     std::vector<std::string> paths;
+    std::vector<QSize> sizes;
     {
         // Let go before the children are forked, so they start small.
-        const QImage photo = PhotoLikeBitmap(options.largeWidth, options.largeHeight).Image();
-        for (const TBenchType& type : types)
-            paths.push_back(WriteViewerPicture(type, photo, folder + "/large." + type.extension, true));
+        const QImage photo = PhotoLikeBitmap(asked.width(), asked.height()).Image();
+        for (const TBenchType& type : types) {
+            const QSize size = LargeSize(type, asked);
+            const QImage image = size == asked ? photo : PhotoLikeBitmap(size.width(), size.height()).Image();
+            paths.push_back(WriteViewerPicture(type, image, folder + "/large." + type.extension, true));
+            sizes.push_back(size);
+        }
     }
-    const double bitmapKiB = 4.0 * options.largeWidth * options.largeHeight / 1024.0;
     for (std::size_t i = 0; i < types.size(); ++i) {
+        const char* key = types[i].key.c_str();
+        const QSize size = sizes[i];
+        if (size != asked)
+            std::printf("%-5s memory: its encoder cannot make %d x %d on this machine; the largest it makes: %d x %d\n",
+                        key, asked.width(), asked.height(), size.width(), size.height());
         const TChildMemory memory = PaintedMemory(paths[i], {1600, 900}, 1);
         QFile::remove(QString::fromStdString(paths[i]));
         if (memory.peakKiB < 0) {
-            std::printf("%-5s memory: the clean copy of %d x %d failed FAIL\n", types[i].key.c_str(),
-                        options.largeWidth, options.largeHeight);
+            std::printf("%-5s memory: the clean copy of %d x %d failed FAIL\n", key, size.width(), size.height());
             continue;
         }
+        const double bitmapKiB = 4.0 * size.width() * size.height() / 1024.0;
         const double rise = memory.peakKiB - memory.beforeKiB;
         std::printf("%-5s memory: %d x %d shown: peak %8.1f MB above the %6.1f MB before; its bitmap %8.1f MB: "
                     "%5.2f x (goal <= 1.5 x) %s\n",
-                    types[i].key.c_str(), options.largeWidth, options.largeHeight, rise / 1024, memory.beforeKiB / 1024.0,
-                    bitmapKiB / 1024, rise / bitmapKiB, Verdict(rise <= 1.5 * bitmapKiB));
+                    key, size.width(), size.height(), rise / 1024, memory.beforeKiB / 1024.0, bitmapKiB / 1024,
+                    rise / bitmapKiB, Verdict(rise <= 1.5 * bitmapKiB));
     }
 }
 
