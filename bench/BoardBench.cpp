@@ -48,61 +48,6 @@
 
 namespace {
 
-struct TRun {
-    double firstScreen = 0;  // the thumbnails of the first screen placed
-    double build = 0;  // every thumbnail placed
-    double view = 0;   // from its return until the view is painted
-    double all = 0;    // from its return until every wanted thumbnail is decoded
-};
-
-// Starts a build and lets the event loop run until its last thumbnail is placed; the
-// time until the first screen of them was placed goes to firstScreen.
-void BuildAndPlace(double* firstScreen = nullptr)
-{
-    const auto start = std::chrono::steady_clock::now();
-    frmMain->BuildThumbBoard();
-    const int screen = RowsShown(frmMain->Pictures().Count());
-    bool placed = false;
-    while (frmMain->Busy()) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        if (firstScreen && !placed && Board()->ThumbCount() >= screen) {
-            placed = true;
-            *firstScreen = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-        }
-    }
-}
-
-// Lets the event loop run until every thumbnail has its pixels.
-void DecodeAll()
-{
-    while (!Board()->Decoder().Idle())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-}
-
-TRun RunBoard(const TCorpus& corpus, bool waitForAll)
-{
-    std::vector<TSelectionRow> rows;
-    for (const std::string& name : corpus.names)
-        rows.push_back(*PictureRow(corpus.folder, name));
-    frmMain->Pictures().Clear();
-    frmMain->Pictures().Append(std::move(rows));
-    TRun run;
-    run.build = Milliseconds([&] { BuildAndPlace(&run.firstScreen); });
-    const auto start = std::chrono::steady_clock::now();
-    const auto since = [&] {
-        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    };
-    while (!ViewHasPixels(static_cast<int>(corpus.names.size())))
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    Board()->viewport()->grab();
-    run.view = since();
-    if (waitForAll) {
-        DecodeAll();
-        run.all = since();
-    }
-    return run;
-}
-
 // The selection list's share of a change: the change, the list's layout and a paint.
 double ListMilliseconds(const std::function<void()>& change)
 {

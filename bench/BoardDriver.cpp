@@ -2,6 +2,7 @@
 
 #include "BenchTiming.h"
 #include "Forms.h"
+#include "browse/PictureSet.h"
 #include "app/window/UnitMain.h"
 #include "imaging/JPEGCodec.h"
 #include "imaging/JPEGImage.h"
@@ -20,15 +21,15 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 
-TCorpus MakeCorpus(const std::string& folder, int rows, const std::vector<std::string>& distinct)
+TCorpus MakeCorpus(const std::string& folder, int rows, const std::vector<std::string>& distinct,
+                   const std::string& extension)
 {
     std::filesystem::create_directory(folder);
     TCorpus corpus{folder, {}, {}};
     for (int i = 0; i < rows; ++i) {
         char name[32];
-        std::snprintf(name, sizeof name, "p%05d.jpg", i);
+        std::snprintf(name, sizeof name, "p%05d%s", i, extension.c_str());
         const int k = i % static_cast<int>(distinct.size());
         std::filesystem::create_hard_link(distinct[static_cast<std::size_t>(k)], folder + "/" + name);
         corpus.names.push_back(name);
@@ -108,16 +109,47 @@ bool ViewHasPixels(int rows)
     return true;
 }
 
-double StatusMegabytes(const char* field)
+void BuildAndPlace(double* firstScreen)
 {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind(field, 0) == 0)
-            return std::stod(line.substr(std::strlen(field))) / 1024.0;
-    return 0;
+    const auto start = std::chrono::steady_clock::now();
+    frmMain->BuildThumbBoard();
+    const int screen = RowsShown(frmMain->Pictures().Count());
+    bool placed = false;
+    while (frmMain->Busy()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        if (firstScreen && !placed && Board()->ThumbCount() >= screen) {
+            placed = true;
+            *firstScreen = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        }
+    }
 }
 
-void ResetPeakMemory()
+void DecodeAll()
 {
-    std::ofstream("/proc/self/clear_refs") << "5";
+    while (!Board()->Decoder().Idle())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+TRun RunBoard(const TCorpus& corpus, bool waitForAll)
+{
+    std::vector<TSelectionRow> rows;
+    for (const std::string& name : corpus.names)
+        rows.push_back(*PictureRow(corpus.folder, name));
+    frmMain->Pictures().Clear();
+    frmMain->Pictures().Append(std::move(rows));
+    TRun run;
+    run.build = Milliseconds([&] { BuildAndPlace(&run.firstScreen); });
+    const auto start = std::chrono::steady_clock::now();
+    const auto since = [&] {
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    };
+    while (!ViewHasPixels(static_cast<int>(corpus.names.size())))
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    Board()->viewport()->grab();
+    run.view = since();
+    if (waitForAll) {
+        DecodeAll();
+        run.all = since();
+    }
+    return run;
 }

@@ -3,6 +3,8 @@
 // measure it end to end: hard-linked corpora, new windows, the Directory Show layout,
 // whether the rows in view have their pixels, and the 1/8-scale yardstick.
 
+#include "ProcessMemory.h"
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,9 +17,10 @@ struct TCorpus {
     std::vector<int> source;  // the distinct picture each name links to
 };
 
-// rows names in folder ("p00000.jpg", ...), hard-linked to the distinct files in turn,
-// so a large corpus costs the disk only its distinct pictures.
-TCorpus MakeCorpus(const std::string& folder, int rows, const std::vector<std::string>& distinct);
+// rows names in folder ("p00000.jpg", ...; extension says which), hard-linked to the
+// distinct files in turn, so a large corpus costs the disk only its distinct pictures.
+TCorpus MakeCorpus(const std::string& folder, int rows, const std::vector<std::string>& distinct,
+                   const std::string& extension = ".jpg");
 
 // The median of three single-thread 1/8-scale decodes of the JPEG file, with the
 // decoding settings the board uses.
@@ -45,7 +48,20 @@ int RowsShown(int rows);
 // Every thumbnail in the board's view is placed and has its pixels.
 bool ViewHasPixels(int rows);
 
-// Resident ("VmRSS:") or peak resident ("VmHWM:") memory of this process, in megabytes.
-double StatusMegabytes(const char* field);
-// Starts the peak resident memory anew from the resident memory.
-void ResetPeakMemory();
+struct TRun {
+    double firstScreen = 0;  // the thumbnails of the first screen placed
+    double build = 0;  // every thumbnail placed
+    double view = 0;   // from its return until the view is painted
+    double all = 0;    // from its return until every wanted thumbnail is decoded
+};
+
+// Starts a build and lets the event loop run until its last thumbnail is placed; the
+// time until the first screen of them was placed goes to firstScreen.
+void BuildAndPlace(double* firstScreen = nullptr);
+
+// Lets the event loop run until every thumbnail has its pixels.
+void DecodeAll();
+
+// The corpus's rows put in the selection, the board built and its view painted, and with
+// waitForAll until every thumbnail is decoded too.
+TRun RunBoard(const TCorpus& corpus, bool waitForAll);

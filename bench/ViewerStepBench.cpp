@@ -16,6 +16,7 @@
 #include "BenchArgs.h"
 #include "BenchTiming.h"
 #include "PhotoCorpus.h"
+#include "ViewerSteps.h"
 #include "imaging/JPEGImage.h"
 #include "support/PictureMakers.h"
 #include "toolkit/Bitmap.h"
@@ -23,49 +24,13 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QPainter>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace {
-
-TDisplayRequest CleanRequest(const std::string& path)
-{
-    return {path, {}, nullptr, JPEGDefaults(), true};
-}
-
-// What a step does once it has the clean copy: the picture's own copy is set from it.
-TBitmap SetPicture(const TDisplayCopy& copy)
-{
-    return TBitmap(copy.image);
-}
-
-struct TStep {
-    double inStep = 0;  // the clean copy decoded in the step
-    double ahead = 0;   // decoded ahead while the previous picture was up
-};
-
-TStep MeasureStep(const std::string& path, int repeat)
-{
-    TDecodeAhead ahead(2, kDecodeAheadBytes);
-    std::vector<double> inStep, decodedAhead;
-    for (int i = 0; i < repeat; ++i) {
-        inStep.push_back(Milliseconds([&] { SetPicture(AskAndWait(ahead, CleanRequest(path))); }));
-        ahead.Ahead(CleanRequest(path));
-        WaitForLanding(ahead);  // the previous picture is up
-        decodedAhead.push_back(Milliseconds([&] { SetPicture(AskAndWait(ahead, CleanRequest(path))); }));
-        WaitForLanding(ahead);  // its file is looked at again
-    }
-    return {Median(inStep), Median(decodedAhead)};
-}
 
 void BenchStep(const std::string& name, const std::string& path, int repeat)
 {
@@ -92,34 +57,11 @@ void BenchTurnedStep(const std::string& baseline, const std::string& folder, int
                 steps[1].inStep, steps[0].inStep, steps[1].inStep / steps[0].inStep, steps[1].ahead, steps[0].ahead);
 }
 
-// Peak resident memory, in KiB, of a child process that runs work; -1 when work fails.
-long ChildPeakKiB(const std::function<bool()>& work)
-{
-    const pid_t child = fork();
-    if (child == 0)
-        _exit(work() ? 0 : 1);
-    int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? usage.ru_maxrss : -1;
-}
-
 // Peak memory of a child that loads the picture and paints the middle of it into a view
-// at the zoom, as the viewer's picture control does on paint.
+// at the zoom.
 long PeakKiB(const std::string& path, QSize view, int zoom)
 {
-    return ChildPeakKiB([&] {
-        const TBitmap picture = SetPicture(MakeDisplayCopy(CleanRequest(path)));
-        QImage frame(view, QImage::Format_RGB32);
-        const QSizeF shown(picture.Width() * zoom, picture.Height() * zoom);
-        const QRectF target{QPointF(), QSizeF(view)};
-        const QPointF scroll((shown.width() - view.width()) / 2, (shown.height() - view.height()) / 2);
-        const QRectF source(scroll / zoom, target.size() / zoom);
-        QPainter painter(&frame);
-        picture.DrawPart(painter, target, source, TDrawFilter::Sharp);
-        painter.end();
-        return !frame.isNull();
-    });
+    return PaintedMemory(path, view, zoom).peakKiB;
 }
 
 // Peak memory of a child that shows the first picture, decodes its neighbours ahead and
