@@ -106,6 +106,9 @@ QImage Decode(const TDisplayRequest& request, TDisplayCopy& copy)
     if (PictureCodecFor(request.path) || (AllPictureTypes() && !IsJPEGFileName(request.path))) {
         QImage image = DecodeReduced(request.path, request.jpeg, WholePicture, copy.natural);
         copy.bounds = QRect(QPoint(), copy.natural);
+        // The viewer holds its picture as a 24-bit bitmap: converted here, in place, and
+        // not on the user-interface thread when it is shown.
+        image.convertTo(QImage::Format_BGR888);
         return image;
     }
     // Every file is read as JPEG, whatever its name says.

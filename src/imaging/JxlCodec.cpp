@@ -5,7 +5,6 @@
 #include "toolkit/WorkerPool.h"
 
 #include <QIODevice>
-#include <QPainter>
 
 #include <jxl/decode.h>
 #include <jxl/decode_cxx.h>
@@ -99,17 +98,6 @@ QByteArray DecodedProfile(const JxlDecoder* decoder)
     return profile;
 }
 
-// What is transparent shown over white, as a page would show it; in place.
-void FlattenOverWhite(QImage& image)
-{
-    image.convertTo(QImage::Format_RGBA8888_Premultiplied);
-    QPainter painter(&image);
-    painter.setCompositionMode(QPainter::CompositionMode_DestinationOver);
-    painter.fillRect(image.rect(), Qt::white);
-    painter.end();
-    image.reinterpretAsFormat(QImage::Format_RGBX8888);
-}
-
 class TJxlCodec : public TPictureCodec {
 public:
     std::string Name() const override { return "JPEG XL"; }
@@ -174,7 +162,7 @@ public:
             }
         }
         if (info.alpha_bits != 0)
-            FlattenOverWhite(image);
+            ShowOverWhite(image);
         ConvertToSRgb(image, profile);
         return image;
     }

@@ -51,5 +51,9 @@ QSize WholePicture(QSize natural);
 // would exceed the decoding limit; a side of 0 or less is refused as damaged.
 void CheckDecodedSize(const TPictureCodec& codec, QSize size);
 
+// What is transparent shown over white, as a page would show it: in place, so a large
+// picture is not held twice. The image keeps its bytes a pixel, without alpha.
+void ShowOverWhite(QImage& image);
+
 // EInvalidGraphic "NAME image is not valid", with why when the library says.
 [[noreturn]] void RefuseContent(const TPictureCodec& codec, const std::string& why = {});

@@ -4,7 +4,6 @@
 
 #include <QColorSpace>
 #include <QImageReader>
-#include <QPainter>
 
 #include <cstdint>
 #include <mutex>
@@ -37,7 +36,11 @@ public:
             const QSize size = natural.scaled(cover(natural).expandedTo({1, 1}), Qt::KeepAspectRatioByExpanding);
             CheckDecodedSize(*this, size);
             reader.setScaledSize(size);
-            return Shown(Read(reader), {});
+            // Drawn over white from the start: no second pass over the pixels.
+            reader.setBackgroundColor(Qt::white);
+            QImage image = Read(reader);
+            image.reinterpretAsFormat(QImage::Format_RGB32);
+            return Shown(std::move(image), {});
         }
         const QSize wanted = cover(natural);
         if (reduced_ && wanted.width() < natural.width() && wanted.height() < natural.height()) {
@@ -105,15 +108,10 @@ private:
         if (announced.isValid() && image.size() != announced)
             image = image.copy(QRect(QPoint(), announced));
         const QColorSpace space = image.colorSpace();
-        if (image.hasAlphaChannel()) {
-            QImage flat(image.size(), QImage::Format_RGB32);
-            flat.fill(Qt::white);
-            QPainter(&flat).drawImage(0, 0, image);
-            flat.setColorSpace(space);
-            image = std::move(flat);
-        } else if (image.format() != QImage::Format_RGB32) {
+        if (image.hasAlphaChannel())
+            ShowOverWhite(image);
+        else if (image.format() != QImage::Format_RGB32)
             image.convertTo(QImage::Format_RGB32);
-        }
         if (space.isValid() && space != QColorSpace(QColorSpace::SRgb))
             image.convertToColorSpace(QColorSpace::SRgb);
         return image;

@@ -76,13 +76,19 @@ TDisplayCopy MakeThumbCopy(const TThumbRequest& request)
             };
             source = DecodeReduced(request.path, request.jpeg, cover, copy.natural);
         }
-        const QImage& pixels = *source;
-        copy.image = ReducedImage(pixels, request.size);
+        QImage pixels = std::move(*source);
         if (shared) {
             const QSize thumbnail = shared->ThumbnailSize(copy.natural);
-            if (Covers(pixels.size(), thumbnail))
-                WriteSharedBehind(*shared, ReducedImage(pixels, thumbnail), copy.natural);
+            if (Covers(pixels.size(), thumbnail)) {
+                QImage kept = ReducedImage(pixels, thumbnail);
+                WriteSharedBehind(*shared, kept, copy.natural);
+                // A picture decoded whole is scaled down once: the cell comes from the
+                // cache's thumbnail when that still covers it.
+                if (Covers(thumbnail, request.size))
+                    pixels = std::move(kept);
+            }
         }
+        copy.image = ReducedImage(pixels, request.size);
     } catch (const EInvalidGraphic&) {
         copy = TDisplayCopy{copy.stamp, {}, {}, {}, ExceptionText(std::current_exception()), {}};
         // Noted only for what the file holds: one that could not be opened may open later.
