@@ -33,9 +33,9 @@ const TTypeCase kTypes[] = {
     {"tif", {}, 0},
     {"tiff", {.orientation = 6}, 0},
     {"svg", {}, 0},
-    {"heic", {}, 24},
-    {"avif", {}, 24},
-    {"heif", {.thumbnail = 32}, 24},
+    {"heic", {}, 8},
+    {"avif", {}, 8},
+    {"heif", {.thumbnail = 32}, 8},
 };
 
 // The switch on for one test, off again after it.
