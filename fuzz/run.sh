@@ -41,6 +41,8 @@ SECONDS_TO_RUN=${2:-600}
 shift $(( $# >= 2 ? 2 : 1 ))
 
 mkdir -p "$BUILD/corpus/$TARGET" "fuzz/regressions/$TARGET"
+# What system libraries the readers sit on keep (dav1d under libheif) is not a finding.
+export LSAN_OPTIONS=suppressions="$PWD/tests/sanitized/system-leaks.supp"
 exec "$BUILD/lumora_fuzz_$TARGET" "$BUILD/corpus/$TARGET" "fuzz/corpus/$TARGET" "fuzz/regressions/$TARGET" \
      -max_total_time="$SECONDS_TO_RUN" -artifact_prefix="fuzz/regressions/$TARGET/" \
      -rss_limit_mb=3072 -max_len="$MAX_LEN" -timeout=20 -print_final_stats=1 "$@"

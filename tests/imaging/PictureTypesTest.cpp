@@ -37,9 +37,9 @@ const TTypeCase kTypes[] = {
     {"tif", {}, 0},
     {"tiff", {.orientation = 6}, 0},
     {"svg", {}, 0},
-    {"heic", {}, 24},
-    {"avif", {}, 24},
-    {"heif", {.thumbnail = 32}, 24},
+    {"heic", {}, 8},
+    {"avif", {}, 8},
+    {"heif", {.thumbnail = 32}, 8},
     {"jxl", {}, 0},
     // Developed by LibRaw: its curve and brightening are not quite sRGB's.
     {"dng", {}, 16},
