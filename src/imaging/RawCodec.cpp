@@ -10,14 +10,15 @@
 #include <libraw/libraw.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <optional>
 
 namespace {
 
-// The device as LibRaw reads a file: while it reads the header only that is read.
+// The device as LibRaw reads a file: only what LibRaw asks for is read, and no copy of
+// the file is kept.
 class TDeviceStream : public LibRaw_abstract_datastream {
 public:
     explicit TDeviceStream(QIODevice& file) : file_(file), start_(file.pos()), size_(file.size() - start_) {}
@@ -113,27 +114,22 @@ public:
     QImage Decode(QIODevice& file, const TCoverRule& cover, QSize& natural) const override
     {
         const qint64 start = file.pos();
+        TDeviceStream stream(file);
         const auto raw = std::make_unique<LibRaw>();
-        QSize wanted;
-        {
-            TDeviceStream stream(file);
-            natural = Open(*raw, stream);
-            wanted = cover(natural);
-            if (std::optional<QImage> preview = Preview(*raw, natural, wanted))
-                return *std::move(preview);
-            raw->recycle();
-        }
-        // Developing reads all of the raw data: LibRaw reads it fastest from memory.
+        natural = Open(*raw, stream);
+        const QSize wanted = cover(natural);
+        if (std::optional<QImage> preview = Preview(*raw, natural, wanted))
+            return *std::move(preview);
+        // Developed from the start again: the sizes read for the header are not those unpacked.
+        raw->recycle();
         if (!file.seek(start))
             RefuseContent(*this, "it cannot be read again");
-        QByteArray bytes = file.readAll();
         libraw_output_params_t& params = raw->imgdata.params;
         params.use_camera_wb = 1;
         params.output_color = 1;  // sRGB
         params.output_bps = 8;
         params.half_size = Covers(natural / 2, wanted) ? 1 : 0;
-        // The bytes end in Qt's zero, which stops LibRaw's reading of numbers in text.
-        Check(raw->open_buffer(bytes.data(), static_cast<size_t>(bytes.size())));
+        Check(raw->open_datastream(&stream));
         Check(raw->unpack());
         Check(raw->dcraw_process());
         int width = 0, height = 0, colors = 0, bits = 0;
