@@ -14,6 +14,10 @@ const std::vector<TBenchType>& BenchTypes()
         {"webp", "webp", false, TReference::QtReader},
         {"tiff", "tif", false, TReference::QtReader},
         {"svg", "svg", false, TReference::QtReader},
+        {"heic", "heic", true, TReference::HeifConvert},
+        {"avif", "avif", true, TReference::HeifConvert},
+        {"jxl", "jxl", false, TReference::Djxl},
+        {"raw", "dng", true, TReference::DcrawEmu},
     };
     return types;
 }
@@ -33,9 +37,17 @@ std::vector<TBenchType> ChosenTypes(const std::string& keys)
 
 namespace {
 
-TTypeOptions Options(const TBenchType&, const QImage&, bool, bool)
+TTypeOptions Options(const TBenchType& type, const QImage& image, bool fast, bool board)
 {
-    return {};
+    TTypeOptions options;
+    options.fast = fast;
+    options.lossy = true;
+    // heif-enc refuses a thumbnail as large as the picture (the smoke test's).
+    if ((type.extension == "heic" || type.extension == "avif") && image.width() > 320)
+        options.thumbnail = 320;
+    if (type.extension == "dng" && board)
+        options.preview = image.size();
+    return options;
 }
 
 }  // namespace

@@ -112,10 +112,14 @@ QByteArray MakeTypePicture(const std::string& extension, const QImage& image, co
             arguments.prepend("-A");
         if (options.thumbnail > 0)
             arguments += {"-t", QString::number(options.thumbnail)};
+        if (options.fast)
+            arguments += {"-p", extension == "avif" ? "speed=9" : "preset=ultrafast"};
         return Encoded(image, "heif-enc", arguments, QString::fromStdString("out." + extension));
     }
     if (extension == "jxl")
-        return Encoded(image, "cjxl", {"IN", "OUT", "-d", "0", "--quiet"}, "out.jxl");
+        return Encoded(image, "cjxl",
+                       {"IN", "OUT", "-d", options.lossy ? "1" : "0", "-e", options.fast ? "1" : "7", "--quiet"},
+                       "out.jxl");
     if (extension == "dng") {
         const QSize preview = options.preview;
         return MakeTestDng(image, options.orientation,

@@ -18,6 +18,8 @@ struct TTypeOptions {
     int thumbnail = 0;    // an embedded thumbnail's bounding size in pixels (HEIC, AVIF; 0 for none)
     QSize preview;        // DNG: a JPEG preview of this size, rows as the raw data's (none when empty)
     std::optional<QRgb> previewFlat;  // DNG: the preview one colour all over instead of the pattern
+    bool fast = false;    // HEIC, AVIF, JPEG XL: the encoder's quickest settings, for large pictures
+    bool lossy = false;   // JPEG XL: as a camera's photo is kept, not lossless
 };
 
 // The picture's pixels in a file of the type extension names; a maker that fails stops
