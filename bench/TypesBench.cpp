@@ -9,8 +9,8 @@
 //           own, shown on the real board (driven as lumora_board_bench drives it) with
 //           an empty shared thumbnail cache: the time from the build until every
 //           thumbnail is decoded and the view painted. The per-file decode is the median
-//           of three single-thread runs on the file, multiplied by N and divided by the
-//           cores: for HEIC, AVIF and RAW the bound is 0.1 x those sums of full decodes
+//           of three runs on the file in processor time (a JPEG XL decode splits over the
+//           cores), multiplied by N and divided by the cores: for HEIC, AVIF and RAW the bound is 0.1 x those sums of full decodes
 //           (the DNG's raw data developed), as their thumbnail or camera preview must
 //           come first; for the others 1.15 x those sums of the reduced decodes the
 //           board makes (DecodeReduced with the cell's cover rule).
@@ -23,7 +23,8 @@
 //           Then a step to the picture decoded ahead against one decoded in the step, as
 //           lumora_viewer_bench measures them (goal < 5 %).
 //   memory: a child process that makes the clean copy of a large picture (10000 x 10000
-//           unless told, the encoders at their quickest) and paints a 1600 x 900 view of
+//           unless told, the encoders at their quickest; the DNG with its full-size
+//           preview, as the board's) and paints a 1600 x 900 view of
 //           it: its peak resident memory less what it held before, against 1.5 x the
 //           decoded bitmap's width x height x 4 bytes.
 
@@ -113,12 +114,13 @@ QSize CellCover(QSize natural, const std::string& path)
     return cell.expandedTo(TSharedThumbnail(SharedThumbnailRoot(), path, cell, 0, 0).ThumbnailSize(natural));
 }
 
-// The median of three single-thread decodes of path under cover.
+// The median of three decodes of path under cover, in processor time: JPEG XL's decode
+// takes every core it finds free, and the board's bound divides the sum by the cores.
 double DecodeMilliseconds(const std::string& path, const TCoverRule& cover)
 {
     std::vector<double> times;
     for (int i = 0; i < 3; ++i)
-        times.push_back(Milliseconds([&] {
+        times.push_back(CpuMilliseconds([&] {
             QSize natural;
             DecodeReduced(path, JPEGDefaults(), cover, natural);
         }));
@@ -216,7 +218,8 @@ void BenchMemory(const std::vector<TBenchType>& types, const TOptions& options, 
         for (const TBenchType& type : types) {
             const QSize size = LargeSize(type, asked);
             const QImage image = size == asked ? photo : PhotoLikeBitmap(size.width(), size.height()).Image();
-            paths.push_back(WriteViewerPicture(type, image, folder + "/large." + type.extension, true));
+            // As a camera writes it: a DNG with its full-size preview, which the viewer shows.
+            paths.push_back(WriteBoardPicture(type, image, folder + "/large." + type.extension, true));
             sizes.push_back(size);
         }
     }

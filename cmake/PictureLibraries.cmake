@@ -1,11 +1,13 @@
 # The C libraries Lumora's picture readers sit on, found through pkg-config: libexif (the
-# orientation a camera records), libheif (HEIF and AVIF), libjxl (JPEG XL) and LibRaw's
-# thread-safe build (camera RAW). lumora_picture_libraries links them all, with libjpeg.
+# orientation a camera records), libheif (HEIF and AVIF), libjxl (JPEG XL), LibRaw's
+# thread-safe build (camera RAW) and libwebp (still WebP pictures).
+# lumora_picture_libraries links them all, with libjpeg.
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(EXIF REQUIRED IMPORTED_TARGET libexif)
 pkg_check_modules(HEIF REQUIRED IMPORTED_TARGET libheif)
 pkg_check_modules(JXL REQUIRED IMPORTED_TARGET libjxl)
 pkg_check_modules(RAW REQUIRED IMPORTED_TARGET libraw_r)
+pkg_check_modules(WEBP REQUIRED IMPORTED_TARGET libwebp)
 add_library(lumora_picture_libraries INTERFACE)
 target_link_libraries(lumora_picture_libraries INTERFACE JPEG::JPEG PkgConfig::EXIF PkgConfig::HEIF PkgConfig::JXL
-                                                         PkgConfig::RAW)
+                                                         PkgConfig::RAW PkgConfig::WEBP)

@@ -1,10 +1,11 @@
 // Fuzz target: arbitrary bytes through each of Qt's readers as Lumora calls them (PNG,
-// GIF, WebP, TIFF, SVG). A reader that refuses the bytes throws EInvalidGraphic and nothing
+// GIF, TIFF, SVG, a moving WebP's frames) and through libwebp's. A reader that refuses the bytes throws EInvalidGraphic and nothing
 // else; one that takes them gives a picture of the size its header announced, or one
 // reduced that still covers what was asked (a drawing: rendered to cover it), and a
 // moving picture's frames are all of the announced size.
 
 #include "imaging/QtCodec.h"
+#include "imaging/WebpCodec.h"
 #include "toolkit/Graphic.h"
 
 #include <QBuffer>

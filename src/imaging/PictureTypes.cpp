@@ -5,6 +5,7 @@
 #include "imaging/JPEGImage.h"
 #include "imaging/JxlCodec.h"
 #include "imaging/QtCodec.h"
+#include "imaging/WebpCodec.h"
 #include "imaging/RawCodec.h"
 #include "toolkit/Picture.h"
 

@@ -12,12 +12,8 @@ namespace {
 
 class TQtCodec : public TPictureCodec {
 public:
-    // scalable: a drawing, rendered at the size it is shown at; reduced: a raster format
-    // whose library decodes straight to a smaller size.
-    TQtCodec(const char* name, const char* format, bool scalable, bool reduced = false)
-        : name_(name), format_(format), scalable_(scalable), reduced_(reduced)
-    {
-    }
+    // scalable: a drawing, rendered at the size it is shown at.
+    TQtCodec(const char* name, const char* format, bool scalable) : name_(name), format_(format), scalable_(scalable) {}
 
     std::string Name() const override { return name_; }
 
@@ -41,12 +37,6 @@ public:
             QImage image = Read(reader);
             image.reinterpretAsFormat(QImage::Format_RGB32);
             return Shown(std::move(image), {});
-        }
-        const QSize wanted = cover(natural);
-        if (reduced_ && wanted.width() < natural.width() && wanted.height() < natural.height()) {
-            const QSize size = natural.scaled(wanted.expandedTo({1, 1}), Qt::KeepAspectRatioByExpanding);
-            reader.setScaledSize(size);
-            return Shown(Read(reader), size);
         }
         return Shown(Read(reader), natural);
     }
@@ -120,7 +110,6 @@ private:
     std::string name_;
     QByteArray format_;
     bool scalable_;
-    bool reduced_;
 };
 
 }  // namespace
@@ -137,9 +126,9 @@ const TPictureCodec& GifCodec()
     return codec;
 }
 
-const TPictureCodec& WebpCodec()
+const TPictureCodec& QtWebpCodec()
 {
-    static const TQtCodec codec("WebP", "webp", false, true);
+    static const TQtCodec codec("WebP", "webp", false);
     return codec;
 }
 

@@ -1,11 +1,13 @@
 #pragma once
-// The picture types Qt's own image plugins read: PNG, GIF, WebP, TIFF (its first page)
-// and SVG, each by its format alone, so content of another type under its name is refused.
+// The picture types Qt's own image plugins read: PNG, GIF, TIFF (its first page) and SVG,
+// and the frames of a moving WebP picture; each by its format alone, so content of
+// another type under its name is refused.
 
 #include "imaging/PictureCodec.h"
 
 const TPictureCodec& PngCodec();
 const TPictureCodec& GifCodec();
-const TPictureCodec& WebpCodec();
+// WebP as Qt reads it, for the frames of a moving picture (WebpCodec reads the rest).
+const TPictureCodec& QtWebpCodec();
 const TPictureCodec& TiffCodec();
 const TPictureCodec& SvgCodec();
