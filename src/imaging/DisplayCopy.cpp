@@ -51,7 +51,8 @@ bool OpenCodecFile(const std::string& path, TCodecFile& opened)
     opened.codec = PictureCodecFor(path);
     if (!opened.codec)
         return false;
-    OpenToRead(opened.file, path);
+    // The added types' libraries read in small pieces, LibRaw's decoders a byte at a time.
+    OpenToRead(opened.file, path, true);
     return true;
 }
 

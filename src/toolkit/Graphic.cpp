@@ -9,10 +9,10 @@
 #include <QBuffer>
 #include <QByteArray>
 
-void OpenToRead(TPathFile& file, const std::string& fileName)
+void OpenToRead(TPathFile& file, const std::string& fileName, bool buffered)
 {
     std::string reason;
-    if (!file.OpenToRead(fileName, reason, QIODevice::Unbuffered))
+    if (!file.OpenToRead(fileName, reason, buffered ? QIODevice::OpenMode{} : QIODevice::Unbuffered))
         throw EFOpenError("Cannot open file \"" + fileName + "\". " + reason);
     // Readers take the whole file into memory; a huge one is refused before that.
     if (file.size() > kMaxPictureFileBytes)

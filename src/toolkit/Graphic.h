@@ -25,9 +25,10 @@ public:
 };
 
 // Opens a picture file for reading, unbuffered: picture readers read in pieces of their
-// own size. One that cannot be opened throws EFOpenError naming it; one larger than
+// own size; buffered for a library that reads a byte at a time (LibRaw's decoders). One
+// that cannot be opened throws EFOpenError naming it; one larger than
 // kMaxPictureFileBytes throws EInvalidGraphic naming it.
-void OpenToRead(TPathFile& file, const std::string& fileName);
+void OpenToRead(TPathFile& file, const std::string& fileName, bool buffered = false);
 
 // How a picture drawn at another size than its own is filtered.
 enum class TDrawFilter {

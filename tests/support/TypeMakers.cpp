@@ -20,7 +20,7 @@ namespace {
     std::abort();
 }
 
-QByteArray QtWritten(const QImage& image, const char* format, int orientation)
+QByteArray QtWritten(const QImage& image, const char* format, int orientation, int quality = 100)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -36,7 +36,7 @@ QByteArray QtWritten(const QImage& image, const char* format, int orientation)
         writer.setTransformation(kTransforms[orientation - 1]);
     }
     // WebP at its highest quality is lossless, so pixels can be compared.
-    writer.setQuality(100);
+    writer.setQuality(quality);
     if (!writer.write(image))
         Fail(std::string(format) + ": " + writer.errorString().toStdString());
     return bytes;
@@ -96,7 +96,7 @@ QByteArray Svg(const QImage& image)
 QByteArray MakeTypePicture(const std::string& extension, const QImage& image, const TTypeOptions& options)
 {
     if (extension == "png" || extension == "webp")
-        return QtWritten(image, extension.c_str(), 1);
+        return QtWritten(image, extension.c_str(), 1, options.lossy ? 85 : 100);
     // Qt reads GIF but does not write it.
     if (extension == "gif" && options.frames > 1)
         return Moving(image, options.frames);

@@ -19,7 +19,7 @@ struct TTypeOptions {
     QSize preview;        // DNG: a JPEG preview of this size, rows as the raw data's (none when empty)
     std::optional<QRgb> previewFlat;  // DNG: the preview one colour all over instead of the pattern
     bool fast = false;    // HEIC, AVIF, JPEG XL: the encoder's quickest settings, for large pictures
-    bool lossy = false;   // JPEG XL: as a camera's photo is kept, not lossless
+    bool lossy = false;   // WebP, JPEG XL: as a photo is kept, not lossless
 };
 
 // The picture's pixels in a file of the type extension names; a maker that fails stops
