@@ -25,19 +25,21 @@ public:
             writer_.join();
     }
 
-    void Add(const TSharedThumbnail& entry, const QImage& thumbnail, QSize picture)
+    // False when there is no room: the caller writes it.
+    bool Add(const TSharedThumbnail& entry, const QImage& thumbnail, QSize picture)
     {
         const std::size_t bytes = static_cast<std::size_t>(thumbnail.sizeInBytes());
         {
             const std::lock_guard lock(mutex_);
             if (stopping_ || bytes_ + bytes > kSharedWriteBytes)
-                return;
+                return false;
             if (!writer_.joinable())
                 writer_ = std::thread([this] { Run(); });
             pending_.push_back({entry, thumbnail, picture});
             bytes_ += bytes;
         }
         wake_.notify_all();
+        return true;
     }
 
     void Finish()
@@ -95,7 +97,8 @@ TSharedWrites& Writes()
 
 void WriteSharedBehind(const TSharedThumbnail& entry, const QImage& thumbnail, QSize picture)
 {
-    Writes().Add(entry, thumbnail, picture);
+    if (!Writes().Add(entry, thumbnail, picture))
+        entry.Write(thumbnail, picture);
 }
 
 void FinishSharedWrites()

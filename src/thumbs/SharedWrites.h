@@ -4,8 +4,9 @@
 // while the cores have nothing else to do. On a board of small pictures, encoding a
 // thumbnail and making its file cost more than decoding the picture.
 //
-// What waits is bounded in bytes; past that a thumbnail is not kept this time, and the
-// next visit decodes its picture again. Any thread.
+// What waits is bounded in bytes, kept small since the board's own copies are what its
+// memory is for: past that bound a decode writes its thumbnail itself, as before, so every
+// thumbnail is kept. Any thread.
 
 #include "thumbs/SharedThumbnails.h"
 
@@ -14,10 +15,10 @@
 
 #include <cstddef>
 
-// Room for some 1,300 thumbnails of the normal size waiting to be written.
-constexpr std::size_t kSharedWriteBytes = std::size_t{64} << 20;
+// Room for some 85 thumbnails of the normal size waiting to be written: a screen of them.
+constexpr std::size_t kSharedWriteBytes = std::size_t{4} << 20;
 
-// Writes thumbnail (of a picture of size picture) as entry's, later.
+// Writes thumbnail (of a picture of size picture) as entry's, later; now when too many wait.
 void WriteSharedBehind(const TSharedThumbnail& entry, const QImage& thumbnail, QSize picture);
 // Returns once every thumbnail handed over is written: before the program ends, and where
 // a test or a bench looks at the cache.
