@@ -7,7 +7,7 @@ pkg_check_modules(EXIF REQUIRED IMPORTED_TARGET libexif)
 pkg_check_modules(HEIF REQUIRED IMPORTED_TARGET libheif)
 pkg_check_modules(JXL REQUIRED IMPORTED_TARGET libjxl)
 pkg_check_modules(RAW REQUIRED IMPORTED_TARGET libraw_r)
-pkg_check_modules(WEBP REQUIRED IMPORTED_TARGET libwebp)
+pkg_check_modules(WEBP REQUIRED IMPORTED_TARGET libwebp libwebpdemux)
 add_library(lumora_picture_libraries INTERFACE)
 target_link_libraries(lumora_picture_libraries INTERFACE JPEG::JPEG PkgConfig::EXIF PkgConfig::HEIF PkgConfig::JXL
                                                          PkgConfig::RAW PkgConfig::WEBP)

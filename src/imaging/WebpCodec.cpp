@@ -1,12 +1,31 @@
 #include "imaging/WebpCodec.h"
 
+#include "imaging/ColorProfile.h"
 #include "imaging/QtCodec.h"
 
 #include <QIODevice>
 
 #include <webp/decode.h>
+#include <webp/demux.h>
+
+#include <memory>
 
 namespace {
+
+// The colour profile the file's ICCP chunk holds; empty when it has none.
+QByteArray IccProfile(const QByteArray& bytes)
+{
+    const WebPData data{reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())};
+    const std::unique_ptr<WebPDemuxer, decltype(&WebPDemuxDelete)> demux(WebPDemux(&data), WebPDemuxDelete);
+    if (!demux || !(WebPDemuxGetI(demux.get(), WEBP_FF_FORMAT_FLAGS) & ICCP_FLAG))
+        return {};
+    WebPChunkIterator chunk;
+    if (!WebPDemuxGetChunk(demux.get(), "ICCP", 1, &chunk))
+        return {};
+    QByteArray profile(reinterpret_cast<const char*>(chunk.chunk.bytes), static_cast<qsizetype>(chunk.chunk.size));
+    WebPDemuxReleaseChunkIterator(&chunk);
+    return profile;
+}
 
 class TWebpCodec : public TPictureCodec {
 public:
@@ -51,6 +70,7 @@ public:
             RefuseContent(*this, "libwebp status " + std::to_string(status));
         if (features.alpha)
             ShowOverWhite(image);
+        ConvertToSRgb(image, IccProfile(bytes));
         return image;
     }
 
