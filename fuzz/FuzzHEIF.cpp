@@ -1,13 +1,11 @@
-// Fuzz target: arbitrary bytes as a HEIF or AVIF file through the HEIF reader: its size
+// Fuzz target: arbitrary bytes as a HEIF or AVIF file through the HEIF reader over libheif: its size
 // from the header, the board's decode for a small cell and the viewer's whole decode. A
 // refusal throws EInvalidGraphic and nothing else, and a file whose header is refused is
 // never decoded; a decode that succeeds gives pixels that cover the cell and are no larger
 // than the picture, or for the whole picture exactly the size the header gave.
 
 #include "imaging/HeifCodec.h"
-#include "toolkit/Graphic.h"
-
-#include <QBuffer>
+#include "CodecInput.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -15,38 +13,19 @@
 
 namespace {
 
-// Larger pictures, up to the decoding limit, are read the same way; they would only slow
-// the search.
-constexpr std::int64_t kMaxFuzzPixels = 1 << 22;
-
-// The size the header gives, or nothing when it is refused.
-std::optional<QSize> HeaderSize(QByteArray bytes)
-{
-    QBuffer file(&bytes);
-    file.open(QIODevice::ReadOnly);
-    try {
-        return HeifCodec().ReadSize(file);
-    } catch (const EInvalidGraphic&) {
-        return std::nullopt;
-    }
-}
-
 struct TDecoded {
     QImage image;
     QSize natural;
 };
 
-// The picture decoded for cover, or nothing when it is refused.
+// The picture libheif decodes for cover, or nothing when it is refused.
 std::optional<TDecoded> Decoded(QByteArray bytes, const TCoverRule& cover)
 {
-    QBuffer file(&bytes);
-    file.open(QIODevice::ReadOnly);
     TDecoded decoded;
-    try {
-        decoded.image = HeifCodec().Decode(file, cover, decoded.natural);
-    } catch (const EInvalidGraphic&) {
+    std::optional<QImage> image = fuzz::Decoded(HeifCodec(), bytes, cover, decoded.natural);
+    if (!image)
         return std::nullopt;
-    }
+    decoded.image = std::move(*image);
     return decoded;
 }
 
@@ -72,9 +51,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const std::optional<QSize> header = HeaderSize(bytes);
-    if (header && std::int64_t{header->width()} * header->height() > kMaxFuzzPixels)
+    QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const std::optional<QSize> header = fuzz::Announced(HeifCodec(), bytes);
+    if (header && std::int64_t{header->width()} * header->height() > fuzz::kMaxFuzzPixels)
         return 0;
     const std::optional<TDecoded> cell = Decoded(bytes, SmallCell);
     const std::optional<TDecoded> whole = Decoded(bytes, WholePicture);

@@ -1,4 +1,4 @@
-// Fuzz target: arbitrary bytes as a JPEG XL file, through its reader (see CodecInput.h).
+// Fuzz target: arbitrary bytes as a JPEG XL file, through its reader over libjxl (see CodecInput.h).
 
 #include "imaging/JxlCodec.h"
 #include "CodecInput.h"

@@ -1,51 +1,45 @@
 // Fuzz target: arbitrary bytes through each of Qt's readers as Lumora calls them (PNG,
-// GIF, TIFF, SVG, a moving WebP's frames) and through libwebp's. A reader that refuses the bytes throws EInvalidGraphic and nothing
-// else; one that takes them gives a picture of the size its header announced, or one
+// GIF, TIFF, SVG, a moving WebP's frames) and through libwebp's. A reader that refuses
+// the bytes throws EInvalidGraphic and nothing else; one that takes them gives a picture of the size its header announced, or one
 // reduced that still covers what was asked (a drawing: rendered to cover it), and a
 // moving picture's frames are all of the announced size.
 
 #include "imaging/QtCodec.h"
 #include "imaging/WebpCodec.h"
-#include "toolkit/Graphic.h"
+#include "CodecInput.h"
 
-#include <QBuffer>
 #include <QGuiApplication>
 
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
+#include <vector>
 
 namespace {
 
-// Larger pictures are read the same way, up to the decoding limit; they would only slow
-// the search.
-constexpr std::int64_t kMaxFuzzPixels = 1 << 22;
-
 const TPictureCodec* const kCodecs[] = {&PngCodec(), &GifCodec(), &WebpCodec(), &TiffCodec(), &SvgCodec()};
 
-template <typename Read>
-auto Refused(QByteArray bytes, Read read) -> std::optional<decltype(read(std::declval<QIODevice&>()))>
+// A moving picture's frames, or nothing when they are refused.
+std::optional<std::vector<TPictureFrame>> Frames(const TPictureCodec& codec, QByteArray& bytes)
 {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     try {
-        return read(buffer);
+        return codec.DecodeFrames(buffer);
     } catch (const EInvalidGraphic&) {
         return std::nullopt;
     }
 }
 
-void Check(const TPictureCodec& codec, const QByteArray& bytes)
+void Check(const TPictureCodec& codec, QByteArray& bytes)
 {
-    const std::optional<QSize> announced = Refused(bytes, [&](QIODevice& file) { return codec.ReadSize(file); });
-    if (!announced || std::int64_t{announced->width()} * announced->height() > kMaxFuzzPixels)
+    const std::optional<QSize> announced = fuzz::Announced(codec, bytes);
+    if (!announced || std::int64_t{announced->width()} * announced->height() > fuzz::kMaxFuzzPixels)
         return;
     const bool drawing = &codec == &SvgCodec();
     const QSize asked = (*announced / 3).expandedTo({1, 1});
     QSize natural;
-    const std::optional<QImage> image = Refused(bytes, [&](QIODevice& file) {
-        return codec.Decode(file, [&](QSize) { return asked; }, natural);
-    });
+    const std::optional<QImage> image = fuzz::Decoded(codec, bytes, [&](QSize) { return asked; }, natural);
     if (!image)
         return;
     if (image->isNull() || natural != *announced)
@@ -55,7 +49,7 @@ void Check(const TPictureCodec& codec, const QByteArray& bytes)
         std::abort();
     if (!drawing && (image->width() > natural.width() || image->height() > natural.height()))
         std::abort();
-    const auto frames = Refused(bytes, [&](QIODevice& file) { return codec.DecodeFrames(file); });
+    const auto frames = Frames(codec, bytes);
     if (frames)
         for (const TPictureFrame& frame : *frames)
             if (frame.image.isNull() || frame.image.size() != natural)
@@ -87,7 +81,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     EnsureApplication();
-    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     for (const TPictureCodec* codec : kCodecs)
         Check(*codec, bytes);
     return 0;

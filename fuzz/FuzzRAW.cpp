@@ -1,4 +1,4 @@
-// Fuzz target: arbitrary bytes as a camera RAW file, through its reader (see CodecInput.h).
+// Fuzz target: arbitrary bytes as a camera RAW file, through its reader over LibRaw (see CodecInput.h).
 
 #include "imaging/RawCodec.h"
 #include "CodecInput.h"

@@ -56,6 +56,13 @@ bool OpenCodecFile(const std::string& path, TCodecFile& opened)
     return true;
 }
 
+// Whether a clean copy of the file is decoded by its type's own reader: with all picture
+// types on, every file but a JPEG; without, none, since the viewer reads them as JPEG.
+bool ReadByItsType(const std::string& path)
+{
+    return AllPictureTypes() && !IsJPEGFileName(path);
+}
+
 }  // namespace
 
 QImage DecodeReduced(const std::string& path, const TJPEGSettings& jpeg, const TCoverRule& cover, QSize& natural)
@@ -104,7 +111,7 @@ QImage Decode(const TDisplayRequest& request, TDisplayCopy& copy)
         copy.bounds = request.fit(request.box, copy.natural);
         return image;
     }
-    if (PictureCodecFor(request.path) || (AllPictureTypes() && !IsJPEGFileName(request.path))) {
+    if (ReadByItsType(request.path)) {
         QImage image = DecodeReduced(request.path, request.jpeg, WholePicture, copy.natural);
         copy.bounds = QRect(QPoint(), copy.natural);
         // The viewer holds its picture as a 24-bit bitmap: converted here, in place, and
@@ -200,7 +207,7 @@ std::optional<std::int64_t> DisplayCopyBytes(const TDisplayRequest& request)
             const QRect bounds = request.fit(request.box, ReadPictureSize(request.path));
             return ImageBytes(DevicePixels(bounds.size(), request.pixelRatio), 4);
         }
-        if (PictureCodecFor(request.path) || (AllPictureTypes() && !IsJPEGFileName(request.path)))
+        if (ReadByItsType(request.path))
             return ImageBytes(ReadPictureSize(request.path), 4);
         // Decoded as Decode does: read as JPEG, at the settings' scale, 8 bits for grey or a palette.
         const TJPEGHeader jpeg = ReadJPEGFileHeader(request.path);

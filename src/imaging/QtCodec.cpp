@@ -1,12 +1,12 @@
 #include "imaging/QtCodec.h"
 
+#include "toolkit/Bitmap.h"
 #include "toolkit/PictureLimits.h"
 
 #include <QColorSpace>
 #include <QImageReader>
 
 #include <cstdint>
-#include <mutex>
 
 namespace {
 
@@ -65,10 +65,7 @@ private:
     // The reader on file's content, read as this type alone; the picture's size as shown.
     QSize Open(QImageReader& reader, QIODevice& file) const
     {
-        // Qt's own limit (256 MB) would refuse a large picture without saying why; the
-        // decoding limit of every picture is checked at the header instead.
-        static std::once_flag raised;
-        std::call_once(raised, [] { QImageReader::setAllocationLimit(static_cast<int>(kMaxDecodedBytes >> 20)); });
+        RaiseReaderLimit();
         reader.setDevice(&file);
         reader.setFormat(format_);
         reader.setAutoDetectImageFormat(false);

@@ -14,6 +14,12 @@
 #include <limits>
 #include <mutex>
 
+void RaiseReaderLimit()
+{
+    static std::once_flag raised;
+    std::call_once(raised, [] { QImageReader::setAllocationLimit(static_cast<int>(kMaxDecodedBytes >> 20)); });
+}
+
 namespace {
 
 QImage::Format QtFormat(TPixelFormat format)
@@ -57,10 +63,7 @@ void UseBitmapFormat(QImageReader& reader)
 {
     reader.setAutoDetectImageFormat(false);
     reader.setFormat("bmp");
-    // Qt's own limit (256 MB) would give a null image without a word; bitmaps get the
-    // limit of every picture, checked at the header below.
-    static std::once_flag raised;
-    std::call_once(raised, [] { QImageReader::setAllocationLimit(static_cast<int>(kMaxDecodedBytes >> 20)); });
+    RaiseReaderLimit();
 }
 
 // Qt refuses a header past its own pixel limit without saying why; the header's size

@@ -11,6 +11,10 @@
 
 enum class TPixelFormat { pf8bit, pf24bit };
 
+// Qt's own reader limit (256 MB) would refuse a large picture without a word: Qt's readers
+// get the limit of every picture instead, which each reader checks at the header. Any thread.
+void RaiseReaderLimit();
+
 class TBitmap : public TGraphic {
 public:
     TBitmap() = default;
