@@ -61,7 +61,9 @@ int TThumbDecoder::Nearest() const
 
 void TThumbDecoder::Pump()
 {
-    while (!waiting_.empty() && handOver_.Unfinished() < pool_->maxThreadCount()) {
+    // Two jobs a worker: one waits in the pool, so a worker whose result waits for this
+    // thread (busy painting) goes straight on to the next picture.
+    while (!waiting_.empty() && handOver_.Unfinished() < 2 * pool_->maxThreadCount()) {
         const int row = Nearest();
         waiting_.erase(row);
         TThumbJob job = jobOf_(row);

@@ -16,8 +16,10 @@
 #include <vector>
 
 namespace {
-// Results are handed over for at most this long at a time.
-constexpr qint64 kHandOverSliceMs = 20;
+// Results are handed over for at most this long at a time. Several hand-overs deliver in
+// one pass of the event loop (a folder's rows, the board's headers, its thumbnails), and
+// the pass as a whole must leave the window time to paint and take keys.
+constexpr qint64 kHandOverSliceMs = 10;
 }  // namespace
 
 // What the workers share with the owner: they keep it alive by themselves, so a worker

@@ -43,6 +43,9 @@ void TThumbBoard::Build(std::vector<TSelectionRow> rows, const TJPEGSettings& jp
     jpeg_ = jpeg;
     const auto shared = std::make_shared<const std::vector<TSelectionRow>>(std::move(rows));
     const int count = static_cast<int>(shared->size());
+    // Grown once: moving 65,536 cells to make room would hold the event loop up.
+    cells_.reserve(shared->size());
+    rowsOf_.reserve(shared->size());
     // Headers only, on every core, each worker making its rows' paths; thumbnails are
     // placed in row order on this thread. A file that cannot be read gets its marked
     // thumbnail and the build goes on.
