@@ -8,6 +8,7 @@
 #include "imaging/JPEGImage.h"
 #include "imaging/JPEGSettings.h"
 #include "thumbs/SharedThumbnails.h"
+#include "thumbs/SharedWrites.h"
 #include "thumbs/window/ThumbBoard.h"
 #include "thumbs/ThumbGeometry.h"
 
@@ -61,6 +62,8 @@ double DecodeBound(const TCorpus& corpus, int rows, const std::vector<double>& e
 
 void ForgetSharedThumbnails()
 {
+    // What the run before left to write would land in the next run's empty cache.
+    FinishSharedWrites();
     QDir(QString::fromStdString(SharedThumbnailRoot())).removeRecursively();
 }
 

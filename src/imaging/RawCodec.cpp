@@ -167,7 +167,8 @@ private:
             return std::nullopt;
         if (raw.unpack_thumb() != LIBRAW_SUCCESS || thumbnail.tformat != LIBRAW_THUMBNAIL_JPEG || !thumbnail.thumb)
             return std::nullopt;
-        const QByteArray jpeg(thumbnail.thumb, static_cast<qsizetype>(thumbnail.tlength));
+        // LibRaw's own copy, read where it lies: a full-size preview is tens of megabytes.
+        const QByteArray jpeg = QByteArray::fromRawData(thumbnail.thumb, static_cast<qsizetype>(thumbnail.tlength));
         try {
             const TJPEGHeader header = ReadJPEGHeader(jpeg);
             // A preview with an orientation of its own is turned by it as it is decoded.

@@ -97,8 +97,11 @@ TSharedWrites& Writes()
 
 void WriteSharedBehind(const TSharedThumbnail& entry, const QImage& thumbnail, QSize picture)
 {
-    if (!Writes().Add(entry, thumbnail, picture))
-        entry.Write(thumbnail, picture);
+    // Kept as three bytes a pixel, which is what the PNG holds: a quarter more wait in the room.
+    const QImage packed =
+        thumbnail.format() == QImage::Format_RGB32 ? thumbnail.convertToFormat(QImage::Format_RGB888) : thumbnail;
+    if (!Writes().Add(entry, packed, picture))
+        entry.Write(packed, picture);
 }
 
 void FinishSharedWrites()

@@ -15,9 +15,9 @@
 
 #include <cstddef>
 
-// Room for some 170 thumbnails of the normal size waiting to be written: a folder of small
+// Room for some 110 thumbnails of the normal size waiting to be written: a folder of small
 // pictures is decoded whole before its thumbnails are written.
-constexpr std::size_t kSharedWriteBytes = std::size_t{8} << 20;
+constexpr std::size_t kSharedWriteBytes = std::size_t{4} << 20;
 
 // Writes thumbnail (of a picture of size picture) as entry's, later; now when too many wait.
 void WriteSharedBehind(const TSharedThumbnail& entry, const QImage& thumbnail, QSize picture);

@@ -1,5 +1,7 @@
 #include "support/DngMaker.h"
 
+#include <QBuffer>
+#include <QImageReader>
 #include <QtEndian>
 
 #include <cmath>
@@ -144,11 +146,15 @@ QByteArray MakeTestDng(const QImage& image, int orientation, const QByteArray& p
         first = raw.WriteTo(file);
     } else {
         const std::uint32_t rawDirectory = raw.WriteTo(file);
-        QImage shape = QImage::fromData(preview, "JPEG");
+        // From its header: decoding a large preview would pass Qt's allocation limit, and
+        // the directory would say it is empty.
+        QByteArray jpeg = preview;
+        QBuffer buffer(&jpeg);
+        const QSize shape = QImageReader(&buffer, "jpeg").size();
         TDirectory top;
         top.Add(254, kLong, {1});  // a reduced copy
         top.Add(259, kShort, {7});  // JPEG
-        AddStrip(top, shape.size(), previewAt, static_cast<std::uint32_t>(preview.size()), 8, 6);
+        AddStrip(top, shape, previewAt, static_cast<std::uint32_t>(preview.size()), 8, 6);
         top.Add(330, kLong, {rawDirectory});
         AddCamera(top, orientation);
         first = top.WriteTo(file);
