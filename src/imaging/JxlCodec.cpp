@@ -130,13 +130,17 @@ public:
                 != JXL_DEC_SUCCESS
             || JxlDecoderSetParallelRunner(d, RunOnPool, &WorkerPool()) != JXL_DEC_SUCCESS)
             RefuseContent(*this, "libjxl cannot be set up");
-        const QImage::Format format = info.alpha_bits == 0      ? QImage::Format_RGBX8888
+        // Three bytes a pixel when there is no alpha: what the viewer keeps, so no fourth
+        // byte is held for a picture of a hundred million pixels.
+        const bool alpha = info.alpha_bits != 0;
+        const QImage::Format format = !alpha                     ? QImage::Format_RGB888
                                       : info.alpha_premultiplied ? QImage::Format_RGBA8888_Premultiplied
                                                                  : QImage::Format_RGBA8888;
         QImage image(fromPreview ? preview : natural, format);
         if (image.isNull())
             RefuseContent(*this, "there is not enough memory for it");
-        const JxlPixelFormat pixels{4, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 0};
+        // Rows as the image lays them out, each starting on four bytes.
+        const JxlPixelFormat pixels{alpha ? 4u : 3u, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 4};
         QByteArray profile;
         TFeed feed(d, file, kPixelPiece);
         for (;;) {
@@ -148,7 +152,10 @@ public:
                 std::size_t size = 0;
                 const JxlDecoderStatus sized = isPreview ? JxlDecoderPreviewOutBufferSize(d, &pixels, &size)
                                                          : JxlDecoderImageOutBufferSize(d, &pixels, &size);
-                if (sized != JXL_DEC_SUCCESS || size != static_cast<std::size_t>(image.sizeInBytes()))
+                // libjxl counts the last row without its padding.
+                const qsizetype rows = image.bytesPerLine() * (image.height() - 1)
+                                       + qsizetype{image.width()} * (alpha ? 4 : 3);
+                if (sized != JXL_DEC_SUCCESS || size != static_cast<std::size_t>(rows))
                     RefuseContent(*this, "its size is not what its header says");
                 // Straight into the image: no second copy of the picture.
                 const JxlDecoderStatus set = isPreview ? JxlDecoderSetPreviewOutBuffer(d, &pixels, image.bits(), size)
@@ -161,7 +168,7 @@ public:
                 Refuse(status);
             }
         }
-        if (info.alpha_bits != 0)
+        if (alpha)
             ShowOverWhite(image);
         ConvertToSRgb(image, profile);
         return image;
