@@ -26,7 +26,6 @@
 #include "imaging/JPEGImage.h"
 #include "support/PictureMakers.h"
 #include "thumbs/window/ThumbBoard.h"
-#include "thumbs/SharedWrites.h"
 
 #include <QApplication>
 #include <QDir>
@@ -99,8 +98,6 @@ int RunVisit(int argc, char** argv, const std::string& folder)
     QApplication app(argc, argv);
     RegisterJPEGImage();
     const TVisit visit = VisitFolder(folder, rows);
-    // As the program does before it ends: the next visit finds what this one wrote.
-    FinishSharedWrites();
     std::printf("%f %f %f\n", visit.all, visit.firstView, visit.peakMegabytes);
     return 0;
 }

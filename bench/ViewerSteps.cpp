@@ -17,7 +17,7 @@ TDisplayRequest CleanRequest(const std::string& path)
 
 TBitmap SetPicture(const TDisplayCopy& copy)
 {
-    return TBitmap(copy.image);
+    return TBitmap::Holding(copy.image);
 }
 
 TStep MeasureStep(const std::string& path, int repeat)

@@ -4,7 +4,6 @@
 #include "app/CommandLine.h"
 #include "app/window/UnitMain.h"
 #include "imaging/JPEGImage.h"
-#include "thumbs/SharedWrites.h"
 #include "toolkit/window/Application.h"
 #include "toolkit/Errors.h"
 
@@ -42,6 +41,5 @@ int main(int argc, char** argv)
     QTimer::singleShot(0, frmMain, [&line] { Guarded([&line] { frmMain->OpenCommandLine(line.paths); }); });
     const int status = app.exec();
     DestroyForms();
-    FinishSharedWrites();
     return status;
 }

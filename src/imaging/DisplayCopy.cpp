@@ -114,9 +114,11 @@ QImage Decode(const TDisplayRequest& request, TDisplayCopy& copy)
     if (ReadByItsType(request.path)) {
         QImage image = DecodeReduced(request.path, request.jpeg, WholePicture, copy.natural);
         copy.bounds = QRect(QPoint(), copy.natural);
-        // The viewer holds its picture as a 24-bit bitmap: converted here, in place, and
-        // not on the user-interface thread when it is shown.
-        image.convertTo(QImage::Format_BGR888);
+        // The viewer holds its picture as a bitmap: Qt's readers' 32-bit rows as they are,
+        // anything else at 24 bits, converted here, in place, and not on the
+        // user-interface thread when it is shown.
+        if (image.format() != QImage::Format_RGB32)
+            image.convertTo(QImage::Format_BGR888);
         return image;
     }
     // Every file is read as JPEG, whatever its name says.

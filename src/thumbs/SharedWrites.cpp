@@ -1,5 +1,7 @@
 #include "thumbs/SharedWrites.h"
 
+#include <QCoreApplication>
+
 #include <pthread.h>
 #include <sched.h>
 
@@ -33,8 +35,12 @@ public:
             const std::lock_guard lock(mutex_);
             if (stopping_ || bytes_ + bytes > kSharedWriteBytes)
                 return false;
-            if (!writer_.joinable())
+            if (!writer_.joinable()) {
                 writer_ = std::thread([this] { Run(); });
+                // Written before Qt goes away: its image writers are gone by the time
+                // this object is destroyed.
+                qAddPostRoutine(FinishSharedWrites);
+            }
             pending_.push_back({entry, thumbnail, picture});
             bytes_ += bytes;
         }

@@ -21,6 +21,6 @@ constexpr std::size_t kSharedWriteBytes = std::size_t{4} << 20;
 
 // Writes thumbnail (of a picture of size picture) as entry's, later; now when too many wait.
 void WriteSharedBehind(const TSharedThumbnail& entry, const QImage& thumbnail, QSize picture);
-// Returns once every thumbnail handed over is written: before the program ends, and where
-// a test or a bench looks at the cache.
+// Returns once every thumbnail handed over is written: where a test or a bench looks at the
+// cache. The application object calls it as it goes, so a program ends with all written.
 void FinishSharedWrites();

@@ -24,7 +24,9 @@ namespace {
 
 QImage::Format QtFormat(TPixelFormat format)
 {
-    return format == TPixelFormat::pf8bit ? QImage::Format_Indexed8 : QImage::Format_BGR888;
+    return format == TPixelFormat::pf8bit    ? QImage::Format_Indexed8
+           : format == TPixelFormat::pf32bit ? QImage::Format_RGB32
+                                             : QImage::Format_BGR888;
 }
 
 bool IsIndexed(const QImage& image)
@@ -124,6 +126,16 @@ TBitmap::TBitmap(const QImage& image)
 {
     // Qt keeps pixel indices past a file's colour table and draws them black.
     CoverIndices();
+}
+
+TBitmap TBitmap::Holding(const QImage& image)
+{
+    if (image.format() != QImage::Format_RGB32)
+        return TBitmap(image);
+    TBitmap bitmap;
+    bitmap.format_ = TPixelFormat::pf32bit;
+    bitmap.image_ = image;
+    return bitmap;
 }
 
 TBitmap TBitmap::Unfilled(int width, int height, TPixelFormat format)

@@ -1,7 +1,9 @@
 #pragma once
 // TBitmap: a picture held as pixels, over QImage. 24 bits per pixel are stored
 // blue, green, red (QImage::Format_BGR888); 8 bits per pixel index a colour table
-// (QImage::Format_Indexed8). A bitmap with a side of 0 is empty and measures 0 x 0.
+// (QImage::Format_Indexed8); 32 bits per pixel are opaque 0xffRRGGBB words
+// (QImage::Format_RGB32), as Qt's picture readers give them. A bitmap with a side of 0
+// is empty and measures 0 x 0.
 
 #include "toolkit/Color.h"
 #include "toolkit/Graphic.h"
@@ -9,7 +11,7 @@
 #include <QImage>
 #include <QList>
 
-enum class TPixelFormat { pf8bit, pf24bit };
+enum class TPixelFormat { pf8bit, pf24bit, pf32bit };
 
 // Qt's own reader limit (256 MB) would refuse a large picture without a word: Qt's readers
 // get the limit of every picture instead, which each reader checks at the header. Any thread.
@@ -21,6 +23,9 @@ public:
     TBitmap(int width, int height, TPixelFormat format = TPixelFormat::pf24bit);
     // Takes any QImage: indexed images keep their colours in 8 bits, others become 24 bits.
     explicit TBitmap(const QImage& image);
+    // The same, except that 32-bit opaque rows stay as they are, neither converted nor
+    // copied: a reader's picture of a hundred million pixels is held once.
+    static TBitmap Holding(const QImage& image);
     // Pixels left as they are, for a decoder that writes every row itself; once the rows
     // are in, CoverIndices makes an 8-bit bitmap's colour table cover them.
     static TBitmap Unfilled(int width, int height, TPixelFormat format);

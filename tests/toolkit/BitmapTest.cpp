@@ -78,6 +78,19 @@ TEST(Bitmap, TakesAnyQImageInOneOfItsTwoFormats)
     EXPECT_EQ(bitmap.Pixel(3, 3), RGBToColor(1, 2, 3));
 }
 
+TEST(Bitmap, HoldingKeepsAReadersThirtyTwoBitRowsUncopied)
+{
+    QImage rgb32(4, 4, QImage::Format_RGB32);
+    rgb32.fill(qRgb(1, 2, 3));
+    const TBitmap held = TBitmap::Holding(rgb32);
+    EXPECT_EQ(held.PixelFormat(), TPixelFormat::pf32bit);
+    EXPECT_EQ(held.Image().constBits(), rgb32.constBits());
+    EXPECT_EQ(held.Pixel(3, 3), RGBToColor(1, 2, 3));
+    QImage argb(4, 4, QImage::Format_ARGB32);
+    argb.fill(qRgba(1, 2, 3, 255));
+    EXPECT_EQ(TBitmap::Holding(argb).PixelFormat(), TPixelFormat::pf24bit);
+}
+
 TEST(Bitmap, DrawsAPartOfItselfScaledSharpOrSmooth)
 {
     TBitmap bitmap(4, 2);

@@ -170,7 +170,7 @@ void TfrmShow::ShowPicture(const std::string& path, int position, int total)
 void TfrmShow::ShowFrame(const QImage& frame)
 {
     // A mark drawn on one frame goes with it.
-    CleanPicture = TBitmap(frame);
+    CleanPicture = TBitmap::Holding(frame);
     Image1->SetPicture(CleanPicture);
     Unmarked = true;
 }
@@ -184,7 +184,7 @@ void TfrmShow::ShowCopy(const std::string& path, const TDisplayCopy& copy)
         if (letGo_)
             ahead_.Ask({shownPath_, {}, nullptr, JPEGDefaults(), true}, [this](const TDisplayCopy& again) {
                 letGo_ = false;
-                CleanPicture = TBitmap(again.image);
+                CleanPicture = TBitmap::Holding(again.image);
                 Image1->SetPicture(CleanPicture);
                 frames_.Play(again.frames);
             });
@@ -196,7 +196,7 @@ void TfrmShow::ShowCopy(const std::string& path, const TDisplayCopy& copy)
     shownPath_ = path;
     shownPlace_ = panels_[1]->text();
     letGo_ = false;
-    CleanPicture = TBitmap(copy.image);
+    CleanPicture = TBitmap::Holding(copy.image);
     Image1->SetPicture(CleanPicture);
     frames_.Play(copy.frames);
     Unmarked = true;
