@@ -41,11 +41,16 @@ TCorpus MakeCorpus(const std::string& folder, int rows, const std::vector<std::s
 
 double EighthDecodeMilliseconds(const std::string& path)
 {
+    return ScaledDecodeMilliseconds(path, 8);
+}
+
+double ScaledDecodeMilliseconds(const std::string& path, int denominator)
+{
     QFile file(QString::fromStdString(path));
     file.open(QIODevice::ReadOnly);
     const QByteArray bytes = file.readAll();
     TJPEGDecodeParams params = JPEGDecodeParams(JPEGDefaults());
-    params.scaleDenominator = 8;
+    params.scaleDenominator = denominator;
     std::vector<double> times;
     for (int r = 0; r < 3; ++r)
         times.push_back(Milliseconds([&] { DecodeJPEG(bytes, params); }));

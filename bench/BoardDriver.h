@@ -25,6 +25,8 @@ TCorpus MakeCorpus(const std::string& folder, int rows, const std::vector<std::s
 // The median of three single-thread 1/8-scale decodes of the JPEG file, with the
 // decoding settings the board uses.
 double EighthDecodeMilliseconds(const std::string& path);
+// The same at 1/denominator scale.
+double ScaledDecodeMilliseconds(const std::string& path, int denominator);
 
 // The sum of eighth (per distinct picture) over the corpus's first rows, over the cores.
 double DecodeBound(const TCorpus& corpus, int rows, const std::vector<double>& eighth, int cores);

@@ -47,6 +47,9 @@ TTypeOptions Options(const TBenchType& type, const QImage& image, bool fast, boo
         options.thumbnail = 320;
     if (type.extension == "dng" && board)
         options.preview = image.size();
+    // A drawing of the picture: a single rectangle would leave its reader nothing to do.
+    if (type.extension == "svg")
+        options.squares = 80;
     return options;
 }
 

@@ -3,7 +3,8 @@
 // The picture types the all-types switch adds (png, gif, webp, tiff, svg, heic, avif, jxl,
 // raw), with the switch on, on pictures made at run time in a temporary folder from the
 // photo-like picture by each format's own encoder (4000 x 3000 unless told; HEIC and AVIF
-// with a 320 x 240 embedded thumbnail, the DNG with a camera preview of its own size).
+// with a 320 x 240 embedded thumbnail, the DNG with a camera preview of its own size, the
+// SVG a drawing of 80 squares across in the picture's colours).
 // Each figure is printed against a bound measured in the same run:
 //   board:  the one file hard-linked under N names (500 unless told) in a folder of its
 //           own, shown on the real board (driven as lumora_board_bench drives it) with

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -80,15 +81,28 @@ QByteArray Moving(const QImage& image, int frames)
     return Encoded(image, "convert", arguments << "OUT", "out.gif");
 }
 
-QByteArray Svg(const QImage& image)
+QByteArray Svg(const QImage& image, int squares)
 {
-    const QString colour = QColor(image.pixel(0, 0)).name();
-    return QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' width='%1' height='%2'>"
-                          "<rect width='100%' height='100%' fill='%3'/></svg>")
-        .arg(image.width())
-        .arg(image.height())
-        .arg(colour)
-        .toUtf8();
+    QString svg = QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' width='%1' height='%2'>")
+                      .arg(image.width())
+                      .arg(image.height());
+    if (squares <= 0) {
+        svg += QStringLiteral("<rect width='100%' height='100%' fill='%1'/>").arg(QColor(image.pixel(0, 0)).name());
+    } else {
+        // Each square the colour of the pixel at its middle.
+        const int side = (image.width() + squares - 1) / squares;
+        for (int y = 0; y < image.height(); y += side)
+            for (int x = 0; x < image.width(); x += side) {
+                const QRgb colour = image.pixel(std::min(x + side / 2, image.width() - 1),
+                                                std::min(y + side / 2, image.height() - 1));
+                svg += QStringLiteral("<rect x='%1' y='%2' width='%3' height='%3' fill='%4'/>")
+                           .arg(x)
+                           .arg(y)
+                           .arg(side)
+                           .arg(QColor(colour).name());
+            }
+    }
+    return (svg + "</svg>").toUtf8();
 }
 
 }  // namespace
@@ -105,7 +119,7 @@ QByteArray MakeTypePicture(const std::string& extension, const QImage& image, co
     if (extension == "tif" || extension == "tiff")
         return QtWritten(image, "tiff", options.orientation);
     if (extension == "svg")
-        return Svg(image);
+        return Svg(image, options.squares);
     if (extension == "heic" || extension == "heif" || extension == "avif") {
         QStringList arguments = {"-q", "95", "-o", "OUT", "IN"};
         if (extension == "avif")

@@ -20,6 +20,8 @@ struct TTypeOptions {
     std::optional<QRgb> previewFlat;  // DNG: the preview one colour all over instead of the pattern
     bool fast = false;    // HEIC, AVIF, JPEG XL: the encoder's quickest settings, for large pictures
     bool lossy = false;   // WebP, JPEG XL: as a photo is kept, not lossless
+    int squares = 0;      // SVG: the picture drawn as this many squares of its colours across
+                          // (0: one rectangle of its first pixel's colour)
 };
 
 // The picture's pixels in a file of the type extension names; a maker that fails stops
