@@ -1,5 +1,6 @@
 #include "imaging/QtCodec.h"
 
+#include "imaging/SvgSize.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/PictureLimits.h"
 
@@ -7,6 +8,7 @@
 #include <QImageReader>
 
 #include <cstdint>
+#include <optional>
 
 namespace {
 
@@ -72,7 +74,10 @@ private:
         reader.setAutoTransform(true);
         if (!reader.canRead())
             RefuseContent(*this);
-        QSize size = reader.size();
+        // A drawing says its size at its start; Qt's reader would build the whole drawing
+        // for it, and again to draw it.
+        const std::optional<QSize> declared = scalable_ ? SvgDeclaredSize(file) : std::nullopt;
+        QSize size = declared ? *declared : reader.size();
         if (reader.transformation() & QImageIOHandler::TransformationRotate90)
             size.transpose();
         CheckDecodedSize(*this, size);

@@ -6,6 +6,7 @@
 #include "imaging/HeifCodec.h"
 #include "imaging/Orientation.h"
 #include "imaging/PictureTypes.h"
+#include "imaging/SvgSize.h"
 #include "thumbs/SharedWrites.h"
 #include "thumbs/ThumbHeader.h"
 #include "thumbs/ThumbPixels.h"
@@ -17,6 +18,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 
 #include <cstdlib>
 #include <filesystem>
@@ -263,3 +265,33 @@ TEST(PictureTypes, CameraPreviewServesWhereItCoversAndRawDataElsewhere)
 }
 
 }  // namespace
+
+TEST(PictureTypes, ADrawingsDeclaredSizeIsQtsOrNone)
+{
+    const struct {
+        const char* root;
+        bool declared;
+    } kRoots[] = {
+        {"<svg xmlns='http://www.w3.org/2000/svg' width='40' height='30'>", true},
+        {"<svg xmlns='http://www.w3.org/2000/svg' width='40.6px' height=' 30.2px '>", true},
+        {"<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 64 48'>", true},
+        {"<svg xmlns='http://www.w3.org/2000/svg' viewBox='5,5,64.5,48'>", true},
+        {"<svg xmlns='http://www.w3.org/2000/svg' width='20' height='10' viewBox='0 0 64 48'>", true},
+        {"<?xml version='1.0'?><!-- made by hand --><svg xmlns='http://www.w3.org/2000/svg' width='9' height='7'>", true},
+        {"<svg xmlns='http://www.w3.org/2000/svg' width='50%' height='50%' viewBox='0 0 64 48'>", false},
+        {"<svg xmlns='http://www.w3.org/2000/svg' width='10mm' height='10mm'>", false},
+        {"<svg xmlns='http://www.w3.org/2000/svg' width='40'>", false},
+        {"<svg xmlns='http://www.w3.org/2000/svg'>", false},
+    };
+    for (const auto& c : kRoots) {
+        SCOPED_TRACE(c.root);
+        QByteArray bytes = QByteArray(c.root) + "<rect width='5' height='5'/></svg>";
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        const std::optional<QSize> size = SvgDeclaredSize(buffer);
+        ASSERT_EQ(size.has_value(), c.declared);
+        EXPECT_EQ(buffer.pos(), 0);
+        if (size)
+            EXPECT_EQ(*size, QImageReader(&buffer, "svg").size());
+    }
+}
