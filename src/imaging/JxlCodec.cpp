@@ -153,8 +153,8 @@ public:
                 const JxlDecoderStatus sized = isPreview ? JxlDecoderPreviewOutBufferSize(d, &pixels, &size)
                                                          : JxlDecoderImageOutBufferSize(d, &pixels, &size);
                 // libjxl counts the last row without its padding.
-                const qsizetype rows = image.bytesPerLine() * (image.height() - 1)
-                                       + qsizetype{image.width()} * (alpha ? 4 : 3);
+                const qsizetype rows =
+                    image.bytesPerLine() * (image.height() - 1) + qsizetype{image.width()} * pixels.num_channels;
                 if (sized != JXL_DEC_SUCCESS || size != static_cast<std::size_t>(rows))
                     RefuseContent(*this, "its size is not what its header says");
                 // Straight into the image: no second copy of the picture.
