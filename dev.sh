@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-svg-dev libgl-dev libjpeg62-turbo-dev libexif-dev libgtest-dev
           xvfb xauth xdotool imagemagick fonts-dejavu-core clang libclang-rt-14-dev
           desktop-file-utils appstream dpkg-dev file at-spi2-core dbus-daemon dbus-bin python3 python3-gi
-          weston qt6-wayland qt6-image-formats-plugins libheif-dev libjxl-dev libraw-dev libwebp-dev
+          weston qt6-wayland qt6-image-formats-plugins libheif-dev libjxl-dev libraw-dev libwebp-dev libyuv-dev
           libheif-examples libjxl-tools libraw-bin)
 BUILD=build
 

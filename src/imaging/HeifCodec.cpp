@@ -1,5 +1,7 @@
 #include "imaging/HeifCodec.h"
 
+#include "imaging/HeifPlanes.h"
+
 #include <libheif/heif.h>
 
 #include <QColorSpace>
@@ -8,6 +10,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -174,12 +177,13 @@ public:
         const TContext context = Read(file);
         const auto [primary, size] = Primary(context.get());
         natural = size;
+        const TCodedImages coded = ReadCodedImages(context.get());
         heif_error error{};
         // A thumbnail that cannot be read leaves the picture itself to show.
         if (const THandle thumbnail = CoveringThumbnail(primary.get(), size, cover(size)))
-            if (QImage image = Decoded(thumbnail.get(), SizeOf(thumbnail.get()), error); !image.isNull())
+            if (QImage image = Decoded(thumbnail.get(), SizeOf(thumbnail.get()), coded, error); !image.isNull())
                 return image;
-        QImage image = Decoded(primary.get(), size, error);
+        QImage image = Decoded(primary.get(), size, coded, error);
         if (image.isNull()) {
             Check(error);
             RefuseContent(*this, "its pixels do not match its size");
@@ -246,20 +250,61 @@ private:
     }
 
     // The image decoded to 8-bit RGB, upright and in sRGB; a null image, with libheif's
-    // error when it gave one, when it is refused or its pixels are not of size. The QImage
-    // owns libheif's buffer: the pixels are not copied.
-    static QImage Decoded(const heif_image_handle* handle, QSize size, heif_error& error)
+    // error when it gave one, when it is refused or its pixels are not of size.
+    static QImage Decoded(const heif_image_handle* handle, QSize size, const TCodedImages& coded, heif_error& error)
     {
-        const bool alpha = heif_image_handle_has_alpha_channel(handle) != 0;
         const std::unique_ptr<heif_decoding_options, TOptionsFree> options(heif_decoding_options_alloc());
         if (!options)
             return {};
         options->convert_hdr_to_8bit = 1;
+        QImage image;
+        if (DecodesAsPlanes(handle, coded))
+            image = FromPlanes(handle, size, coded, *options, error);
+        if (image.isNull() && error.code == heif_error_Ok)
+            image = Interleaved(handle, size, coded, *options, error);
+        if (!image.isNull())
+            ToSRgb(image, SpaceOf(handle));
+        return image;
+    }
+
+    static THeifImage DecodedAs(const heif_image_handle* handle, QSize size, heif_colorspace space,
+                                heif_chroma chroma, const TCodedImages& coded, const heif_decoding_options& options,
+                                heif_error& error)
+    {
         heif_image* raw = nullptr;
-        error = heif_decode_image(handle, &raw, heif_colorspace_RGB,
-                                  alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB, options.get());
+        {
+            std::optional<TOneCpu> oneCpu;
+            if (DecodesOnOneCpu(coded, size))
+                oneCpu.emplace();
+            error = heif_decode_image(handle, &raw, space, chroma, &options);
+        }
         THeifImage decoded(raw);
-        if (error.code != heif_error_Ok || !decoded)
+        if (error.code != heif_error_Ok)
+            decoded.reset();
+        return decoded;
+    }
+
+    // Null without an error where libheif's own conversion must do it instead.
+    static QImage FromPlanes(const heif_image_handle* handle, QSize size, const TCodedImages& coded,
+                             const heif_decoding_options& options, heif_error& error)
+    {
+        const THeifImage planes =
+            DecodedAs(handle, size, heif_colorspace_YCbCr, heif_chroma_420, coded, options, error);
+        if (!planes)
+            return {};
+        QImage image = RgbFrom420(planes.get());
+        return image.size() == size ? image : QImage();
+    }
+
+    // The QImage owns libheif's buffer: the pixels are not copied.
+    static QImage Interleaved(const heif_image_handle* handle, QSize size, const TCodedImages& coded,
+                              const heif_decoding_options& options, heif_error& error)
+    {
+        const bool alpha = heif_image_handle_has_alpha_channel(handle) != 0;
+        THeifImage decoded = DecodedAs(handle, size, heif_colorspace_RGB,
+                                       alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB, coded,
+                                       options, error);
+        if (!decoded)
             return {};
         int stride = 0;
         uchar* rows = heif_image_get_plane(decoded.get(), heif_channel_interleaved, &stride);
@@ -273,10 +318,8 @@ private:
         QImage image(rows, size.width(), size.height(), stride,
                      alpha ? QImage::Format_RGBX8888 : QImage::Format_RGB888,
                      [](void* pixels) { heif_image_release(static_cast<heif_image*>(pixels)); }, decoded.get());
-        if (image.isNull())
-            return {};
-        decoded.release();
-        ToSRgb(image, SpaceOf(handle));
+        if (!image.isNull())
+            decoded.release();
         return image;
     }
 

@@ -121,7 +121,7 @@ QByteArray MakeTypePicture(const std::string& extension, const QImage& image, co
     if (extension == "svg")
         return Svg(image, options.squares);
     if (extension == "heic" || extension == "heif" || extension == "avif") {
-        QStringList arguments = {"-q", "95", "-o", "OUT", "IN"};
+        QStringList arguments = options.heifArguments + QStringList{"-q", "95", "-o", "OUT", "IN"};
         if (extension == "avif")
             arguments.prepend("-A");
         if (options.thumbnail > 0)

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
+#include <QStringList>
 
 #include <optional>
 #include <string>
@@ -20,6 +21,7 @@ struct TTypeOptions {
     std::optional<QRgb> previewFlat;  // DNG: the preview one colour all over instead of the pattern
     bool fast = false;    // HEIC, AVIF, JPEG XL: the encoder's quickest settings, for large pictures
     bool lossy = false;   // WebP, JPEG XL: as a photo is kept, not lossless
+    QStringList heifArguments;  // HEIC, AVIF: heif-enc's own options besides (a matrix, a range)
     int squares = 0;      // SVG: the picture drawn as this many squares of its colours across
                           // (0: one rectangle of its first pixel's colour)
 };
