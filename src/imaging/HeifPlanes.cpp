@@ -57,10 +57,12 @@ QByteArray Field(const QByteArray& listing, qsizetype from, const char* name)
 // does the whole turn to RGB itself, from the planes as decoded.
 bool NamesLibheifsDefault(const heif_image_handle* handle)
 {
+    // libheif hands out the profile on some errors too (primaries it does not know); the
+    // matrix and range in it still count.
     heif_color_profile_nclx* raw = nullptr;
-    const heif_error error = heif_image_handle_get_nclx_color_profile(handle, &raw);
+    heif_image_handle_get_nclx_color_profile(handle, &raw);
     const std::unique_ptr<heif_color_profile_nclx, TNclxFree> nclx(raw);
-    if (error.code != heif_error_Ok || !nclx)
+    if (!nclx)
         return true;
     switch (nclx->matrix_coefficients) {
     case heif_matrix_coefficients_unspecified:
