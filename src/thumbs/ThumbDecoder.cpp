@@ -19,6 +19,7 @@ TThumbDecoder::TThumbDecoder(TDone done, QThreadPool* pool)
 void TThumbDecoder::Start(int rows, TJobOf jobOf, const std::vector<int>& wanted, const TJPEGSettings& jpeg)
 {
     handOver_.Drop();
+    running_.clear();
     rows_ = rows;
     jobOf_ = std::move(jobOf);
     jpeg_ = jpeg;
@@ -33,8 +34,15 @@ void TThumbDecoder::SetView(int first, int last)
 
 void TThumbDecoder::Want(int row)
 {
-    if (row >= 0 && row < rows_ && waiting_.insert(row).second)
-        Pump();
+    Want(std::vector<int>{row});
+}
+
+void TThumbDecoder::Want(const std::vector<int>& rows)
+{
+    for (const int row : rows)
+        if (row >= 0 && row < rows_ && !running_.count(row))
+            waiting_.insert(row);
+    Pump();
 }
 
 void TThumbDecoder::ForgetFartherThan(int row)
@@ -66,10 +74,12 @@ void TThumbDecoder::Pump()
     while (!waiting_.empty() && handOver_.Unfinished() < 2 * pool_->maxThreadCount()) {
         const int row = Nearest();
         waiting_.erase(row);
+        running_.insert(row);
         TThumbJob job = jobOf_(row);
         TThumbRequest request{std::move(job.path), job.size, jpeg_, sharedRoot_, std::move(job.header)};
         handOver_.Run([request] { return MakeThumbCopy(request); },
                       [this, row](const TDisplayCopy& copy) {
+                          running_.erase(row);
                           done_(row, copy);
                           Pump();
                       });
@@ -79,6 +89,7 @@ void TThumbDecoder::Pump()
 void TThumbDecoder::Stop()
 {
     waiting_.clear();
+    running_.clear();
     handOver_.Drop();
     handOver_.WaitForWorkers();
 }

@@ -45,8 +45,13 @@ public:
     void Start(int rows, TJobOf jobOf, const std::vector<int>& wanted, const TJPEGSettings& jpeg);
     // Rows first..last are in view: they go first, then the rows nearest to them.
     void SetView(int first, int last);
-    // Decode row again (its copy was dropped); nothing when it is waiting already.
+    // Decode row (again, when its copy was dropped); nothing when it is waiting or being
+    // decoded already.
     void Want(int row);
+    // Want for each of rows, in one go.
+    void Want(const std::vector<int>& rows);
+    // At most workers decodes at once (0: one a thread of the pool), as THandOver::SetWorkers.
+    void SetWorkers(int workers) { handOver_.SetWorkers(workers); }
     // Forget the waiting rows farther from the view than row.
     void ForgetFartherThan(int row);
     // Drops the waiting rows and the results still to come, and waits for the decodes
@@ -67,5 +72,6 @@ private:
     TJobOf jobOf_;
     TJPEGSettings jpeg_;
     std::set<int> waiting_;
+    std::set<int> running_;  // handed to the pool, their results not back yet
     std::pair<int, int> view_{0, 0};  // the rows in view, first and last
 };

@@ -20,11 +20,16 @@ namespace {
 // one pass of the event loop (a folder's rows, the board's headers, its thumbnails), and
 // the pass as a whole must leave the window time to paint and take keys.
 constexpr qint64 kHandOverSliceMs = 10;
+// A worker gives its thread back to the pool after this long, and queues itself behind
+// what waits there: two jobs at once share the cores (the board's thumbnails in view are
+// decoded while the rest of its headers are still read) instead of one waiting for the
+// other to end.
+constexpr qint64 kWorkerTurnMs = 5;
 }  // namespace
 
 // What the workers share with the owner: they keep it alive by themselves, so a worker
 // that ends after its owner never touches anything freed.
-struct THandOver::TShared {
+struct THandOver::TShared : std::enable_shared_from_this<TShared> {
     // What one Run or RunEach started: its pieces share it.
     struct TBatch {
         std::function<void(int)> work;
@@ -51,8 +56,17 @@ struct THandOver::TShared {
     // A worker on the pool: takes the next piece of work until none is left.
     void Work()
     {
+        QElapsedTimer turn;
+        turn.start();
         std::unique_lock lock(mutex);
         while (!waiting.empty()) {
+            if (workers > Limit())
+                break;
+            if (turn.elapsed() >= kWorkerTurnMs) {
+                // Still counted among the workers: the owner waits for this one too.
+                pool.start([shared = shared_from_this()] { shared->Work(); });
+                return;
+            }
             TWaiting& front = waiting.front();
             const int piece = front.next++;
             const std::uint64_t generation = front.generation;
@@ -72,6 +86,25 @@ struct THandOver::TShared {
         }
         --workers;
         noWorkers.notify_all();
+    }
+
+    // How many workers may run at once; under mutex.
+    int Limit() const
+    {
+        const int threads = std::max(1, pool.maxThreadCount());
+        return workerLimit > 0 ? std::min(workerLimit, threads) : threads;
+    }
+
+    // Workers for the pieces waiting, up to the limit; under mutex.
+    void StartWorkers()
+    {
+        int pieces = 0;
+        for (const TWaiting& batch : waiting)
+            pieces += batch.count - batch.next;
+        for (; pieces > 0 && workers < Limit(); --pieces) {
+            ++workers;
+            pool.start([shared = shared_from_this()] { shared->Work(); });
+        }
     }
 
     // Asks the event loop for one delivery unless one is waiting already; any thread,
@@ -98,6 +131,7 @@ struct THandOver::TShared {
     std::uint64_t finishedCount = 0;  // in finishing order: the place of the next result
     int unfinished = 0;
     int workers = 0;
+    int workerLimit = 0;  // 0: the pool's threads
     bool deliveryPosted = false;
     bool gone = false;  // the owner went while it handed a result over
 };
@@ -129,10 +163,14 @@ void THandOver::RunCore(int count, std::function<void(int)> work, std::function<
     s.unfinished += count;
     // A worker a thread, each taking the next work until none is left: ten thousand
     // pieces of work cost the pool a few tasks, not ten thousand.
-    for (int i = 0; i < count && s.workers < std::max(1, s.pool.maxThreadCount()); ++i) {
-        ++s.workers;
-        s.pool.start([shared = shared_] { shared->Work(); });
-    }
+    s.StartWorkers();
+}
+
+void THandOver::SetWorkers(int workers)
+{
+    const std::lock_guard lock(shared_->mutex);
+    shared_->workerLimit = std::max(0, workers);
+    shared_->StartWorkers();
 }
 
 void THandOver::Drop()

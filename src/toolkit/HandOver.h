@@ -76,6 +76,9 @@ public:
 
     // A new generation: nothing run before is started or handed over any more.
     void Drop();
+    // At most workers of this object's pieces run at once, from now on; 0: as many as the
+    // pool has threads, as at first.
+    void SetWorkers(int workers);
     // Work of this generation whose result has not been handed over yet; a result being
     // handed over no longer counts.
     int Unfinished() const;

@@ -8,10 +8,13 @@
 #include <QThreadPool>
 #include <QTimer>
 
+#include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <memory>
 #include <mutex>
 #include <set>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -109,6 +112,46 @@ TEST(HandOver, HandsOverInOrderOnceAndOnlyForTheCurrentGeneration)
         EXPECT_EQ(handed, c.handed);
         EXPECT_EQ(ran, c.ran);
     }
+}
+
+// The board's headers and its thumbnails in view: a long batch does not keep the pool's
+// threads from another hand-over's work, and the one held to a worker never has two pieces
+// running.
+TEST(HandOver, TwoShareThePoolAndOneMayBeHeldToOneWorker)
+{
+    QThreadPool pool;
+    pool.setMaxThreadCount(2);
+    THandOver headers(TOrder::Started, &pool), thumbs(TOrder::Finished, &pool);
+    thumbs.SetWorkers(1);
+    std::atomic<bool> headersDone = false;
+    std::atomic<int> running = 0, most = 0;
+    int beforeHeadersEnd = 0;
+    headers.RunEach(
+        400,
+        [&](int i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            if (i == 399)
+                headersDone = true;
+            return i;
+        },
+        [](int, int&) {});
+    for (int i = 0; i < 4; ++i)
+        thumbs.Run(
+            [&] {
+                const int now = ++running;
+                most = std::max(most.load(), now);
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                --running;
+                return !headersDone.load();
+            },
+            [&](bool early) { beforeHeadersEnd += early; });
+    QTimer wake;  // the wait for more events ends at least this often
+    wake.start(50);
+    const QDeadlineTimer deadline(60'000);
+    while ((headers.Unfinished() > 0 || thumbs.Unfinished() > 0) && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    EXPECT_EQ(beforeHeadersEnd, 4);
+    EXPECT_EQ(most, 1);
 }
 
 }  // namespace

@@ -46,6 +46,10 @@ void TThumbBoard::Build(std::vector<TSelectionRow> rows, const TJPEGSettings& jp
     // Grown once: moving 65,536 cells to make room would hold the event loop up.
     cells_.reserve(shared->size());
     rowsOf_.reserve(shared->size());
+    // The thumbnails in view are decoded as soon as they are placed, on one thread: the
+    // others go on reading the headers.
+    StartDecoding(count);
+    decoder_.SetWorkers(1);
     // Headers only, on every core, each worker making its rows' paths; thumbnails are
     // placed in row order on this thread. A file that cannot be read gets its marked
     // thumbnail and the build goes on.
@@ -83,6 +87,7 @@ void TThumbBoard::EndBuild()
 void TThumbBoard::CancelBuild()
 {
     job_.Cancel();
+    decoder_.SetWorkers(0);
     unreadable_.clear();
 }
 
@@ -96,7 +101,10 @@ void TThumbBoard::Finish(std::exception_ptr failure)
 {
     if (ThumbCount() > 0)
         FrameRow(ThumbCount() - 1);
-    StartDecoding();
+    // The decodes begun while placing go on, on every thread.
+    decoder_.SetWorkers(0);
+    SetDecodingView();
+    decoder_.Want(RowsWithoutPixels());
     const TBoardEnd end{ThumbCount(), std::move(unreadable_), std::move(failure)};
     unreadable_.clear();
     if (OnBuilt)
@@ -130,6 +138,11 @@ void TThumbBoard::AddThumb(int row, std::string path, TThumbHeader header, const
     cells_.push_back(std::move(cell));
     if (const auto [first, last] = NearRows(); row >= first && row <= last)
         Make(row);
+    // The board's own height stands in while its viewport is not laid out yet.
+    const auto [first, last] =
+        RowsInView(verticalScrollBar()->value(), std::max(viewport()->height(), height()), perRow_);
+    if (row >= first && row <= last && NeedsPixels(row))
+        decoder_.Want(row);
 }
 
 QSize TThumbBoard::PixelSize(const QRect& bounds) const
@@ -229,27 +242,37 @@ void TThumbBoard::RemoveThumbs(const std::vector<int>& rows)
     }
     widget()->resize(surface);
     // The decoder's rows are numbered anew before the view asks for any of them.
-    StartDecoding();
+    StartDecoding(ThumbCount());
     ViewMoved();
     if (ThumbCount() > 0)
         FrameRow(ThumbCount() - 1);
 }
 
-void TThumbBoard::StartDecoding()
+void TThumbBoard::StartDecoding(int rows)
 {
-    std::vector<int> wanted;
-    for (int row = 0; row < ThumbCount(); ++row)
-        if (NeedsPixels(row))
-            wanted.push_back(row);
-    view_ = RowsInView(verticalScrollBar()->value(), viewport()->height(), perRow_);
-    decoder_.SetView(view_.first, view_.second);
+    SetDecodingView();
     decoder_.Start(
-        ThumbCount(),
+        rows,
         [this](int row) {
             const TCell& cell = cells_[static_cast<std::size_t>(row)];
             return TThumbJob{cell.path, PixelSize(cell.bounds), cell.header};
         },
-        wanted, jpeg_);
+        RowsWithoutPixels(), jpeg_);
+}
+
+std::vector<int> TThumbBoard::RowsWithoutPixels() const
+{
+    std::vector<int> rows;
+    for (int row = 0; row < ThumbCount(); ++row)
+        if (NeedsPixels(row))
+            rows.push_back(row);
+    return rows;
+}
+
+void TThumbBoard::SetDecodingView()
+{
+    view_ = RowsInView(verticalScrollBar()->value(), viewport()->height(), perRow_);
+    decoder_.SetView(view_.first, view_.second);
 }
 
 void TThumbBoard::ViewMoved()
@@ -266,8 +289,7 @@ void TThumbBoard::ViewMoved()
     for (int row = first; row <= last; ++row)
         if (!made_.count(row))
             Make(row);
-    view_ = RowsInView(verticalScrollBar()->value(), viewport()->height(), perRow_);
-    decoder_.SetView(view_.first, view_.second);
+    SetDecodingView();
     // Copies dropped while far away are decoded again once they come back into view.
     for (int row = view_.first; row <= std::min(view_.second, ThumbCount() - 1); ++row)
         if (NeedsPixels(row))

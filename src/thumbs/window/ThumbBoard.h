@@ -102,8 +102,13 @@ private:
     void FrameRow(int row);
     // Takes the frame away, if there is one.
     void DropFrame();
-    // Decodes the pixels of every thumbnail that has none yet.
-    void StartDecoding();
+    // A new generation of the decoding, for rows rows: the pixels of every thumbnail
+    // placed that has none yet, and of those placed later that are wanted.
+    void StartDecoding(int rows);
+    // The placed thumbnails that need pixels.
+    std::vector<int> RowsWithoutPixels() const;
+    // The rows in view, and the decoder told of them.
+    void SetDecodingView();
     // A thumbnail with a size whose pixels have not arrived, or were dropped.
     bool NeedsPixels(int row) const;
     // The device pixels a thumbnail at bounds is drawn at.
