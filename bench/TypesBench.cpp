@@ -142,6 +142,9 @@ void OpenWindowsShowingAllTypes()
 void BenchBoard(const TTypeFiles& files, const std::string& folder, int count, int cores)
 {
     const TBenchType& type = files.type;
+    // The shared thumbnails the type before left to write would take processor time from
+    // the yardstick's decodes.
+    ForgetSharedThumbnails();
     double perFile = 0, factor = 0;
     const char* yardstick = nullptr;
     if (type.embedsSmall) {
@@ -154,7 +157,6 @@ void BenchBoard(const TTypeFiles& files, const std::string& folder, int count, i
         yardstick = "reduced decodes";
     }
     const TCorpus corpus = MakeCorpus(folder, count, {files.board}, "." + type.extension);
-    ForgetSharedThumbnails();
     OpenWindowsShowingAllTypes();
     const TRun run = RunBoard(corpus, true);
     DestroyForms();
