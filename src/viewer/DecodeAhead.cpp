@@ -95,6 +95,12 @@ void TDecodeAhead::Made(std::uint64_t id, TDisplayCopy& copy)
 
 void TDecodeAhead::Ask(const TDisplayRequest& request, TAnswer answer)
 {
+    // Asked again while its copy is still being made (the viewer reloads when it is
+    // activated, just after it was shown): the work under way answers, not a second decode.
+    if (asked_ && !asked_->answered && Serves(asked_->request, request)) {
+        asked_->answer = std::move(answer);
+        return;
+    }
     const auto entry = Find(request);
     if (entry == entries_.end()) {
         asked_ = TAsked{request, ++lastId_, std::move(answer)};
